@@ -1,0 +1,35 @@
+#pragma once
+// The settings file: `[Startup]` and `[System]` sections of `Key=Value` lines.
+// Writes are read-modify-write under an exclusive lock and replace the file
+// atomically; reads of an unchanged file do not parse it again.
+
+#include <filesystem>
+#include <memory>
+
+#include "settings/settings.h"
+
+namespace aerolark {
+
+class IniSettingsStore final : public Settings {
+ public:
+  explicit IniSettingsStore(std::filesystem::path file);
+  ~IniSettingsStore() override;
+
+  // $XDG_CONFIG_HOME/aerolark/aerolark.ini, or ~/.config/aerolark/aerolark.ini.
+  static std::filesystem::path DefaultPath();
+
+  std::string ReadSetting(std::string_view section, std::string_view key,
+                          std::string_view fallback) override;
+  WriteStatus WriteSetting(std::string_view section, std::string_view key,
+                           std::string_view value) override;
+
+  const std::filesystem::path& path() const;
+  // How many times the file has been parsed (for tests and benchmarks).
+  int parseCount() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace aerolark
