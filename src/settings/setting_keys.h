@@ -42,7 +42,7 @@ std::string ReadSetting(Settings& settings, Key key);
 WriteStatus WriteSetting(Settings& settings, Key key, std::string_view value);
 
 // Writes every default in the table's order, `SetReg` last.
-// `installFolder` ends with a separator.
-void WriteDefaults(Settings& settings, std::string_view installFolder);
+// `installFolder` ends with a separator. Reports the first failed write.
+WriteStatus WriteDefaults(Settings& settings, std::string_view installFolder);
 
 }  // namespace aerolark
