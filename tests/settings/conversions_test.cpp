@@ -1,0 +1,75 @@
+#include "settings/conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace aerolark {
+namespace {
+
+TEST(NumericRead, TakesTheLongestLeadingNumberIgnoringBlanks) {
+  struct Case { const char* text; double expected; };
+  const Case cases[] = {
+      {"3", 3},           {"3abc", 3},          {" 3", 3},        {"1 2", 12},
+      {"1\t2\n3", 123},   {"-784", -784},       {"+5", 5},        {"2.5", 2.5},
+      {".5", 0.5},        {"5.", 5},            {"1e3", 1000},    {"1E-2", 0.01},
+      {"1e", 1},          {"1e+", 1},           {"", 0},          {"abc", 0},
+      {"I'd Rather be Flying", 0},              {"-", 0},         {".", 0},
+      {"- 3", -3},        {"3-4", 3},           {"0x10", 0},      {"&H10", 0},
+      {"NaN", 0},         {"-0", 0},            {"99999999999", 99999999999.0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_DOUBLE_EQ(NumericRead(c.text), c.expected) << '"' << c.text << '"';
+  }
+}
+
+TEST(NumericRead, HugeExponentsStayFinite) {
+  EXPECT_EQ(NumericRead("1e400"), std::numeric_limits<double>::max());
+  EXPECT_EQ(NumericRead("-1e400"), std::numeric_limits<double>::lowest());
+  EXPECT_EQ(NumericRead("1e-400"), 0.0);
+}
+
+TEST(StrictIntegerRead, WholeTextMustBeANumber) {
+  EXPECT_EQ(StrictIntegerRead("2"), 2);
+  EXPECT_EQ(StrictIntegerRead(" 3 "), 3);
+  EXPECT_EQ(StrictIntegerRead("-784"), -784);
+  EXPECT_EQ(StrictIntegerRead("05"), 5);
+  EXPECT_EQ(StrictIntegerRead("1e3"), 1000);
+  EXPECT_FALSE(StrictIntegerRead("3abc"));
+  EXPECT_FALSE(StrictIntegerRead("1 2"));
+  EXPECT_FALSE(StrictIntegerRead(""));
+  EXPECT_FALSE(StrictIntegerRead("abc"));
+  EXPECT_FALSE(StrictIntegerRead("Never"));
+}
+
+TEST(StrictIntegerRead, RoundsHalfToEvenAndSaturates) {
+  EXPECT_EQ(StrictIntegerRead("2.5"), 2);
+  EXPECT_EQ(StrictIntegerRead("3.5"), 4);
+  EXPECT_EQ(StrictIntegerRead("-2.5"), -2);
+  EXPECT_EQ(StrictIntegerRead("2.51"), 3);
+  EXPECT_EQ(StrictIntegerRead("99999999999"), 32767);
+  EXPECT_EQ(StrictIntegerRead("-99999999999"), -32768);
+  EXPECT_EQ(StrictIntegerRead("1e400"), 32767);
+  EXPECT_EQ(RoundToInt32(1e300), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(RoundToInt32(-1e300), std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
+  EXPECT_EQ(RoundToInt16(0.5), 0);
+  EXPECT_EQ(RoundToInt16(1.5), 2);
+}
+
+TEST(MarkerRead, AcceptsWordsInAnyCaseAndNumbers) {
+  EXPECT_TRUE(MarkerRead("True"));
+  EXPECT_TRUE(MarkerRead("TRUE"));
+  EXPECT_TRUE(MarkerRead("true"));
+  EXPECT_FALSE(MarkerRead("False"));
+  EXPECT_FALSE(MarkerRead("fAlSe"));
+  EXPECT_TRUE(MarkerRead("1"));
+  EXPECT_TRUE(MarkerRead("-1"));
+  EXPECT_FALSE(MarkerRead("0"));
+  EXPECT_FALSE(MarkerRead(""));
+  EXPECT_FALSE(MarkerRead("yes"));
+  EXPECT_FALSE(MarkerRead("Truely"));
+}
+
+}  // namespace
+}  // namespace aerolark

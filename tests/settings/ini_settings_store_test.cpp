@@ -1,0 +1,204 @@
+#include "settings/ini_settings_store.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "settings/ini_document.h"
+
+namespace aerolark {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "aerolark-store-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::permissions(path_, fs::perms::owner_all, ignored);
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::string FileText(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(IniSettingsStore, WritesCreateTheFolderAndReadBack) {
+  TempFolder folder;
+  IniSettingsStore store(folder.path() / "aerolark" / "aerolark.ini");
+  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "1");
+  ASSERT_TRUE(store.WriteSetting("Startup", "Speed", "3").ok);
+  ASSERT_TRUE(store.WriteSetting("System", "SetReg", "2").ok);
+  EXPECT_EQ(store.ReadSetting("startup", "SPEED", "1"), "3");
+  EXPECT_EQ(FileText(store.path()), "[Startup]\nSpeed=3\n[System]\nSetReg=2\n");
+  IniSettingsStore other(store.path());
+  EXPECT_EQ(other.ReadSetting("System", "SetReg", "1"), "2");
+}
+
+TEST(IniSettingsStore, UnchangedFileIsNotParsedAgainButAChangedOneIs) {
+  TempFolder folder;
+  IniSettingsStore store(folder.path() / "aerolark.ini");
+  store.WriteSetting("Startup", "Message", "hello");
+  for (int i = 0; i < 1000; ++i) store.ReadSetting("Startup", "Message", "1");
+  int parses = store.parseCount();
+  EXPECT_LE(parses, 1);
+  IniSettingsStore dialog(store.path());
+  dialog.WriteSetting("Startup", "Message", "changed");
+  EXPECT_EQ(store.ReadSetting("Startup", "Message", "1"), "changed");
+  EXPECT_EQ(store.parseCount(), parses + 1);
+}
+
+TEST(IniSettingsStore, GarbageFilesAreReadCalmlyAndKeptOnRewrite) {
+  TempFolder folder;
+  fs::path file = folder.path() / "aerolark.ini";
+  std::string junk = "\xff\xfe\x00\x01[Startup\n";
+  junk.append(200000, 'z');
+  junk += "\n[Startup]\nSpeed=\xc3\x28\n";
+  {
+    std::ofstream out(file, std::ios::binary);
+    out << junk;
+  }
+  IniSettingsStore store(file);
+  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "\xc3\x28");
+  ASSERT_TRUE(store.WriteSetting("Startup", "TunePC", "6").ok);
+  std::string text = FileText(file);
+  EXPECT_NE(text.find(std::string(200000, 'z')), std::string::npos);
+  EXPECT_EQ(store.ReadSetting("Startup", "TunePC", "1"), "6");
+}
+
+TEST(IniSettingsStore, AFolderWhereTheFileShouldBeReadsDefaultsAndRefusesWrites) {
+  TempFolder folder;
+  fs::path file = folder.path() / "aerolark.ini";
+  fs::create_directory(file);
+  IniSettingsStore store(file);
+  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "1");
+  WriteStatus status = store.WriteSetting("Startup", "Speed", "3");
+  EXPECT_FALSE(status.ok);
+  EXPECT_FALSE(status.error.empty());
+  EXPECT_TRUE(fs::is_directory(file));
+}
+
+// Runs `check` in a child process as an unprivileged user, so permission
+// checks apply even when the tests run as root. Returns the child's status.
+template <typename Check>
+int RunUnprivileged(Check check) {
+  pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 4;
+}
+
+TEST(IniSettingsStore, ReadOnlyFolderLeavesTheOldFileAndReportsTheFailure) {
+  TempFolder folder;
+  fs::path file = folder.path() / "aerolark.ini";
+  IniSettingsStore setup(file);
+  setup.WriteSetting("Startup", "Speed", "3");
+  std::string before = FileText(file);
+  fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read |
+                                     fs::perms::others_exec);
+  ::chmod(folder.path().c_str(), 0555);
+  int status = RunUnprivileged([&] {
+    IniSettingsStore store(file);
+    WriteStatus write = store.WriteSetting("Startup", "Speed", "9");
+    return !write.ok && !write.error.empty() && store.ReadSetting("Startup", "Speed", "1") == "3";
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(FileText(file), before);
+}
+
+TEST(IniSettingsStore, TwoProcessesWritingAtOnceLoseNothing) {
+  TempFolder folder;
+  fs::path file = folder.path() / "aerolark.ini";
+  constexpr int kKeys = 500;
+  auto writer = [&](const char* prefix) {
+    pid_t child = ::fork();
+    if (child == 0) {
+      IniSettingsStore store(file);
+      for (int i = 0; i < kKeys; ++i) {
+        std::string n = std::to_string(i);
+        if (!store.WriteSetting("Startup", prefix + n, n).ok) ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    return child;
+  };
+  pid_t dialog = writer("Dialog");
+  pid_t saver = writer("Saver");
+  for (pid_t child : {dialog, saver}) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  IniSettingsStore store(file);
+  for (int i = 0; i < kKeys; ++i) {
+    std::string n = std::to_string(i);
+    ASSERT_EQ(store.ReadSetting("Startup", "Dialog" + n, "missing"), n);
+    ASSERT_EQ(store.ReadSetting("Startup", "Saver" + n, "missing"), n);
+  }
+}
+
+TEST(IniSettingsStore, AWriterKilledMidWriteLeavesAWholeFile) {
+  TempFolder folder;
+  fs::path file = folder.path() / "aerolark.ini";
+  IniSettingsStore setup(file);
+  for (int i = 0; i < 50; ++i) setup.WriteSetting("Startup", "Base" + std::to_string(i), "kept");
+  for (int round = 0; round < 5; ++round) {
+    pid_t child = ::fork();
+    if (child == 0) {
+      IniSettingsStore store(file);
+      for (int i = 0;; ++i) store.WriteSetting("Startup", "Message", std::string(5000 + i, 'm'));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(30 + 17 * round));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    IniSettingsStore reader(file);
+    for (int i = 0; i < 50; ++i) {
+      ASSERT_EQ(reader.ReadSetting("Startup", "Base" + std::to_string(i), "lost"), "kept");
+    }
+    std::string message = reader.ReadSetting("Startup", "Message", "");
+    ASSERT_EQ(message.find_first_not_of('m'), std::string::npos);
+  }
+  // The lock of a killed writer goes with it: the next write does not hang.
+  EXPECT_TRUE(setup.WriteSetting("Startup", "After", "yes").ok);
+}
+
+TEST(IniSettingsStore, DefaultPathFollowsXdgConfigHome) {
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  std::string savedValue = saved ? saved : "";
+  ::setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+  EXPECT_EQ(IniSettingsStore::DefaultPath(), fs::path("/tmp/cfg/aerolark/aerolark.ini"));
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::setenv("HOME", "/home/pilot", 1);
+  EXPECT_EQ(IniSettingsStore::DefaultPath(), fs::path("/home/pilot/.config/aerolark/aerolark.ini"));
+  if (saved) ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace aerolark
