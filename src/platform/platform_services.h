@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace aerolark {
 
@@ -16,6 +17,13 @@ struct WindowSize {
   int height = 0;
 };
 
+// A decoded picture: rows top to bottom, pixels 0xRRGGBB.
+struct StillPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+
 class PlatformServices {
  public:
   virtual ~PlatformServices() = default;
@@ -24,9 +32,10 @@ class PlatformServices {
   virtual bool TopLevelWindowExists(const std::string& title) = 0;
   // The client size of a foreign window; nothing when it does not exist.
   virtual std::optional<WindowSize> ClientSize(ForeignWindow window) = 0;
-  // Shows a still picture inside `parent`, at (0, 0) with the parent's client
-  // size, until the parent is destroyed. Returns the exit status.
-  virtual int RunPreview(ForeignWindow parent, const std::string& picturePath) = 0;
+  // Makes a window of our own a child of `parent`, placed at (0, 0) with the
+  // parent's client size, showing `picture` at its top left, until the parent
+  // is destroyed. Returns the exit status; a bad parent ends quietly.
+  virtual int RunPreview(ForeignWindow parent, const StillPicture& picture) = 0;
 
   virtual void ShowCursor(bool visible) = 0;
   // Tells the desktop whether a screen saver runs.

@@ -1,0 +1,102 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/install_folder.h"
+#include "app/module1.h"
+
+namespace aerolark {
+namespace {
+
+// What Main did, as one word: the mode it ran, or "none".
+struct Outcome {
+  std::string ran = "none";
+  ForeignWindow parent = 0;
+};
+
+Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
+              bool displayProperties = false, bool hostWindow = false) {
+  Outcome outcome;
+  StartupActions actions;
+  actions.anotherInstanceRunning = [=] { return anotherRunning; };
+  actions.topLevelWindowExists = [=](const std::string& title) {
+    return displayProperties && title == "Display Properties";
+  };
+  actions.hostWindowGiven = hostWindow;
+  actions.runSaver = [&] { outcome.ran = "saver"; return 0; };
+  actions.runPreview = [&](ForeignWindow parent) {
+    outcome.ran = "preview";
+    outcome.parent = parent;
+    return 0;
+  };
+  actions.runConfiguration = [&] { outcome.ran = "configuration"; return 0; };
+  actions.runPasswordChange = [&] { outcome.ran = "password"; return 0; };
+  arguments.insert(arguments.begin(), "aerolark");
+  EXPECT_EQ(Main(ArgumentText(arguments), actions), 0);
+  return outcome;
+}
+
+TEST(Startup, TheSwitchChoosesTheMode) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* mode;
+  };
+  const Case cases[] = {
+      {{}, "saver"},
+      {{"/s"}, "saver"},
+      {{"/S"}, "saver"},
+      {{"  /s  "}, "saver"},
+      {{"/s", "12"}, "saver"},
+      {{"/save"}, "saver"},
+      {{"/s", "--window-id", "0x2A00007"}, "saver"},
+      {{"/c"}, "configuration"},
+      {{"/C:1234"}, "configuration"},
+      {{"/c", "4242"}, "configuration"},
+      {{"/a"}, "password"},
+      {{"/a", "1234"}, "password"},
+      {{"/p", "1234"}, "preview"},
+      {{"/P"}, "preview"},
+      {{"/x"}, "none"},
+      {{"s"}, "none"},
+      {{"-s"}, "none"},
+      {{"/"}, "none"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Start(c.arguments).ran, c.mode) << ::testing::PrintToString(c.arguments);
+  }
+}
+
+TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
+  EXPECT_EQ(Start({"/p", "1234"}).parent, 1234u);
+  EXPECT_EQ(Start({"/p1234"}).parent, 1234u);
+  EXPECT_EQ(Start({"/p", " 77 "}).parent, 77u);
+  EXPECT_EQ(Start({"/p"}).parent, 0u);
+  EXPECT_EQ(Start({"/p", "abc"}).parent, 0u);
+  EXPECT_EQ(Start({"/p", "12abc"}).parent, 0u);
+  EXPECT_EQ(Start({"/p", "1", "2"}).parent, 2u);  // " 2" is the longest numeric suffix
+  EXPECT_EQ(Start({"/p", "2.5"}).parent, 2u);
+  EXPECT_EQ(Start({"/p", "99999999999"}).parent, 2147483647u);
+}
+
+TEST(Startup, OnlyASecondSaverEndsAndOnlyWithoutDisplayProperties) {
+  EXPECT_EQ(Start({"/s"}, true, false).ran, "none");
+  EXPECT_EQ(Start({"/s"}, true, true).ran, "saver");
+  EXPECT_EQ(Start({"/s"}, false, false).ran, "saver");
+  EXPECT_EQ(Start({"/c"}, true, false).ran, "configuration");
+  EXPECT_EQ(Start({"/p", "5"}, true, false).ran, "preview");
+  EXPECT_EQ(Start({}, true, false).ran, "saver");  // the rule names the switch "/s"
+  // A host runs one saver per monitor.
+  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");
+}
+
+TEST(Startup, InstallFolderIsBesideTheProgramsBinFolder) {
+  EXPECT_EQ(InstallFolderFor("/usr/local/bin/aerolark"), "/usr/local/share/aerolark/");
+  EXPECT_EQ(InstallFolderFor("/home/u/aerolark/build/bin/aerolark"),
+            "/home/u/aerolark/build/share/aerolark/");
+}
+
+}  // namespace
+}  // namespace aerolark

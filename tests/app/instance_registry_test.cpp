@@ -1,0 +1,49 @@
+#include "platform/instance_registry.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace aerolark {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshFolder() {
+  std::string pattern = (fs::temp_directory_path() / "aerolark-instances-XXXXXX").string();
+  return ::mkdtemp(pattern.data());
+}
+
+TEST(InstanceRegistry, SeesOthersOnTheSameDisplayOnly) {
+  fs::path folder = FreshFolder();
+  auto first = std::make_unique<InstanceRegistry>(folder, ":0");
+  EXPECT_FALSE(first->anotherWasRunning());
+  auto second = std::make_unique<InstanceRegistry>(folder, ":0");
+  EXPECT_TRUE(second->anotherWasRunning());
+  InstanceRegistry elsewhere(folder, ":1");
+  EXPECT_FALSE(elsewhere.anotherWasRunning());
+  first.reset();
+  second.reset();
+  InstanceRegistry third(folder, ":0");
+  EXPECT_FALSE(third.anotherWasRunning());
+  fs::remove_all(folder);
+}
+
+TEST(InstanceRegistry, ACrashedInstanceDoesNotBlockLaterStarts) {
+  fs::path folder = FreshFolder();
+  pid_t child = ::fork();
+  if (child == 0) {
+    new InstanceRegistry(folder, ":0");  // never destroyed: the process dies holding it
+    ::_exit(0);
+  }
+  ::waitpid(child, nullptr, 0);
+  InstanceRegistry next(folder, ":0");
+  EXPECT_FALSE(next.anotherWasRunning());
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace aerolark
