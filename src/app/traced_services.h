@@ -1,0 +1,109 @@
+#pragma once
+// Wrappers that write every call on the two controls, every settings write,
+// the pointer and screen-saver calls and every event to the trace file, then
+// pass the call on. Installed only when tracing is asked for.
+
+#include "app/trace_file.h"
+#include "assets/sound_control.h"
+#include "platform/platform_services.h"
+#include "render/drawing_control.h"
+#include "render/drawing_events.h"
+#include "saver/event_trace.h"
+#include "settings/settings.h"
+
+namespace aerolark {
+
+class TracedDrawing final : public DrawingControl, public EventSource {
+ public:
+  TracedDrawing(DrawingControl& drawing, EventSource& events, TraceFile& trace)
+      : drawing_(drawing), events_(events), trace_(trace) {}
+
+  bool OpenScreen(std::int32_t width, std::int32_t height, std::int32_t bitDepth,
+                  const std::string& options) override;
+  SpriteId NewSprite() override;
+  void LoadSprite(SpriteId id, std::int32_t frames, const std::string& path,
+                  std::int32_t keyMode) override;
+  void SetSpriteX(SpriteId id, std::int32_t x) override;
+  void SetSpriteY(SpriteId id, std::int32_t y) override;
+  void MoveSpriteX(SpriteId id, std::int32_t deltaX) override;
+  void MoveSpriteY(SpriteId id, std::int32_t deltaY) override;
+  std::int32_t GetSpriteX(SpriteId id) override;
+  void DrawSprite(SpriteId id) override;
+  void FillScreen(Colour colour) override;
+  void SetFont(const std::string& name, std::int32_t size, std::int32_t charset, bool bold,
+               bool italic, bool underline) override;
+  void DrawText(const std::string& text, std::int32_t x, std::int32_t y, Colour colour) override;
+  void FlipScreen() override;
+
+  void RunEvents(DrawingEvents& sink) override { events_.RunEvents(sink); }
+  bool ShowMessageBox(const std::string& title, const std::string& text) override {
+    return events_.ShowMessageBox(title, text);
+  }
+
+ private:
+  DrawingControl& drawing_;
+  EventSource& events_;
+  TraceFile& trace_;
+};
+
+class TracedSound final : public SoundControl {
+ public:
+  TracedSound(SoundControl& sound, TraceFile& trace) : sound_(sound), trace_(trace) {}
+  SoundNumber LoadSound(const std::string& path) override;
+  void SetSoundVolume(SoundNumber id, std::int32_t volume) override;
+  void PlaySound(SoundNumber id, std::int32_t a, std::int32_t b) override;
+  void StopSound(SoundNumber id) override;
+  void StopAllSounds() override;
+  void ReleaseSound(SoundNumber id) override;
+
+ private:
+  SoundControl& sound_;
+  TraceFile& trace_;
+};
+
+class TracedSettings final : public Settings {
+ public:
+  TracedSettings(Settings& settings, TraceFile& trace) : settings_(settings), trace_(trace) {}
+  std::string ReadSetting(std::string_view section, std::string_view key,
+                          std::string_view fallback) override {
+    return settings_.ReadSetting(section, key, fallback);
+  }
+  WriteStatus WriteSetting(std::string_view section, std::string_view key,
+                           std::string_view value) override;
+
+ private:
+  Settings& settings_;
+  TraceFile& trace_;
+};
+
+class TracedPlatform final : public PlatformServices {
+ public:
+  TracedPlatform(PlatformServices& platform, TraceFile& trace)
+      : platform_(platform), trace_(trace) {}
+  bool TopLevelWindowExists(const std::string& title) override {
+    return platform_.TopLevelWindowExists(title);
+  }
+  std::optional<WindowSize> ClientSize(ForeignWindow window) override {
+    return platform_.ClientSize(window);
+  }
+  int RunPreview(ForeignWindow parent, const StillPicture& picture) override {
+    return platform_.RunPreview(parent, picture);
+  }
+  void ShowCursor(bool visible) override;
+  void SetScreenSaverRunning(bool running) override;
+
+ private:
+  PlatformServices& platform_;
+  TraceFile& trace_;
+};
+
+class TracedEvents final : public EventTrace {
+ public:
+  explicit TracedEvents(TraceFile& trace) : trace_(trace) {}
+  void Event(std::string_view name) override;
+
+ private:
+  TraceFile& trace_;
+};
+
+}  // namespace aerolark
