@@ -76,13 +76,14 @@ void Tailplane(cairo_t* cr, const Livery& l) {
   SetColour(cr, l.tail);
   cairo_fill_preserve(cr);
   cairo_save(cr);
-  cairo_clip_preserve(cr);
+  cairo_clip(cr);
   for (int i = 0; i < 3; ++i) {
     cairo_rectangle(cr, 24 - 7 * i, 0, 7, 50);  // stripes run front to back
     SetColour(cr, l.rudder[i]);
     cairo_fill(cr);
   }
   cairo_restore(cr);
+  FinPath(cr);
   SetColour(cr, Darker(l.tail, 0.65));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
@@ -157,7 +158,7 @@ void PlaneNumber(cairo_t* cr, const Livery& l, int number, double cx, double bas
   cairo_save(cr);
   cairo_translate(cr, cx, baseline);
   if (facingLeft) cairo_scale(cr, -1, 1);  // undo the mirror so digits read normally
-  SelectFont(cr, 15, Weight::Bold);
+  SelectFont(cr, 18, Weight::Bold);
   const std::string text = std::to_string(number);
   cairo_move_to(cr, -TextWidth(cr, text) / 2, 0);
   cairo_text_path(cr, text.c_str());
@@ -165,7 +166,7 @@ void PlaneNumber(cairo_t* cr, const Livery& l, int number, double cx, double bas
   SetColour(cr, darkBody ? kWhite : kBlack);
   cairo_fill_preserve(cr);
   SetColour(cr, darkBody ? kBlack : kWhite);
-  cairo_set_line_width(cr, 0.7);
+  cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
   cairo_restore(cr);
 }
@@ -175,7 +176,7 @@ void Fuselage(cairo_t* cr, const Livery& l, int number, bool facingLeft) {
   SetVerticalGradient(cr, 32, Lighter(l.fuselage, 0.35), 68, Darker(l.fuselage, 0.3));
   cairo_fill_preserve(cr);
   cairo_save(cr);
-  cairo_clip_preserve(cr);
+  cairo_clip(cr);
   cairo_move_to(cr, 10, 46);  // the band along the side
   cairo_line_to(cr, 206, 46);
   cairo_line_to(cr, 206, 53);
@@ -184,11 +185,12 @@ void Fuselage(cairo_t* cr, const Livery& l, int number, bool facingLeft) {
   SetColour(cr, l.stripe);
   cairo_fill(cr);
   cairo_restore(cr);
+  FuselagePath(cr);
   SetColour(cr, Darker(l.fuselage, 0.65));
   cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
-  Insignia(cr, l, 92, 48, 8.5);
-  if (number > 0) PlaneNumber(cr, l, number, 120, 55, facingLeft);
+  Insignia(cr, l, 78, 47.5, 8);
+  if (number > 0) PlaneNumber(cr, l, number, 105, 56, facingLeft);
 }
 
 void Pilot(cairo_t* cr, const Livery& l) {
@@ -306,13 +308,13 @@ void DrawBiplane(cairo_t* cr, const Livery& l, int number, bool facingLeft) {
   Strut(cr, 186, 36, 192, 17, 2.2);
   Wing(cr, 118, 8, 84, 10, l.wings);  // upper wing
   Undercarriage(cr, l);
+  Wire(cr, 128, 18, 180, 64);  // bracing wires, seen past the fuselage
+  Wire(cr, 184, 18, 126, 64);
   Tailplane(cr, l);
   Fuselage(cr, l, number, facingLeft);
   Cockpit(cr, l);
   Engine(cr, l);
   Wing(cr, 108, 64, 80, 9, l.wings);  // lower wing
-  Wire(cr, 128, 18, 180, 64);
-  Wire(cr, 184, 18, 126, 64);
   Strut(cr, 130, 17, 124, 65, 2.6);  // interplane struts
   Strut(cr, 186, 17, 180, 65, 2.6);
   Propeller(cr, l);

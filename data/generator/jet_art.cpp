@@ -61,7 +61,7 @@ void DrawJetFacingRight(cairo_t* cr) {
   SetVerticalGradient(cr, 28, Lighter(kSkin, 0.5), 51, Darker(kSkin, 0.25));
   cairo_fill_preserve(cr);
   cairo_save(cr);
-  cairo_clip_preserve(cr);
+  cairo_clip(cr);
   Polygon(cr, {{30, 40}, {262, 38}, {262, 42}, {30, 43}});  // cheat line
   SetColour(cr, kTrim);
   cairo_fill(cr);
@@ -69,6 +69,7 @@ void DrawJetFacingRight(cairo_t* cr) {
   SetColour(cr, kNavy);
   cairo_fill(cr);
   cairo_restore(cr);
+  FuselagePath(cr);
   SetColour(cr, Darker(kSkin, 0.6));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
