@@ -218,5 +218,28 @@ TEST(ArtworkFiles, PropellerSoundIsAShortCleanPass) {
   EXPECT_LT(largestJump, 8192);
 }
 
+// The strongest period between 1/130 s and 1/50 s, where the propeller's
+// blade-pass tone lies, as a frequency.
+double EnginePitch(const Wave& wave, double from, double to) {
+  const auto first = wave.samples.begin() + std::ptrdiff_t(from * wave.samples.size());
+  const std::vector<double> seg(first, wave.samples.begin() + std::ptrdiff_t(to * wave.samples.size()));
+  double bestScore = -1e300;
+  int bestLag = 1;
+  for (int lag = wave.sampleRate / 130; lag <= wave.sampleRate / 50; ++lag) {
+    double score = 0;
+    for (std::size_t i = 0; i + lag < seg.size(); ++i) score += seg[i] * seg[i + lag];
+    if (score > bestScore) bestScore = score, bestLag = lag;
+  }
+  return double(wave.sampleRate) / bestLag;
+}
+
+TEST(ArtworkFiles, PropellerPitchDropsAsTheAircraftPasses) {
+  const auto wave = ReadWave(kShare + "biplane1.wav");
+  ASSERT_TRUE(wave.has_value());
+  const double approaching = EnginePitch(*wave, 0.1, 0.3);
+  const double receding = EnginePitch(*wave, 0.7, 0.9);
+  EXPECT_GT(approaching, 1.2 * receding) << approaching << " Hz then " << receding << " Hz";
+}
+
 }  // namespace
 }  // namespace aerolark::test
