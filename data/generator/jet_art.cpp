@@ -48,7 +48,21 @@ void Polygon(cairo_t* cr, std::initializer_list<std::pair<double, double>> point
   cairo_close_path(cr);
 }
 
+// Streaks of torn air left behind: a cartoon's shorthand for speed.
+void SpeedLines(cairo_t* cr) {
+  const double lines[][3] = {{18, -22, 60}, {28, -14, 44}, {52, -30, 40}, {60, -4, 30}};
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (const auto& l : lines) {
+    cairo_move_to(cr, l[1], l[0]);
+    cairo_line_to(cr, l[1] + l[2], l[0]);
+    SetColour(cr, Rgb8(250, 244, 236));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+}
+
 void DrawJetFacingRight(cairo_t* cr) {
+  SpeedLines(cr);
   Polygon(cr, {{74, 31}, {44, 3}, {30, 3}, {36, 32}});  // fin
   FillAndOutline(cr, Darker(kSkin, 0.08));
   Polygon(cr, {{60, 3}, {44, 3}, {47, 6}, {63, 6}});  // fin tip flash
@@ -73,8 +87,18 @@ void DrawJetFacingRight(cairo_t* cr) {
   SetColour(cr, Darker(kSkin, 0.6));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
-  Polygon(cr, {{178, 37}, {198, 36}, {198, 46}, {178, 47}});  // intake
+  cairo_move_to(cr, 200, 36);  // intake, raked back
+  cairo_curve_to(cr, 190, 36, 180, 39, 174, 45);
+  cairo_line_to(cr, 200, 46);
+  cairo_close_path(cr);
   FillAndOutline(cr, Rgb8(50, 52, 62), 1.0);
+  cairo_move_to(cr, 120, 31);  // panel lines
+  cairo_line_to(cr, 120, 49);
+  cairo_move_to(cr, 166, 30);
+  cairo_line_to(cr, 166, 50);
+  SetColour(cr, Darker(kSkin, 0.3));
+  cairo_set_line_width(cr, 0.8);
+  cairo_stroke(cr);
   cairo_move_to(cr, 206, 29);  // canopy
   cairo_curve_to(cr, 212, 16, 232, 15, 246, 31);
   cairo_close_path(cr);
@@ -83,6 +107,12 @@ void DrawJetFacingRight(cairo_t* cr) {
   SetColour(cr, Darker(kGlass, 0.6));
   cairo_set_line_width(cr, 1.0);
   cairo_stroke(cr);
+  Ellipse(cr, 224, 25, 4.5, 5);  // the pilot's helmet
+  SetColour(cr, Rgb8(236, 236, 240));
+  cairo_fill(cr);
+  cairo_rectangle(cr, 225, 23, 4.5, 3);
+  SetColour(cr, Rgb8(40, 40, 50));
+  cairo_fill(cr);
   cairo_move_to(cr, 214, 24);  // glint
   cairo_curve_to(cr, 218, 19, 226, 19, 232, 22);
   SetColour(cr, Rgb8(250, 252, 255));
@@ -100,13 +130,13 @@ void DrawJetFacingRight(cairo_t* cr) {
 }  // namespace
 
 Raster MakeJetSprite() {
-  constexpr double kScale = 0.96;
+  constexpr double kScale = 0.9;
   cairo_surface_t* surface = NewTransparentSurface(320, 130);
   cairo_t* cr = cairo_create(surface);
   cairo_translate(cr, 160, 65);
   cairo_rotate(cr, -kNoseDown);  // with the mirror below: nose (left) down
   cairo_scale(cr, -kScale, kScale);
-  cairo_translate(cr, -135, -35);
+  cairo_translate(cr, -121, -35);
   DrawJetFacingRight(cr);
   cairo_destroy(cr);
   Raster raster = CropSprite(FlattenSprite(surface), 1);

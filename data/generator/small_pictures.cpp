@@ -48,7 +48,7 @@ cairo_surface_t* RenderScene(double planeScale) {
   cairo_t* cr = cairo_create(scene);
   DrawSunset(cr);
   struct Place { double x, y; int number; };
-  const Place places[] = {{70, 130, 1}, {420, 260, 2}, {120, 380, 5}};
+  const Place places[] = {{20, 50, 1}, {440, 210, 2}, {90, 390, 5}};
   for (const Place& p : places) {
     cairo_save(cr);
     cairo_translate(cr, p.x, p.y);
@@ -86,7 +86,7 @@ Raster MakeLogoPicture() {
 
 Raster MakePreviewPicture() {
   // Planes drawn larger than life so they still read at a fifth of the size.
-  cairo_surface_t* scene = RenderScene(1.5);
+  cairo_surface_t* scene = RenderScene(1.3);
   cairo_surface_t* small = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPreviewWidth, kPreviewHeight);
   cairo_t* cr = cairo_create(small);
   cairo_scale(cr, double(kPreviewWidth) / kSceneWidth, double(kPreviewHeight) / kSceneHeight);

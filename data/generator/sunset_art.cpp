@@ -59,33 +59,43 @@ void SunAndGlow(cairo_t* cr) {
   cairo_pattern_destroy(disc);
 }
 
-// A long, thin evening cloud: a dark body whose underside catches the sun.
+// A long evening cloud: a flat-bottomed row of puffs with a few smaller
+// ones on top, its dark body rimmed below where the low sun catches it.
 void Cloud(cairo_t* cr, RandomSource& random, double cx, double cy, double length) {
   const double t = cy / kHorizon;  // higher clouds are darker and cooler
-  const Colour body = Mix(Rgb8(70, 30, 86), Rgb8(176, 64, 76), t);
-  const Colour rim = Mix(Rgb8(236, 108, 130), Rgb8(255, 196, 120), t);
-  const int puffs = static_cast<int>(length / 18);
+  const Colour body = Mix(Rgb8(70, 30, 86), Rgb8(168, 60, 78), t);
+  const Colour rim = Mix(Rgb8(232, 104, 132), Rgb8(255, 196, 120), t);
   struct Puff { double x, y, rx, ry; };
   std::vector<Puff> shape;
+  const int puffs = static_cast<int>(length / 16);
   for (int i = 0; i < puffs; ++i) {
     const double u = (i + 0.5) / puffs;
     const double swell = std::sin(u * M_PI);
-    shape.push_back({cx - length / 2 + u * length + random.Uniform(-6, 6), cy + random.Uniform(-2, 2),
-                     random.Uniform(16, 30), 3 + 7 * swell * random.Uniform(0.6, 1.0)});
+    const double ry = 2.5 + 8 * swell * random.Uniform(0.5, 1.0);
+    shape.push_back({cx - length / 2 + u * length + random.Uniform(-5, 5), cy - ry * 0.45,
+                     random.Uniform(14, 28), ry});
+    if (swell > 0.5 && random.Uniform(0, 1) < 0.45) {
+      const double top = ry * random.Uniform(0.6, 1.1);
+      shape.push_back({shape.back().x + random.Uniform(-8, 8), cy - ry - top * 0.4, random.Uniform(8, 16), top});
+    }
   }
   for (const Puff& p : shape) Ellipse(cr, p.x, p.y + 2.5, p.rx, p.ry);
   SetColour(cr, rim, 0.9);
   cairo_fill(cr);
   for (const Puff& p : shape) Ellipse(cr, p.x, p.y, p.rx, p.ry);
-  SetColour(cr, body, 0.92);
+  cairo_pattern_t* shade = cairo_pattern_create_linear(0, cy - 24, 0, cy + 6);
+  AddStop(shade, 0, Darker(body, 0.25), 0.92);
+  AddStop(shade, 1, Lighter(body, 0.12), 0.92);
+  cairo_set_source(cr, shade);
   cairo_fill(cr);
+  cairo_pattern_destroy(shade);
 }
 
 void Clouds(cairo_t* cr, RandomSource& random) {
   struct Band { double x, y, length; };
-  const Band bands[] = {{140, 96, 260},  {600, 70, 300},  {380, 150, 220}, {720, 190, 200},
-                        {90, 236, 240},  {470, 262, 320}, {260, 318, 200}, {690, 336, 240},
-                        {120, 372, 160}, {420, 392, 180}, {760, 404, 120}};
+  const Band bands[] = {{150, 92, 280},  {610, 66, 330},  {390, 146, 200}, {735, 186, 170},
+                        {80, 232, 230},  {470, 262, 360}, {250, 322, 190}, {700, 338, 250},
+                        {110, 376, 140}, {420, 396, 170}, {770, 408, 110}, {560, 214, 90}};
   for (const Band& b : bands) Cloud(cr, random, b.x, b.y, b.length);
 }
 
