@@ -1,0 +1,30 @@
+#pragma once
+// Every file of the install folder and how it is made.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "raster.h"
+
+namespace aerolark::art {
+
+enum class PictureKind {
+  Sprite,  // flies over the scene; its top-left colour is transparent
+  Whole,   // drawn opaque as it stands
+};
+
+struct PictureEntry {
+  std::string file;
+  PictureKind kind;
+  std::function<Raster()> make;
+};
+
+inline constexpr const char* kSoundFile = "biplane1.wav";
+
+std::vector<PictureEntry> PictureCatalogue();
+
+// Writes every picture and the sound into `folder` (which must exist).
+void WriteInstallFolder(const std::string& folder);
+
+}  // namespace aerolark::art

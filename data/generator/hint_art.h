@@ -1,0 +1,15 @@
+#pragma once
+#include "raster.h"
+
+namespace aerolark::art {
+
+// The two one-time hints, shown at (150, 250) under two yellow text lines.
+inline constexpr int kHintWidth = 500;
+inline constexpr int kHintHeight = 300;
+
+// TuneMsg.bmp: how to slow the planes down.
+Raster MakeTuneHintPicture();
+// monitor.bmp: what the saver needs from the display, and where the settings are.
+Raster MakeMonitorHintPicture();
+
+}  // namespace aerolark::art

@@ -1,0 +1,31 @@
+// Draws the built-in pictures and synthesises the propeller sound.
+//
+//   aerolark-artgen build <folder>            write every install-folder file
+//   aerolark-artgen sheet <folder> <out.png>  contact sheet of that folder's files,
+//                                             and a mock scene beside it
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "catalogue.h"
+#include "contact_sheet.h"
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  try {
+    if (command == "build" && argc == 3) {
+      aerolark::art::WriteInstallFolder(argv[2]);
+      return 0;
+    }
+    if (command == "sheet" && argc == 4) {
+      aerolark::art::WriteContactSheet(argv[2], argv[3]);
+      return 0;
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "aerolark-artgen: %s\n", e.what());
+    return 1;
+  }
+  std::fprintf(stderr, "usage: %s build <folder> | sheet <folder> <out.png>\n", argv[0]);
+  return 2;
+}
