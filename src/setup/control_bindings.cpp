@@ -87,6 +87,9 @@ QScrollBar* MakeSlider(const char* name, int minimum, int maximum, QWidget* pare
   slider->setRange(minimum, maximum);
   slider->setSingleStep(1);
   slider->setPageStep(1);
+  // A scroll bar inverts its keys by default (Left would raise the value);
+  // as a slider, Left must lower it.
+  slider->setInvertedControls(false);
   return slider;
 }
 
