@@ -224,13 +224,16 @@ void ImageFileChooser::FillFiles() {
   files_->addItems(dir.entryList());
 }
 
-QString ImageFileChooser::FullPath() const {
-  const QString typed = name_->text();
-  const QList<QListWidgetItem*> selected = files_->selectedItems();
-  if (selected.isEmpty() || selected.first()->text() != typed) return typed;
-  QString path = folder_;
+QString ChosenPath(const QString& folder, const QString& typedName, const QString& selectedName) {
+  if (selectedName.isEmpty() || typedName != selectedName) return typedName;
+  QString path = folder;
   if (!path.endsWith('/')) path += '/';
-  return path + typed;
+  return path + typedName;
+}
+
+QString ImageFileChooser::FullPath() const {
+  const QList<QListWidgetItem*> selected = files_->selectedItems();
+  return ChosenPath(folder_, name_->text(), selected.isEmpty() ? QString() : selected.first()->text());
 }
 
 void ImageFileChooser::Confirm() {

@@ -31,6 +31,11 @@ struct ChooserKind {
 ChooserKind BackgroundChooser();
 ChooserKind LogoChooser();
 
+// The path "&OK" stores: the folder and the selected file's name when the
+// typed name is exactly (case and all) that name; the typed text unchanged
+// otherwise. `selectedName` is empty when no file is selected.
+QString ChosenPath(const QString& folder, const QString& typedName, const QString& selectedName);
+
 class ImageFileChooser final : public QDialog {
  public:
   // Opens in the program's current folder with the pattern "*.BMP".
