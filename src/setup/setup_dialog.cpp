@@ -1,6 +1,7 @@
 #include "setup/setup_dialog.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
@@ -57,6 +58,9 @@ QWidget* Setup::MakeBottomBar() {
   about->setObjectName("cmdAbout");
   auto* help = new QPushButton(QStringLiteral("&Online HELP"), bar);
   help->setObjectName("cmdHelp");
+  // "&Online HELP" and "&OK" share Alt+O; Qt would only move the focus
+  // between two buttons with one key. Alt+O closes the dialog.
+  help->setShortcut(QKeySequence());
   auto* ok = new QPushButton(QStringLiteral("&OK"), bar);
   ok->setObjectName("cmdOK");
   auto* row = new QHBoxLayout(bar);

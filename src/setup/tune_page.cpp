@@ -27,6 +27,7 @@ TunePage::TunePage(DialogStore& store, QWidget* parent) : QWidget(parent) {
       QStringLiteral(
           "Pentium 1, 150 MHz >>>>>>>>>>>>>>>>>>>>>>Pentium 4, 2.0 GHz >>>>>>>>> Dual Processors"),
       group);
+  scale->setWordWrap(true);  // the scale is wider than the page on larger fonts
   QLabel* advice = MakeLabel(
       QStringLiteral("Knowing your CPU speed (Ex: Pentium 1.9 GHz) is not important. Simply "
                      "select a setting and run the screensaver.  When you find a setting "

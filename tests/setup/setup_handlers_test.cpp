@@ -161,6 +161,7 @@ TEST_F(SetupHandlers, BottomBarOpensHelpShowsAboutAndCloses) {
   EXPECT_TRUE(about.text.contains("Aerolark"));
   EXPECT_TRUE(about.text.contains(AEROLARK_VERSION));
   EXPECT_TRUE(about.text.contains("http://www.aerolark.example"));
+  // Alt+O, shared with "&Online HELP", is exercised with real keys in the session test.
   QTest::mouseClick(Control<QPushButton>("cmdOK"), Qt::LeftButton);
   EXPECT_FALSE(setup->isVisible());
   EXPECT_EQ(setup->result(), QDialog::Accepted);
