@@ -1,0 +1,32 @@
+#include "setup/setup_entry.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "setup/message_sink.h"
+#include "setup/setup_dialog.h"
+
+namespace aerolark {
+
+int RunSetupDialog(Settings& settings, const std::string& installFolder, int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Aerolark"));
+  MessageBoxSink messages;
+  Setup setup(settings, QString::fromStdString(installFolder), DesktopSetupServices(messages));
+  QObject::connect(&setup, &QDialog::finished, &app, &QApplication::quit);
+  setup.show();
+  app.exec();
+  return 0;
+}
+
+int ShowPasswordNotice(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QMessageBox::information(
+      nullptr, QStringLiteral("Aerolark"),
+      QStringLiteral("Aerolark has no password of its own on Linux.\n\n"
+                     "Your desktop's lock screen protects the screen and asks for your "
+                     "login password."));
+  return 0;
+}
+
+}  // namespace aerolark

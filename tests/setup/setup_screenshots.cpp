@@ -1,0 +1,46 @@
+// Writes a picture of each dialog page and of both choosers, at their real
+// sizes, for a person to look at. Usage: aerolark_setup_screenshots OUTDIR
+// (run under an X server, e.g. tests/support/with-xvfb).
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+
+#include "settings/setting_keys.h"
+#include "setup/dialog_store.h"
+#include "setup/image_file_chooser.h"
+#include "setup/setup_dialog.h"
+#include "setup_test_support.h"
+
+using namespace aerolark;
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  testing::RecordingSettings settings;
+  WriteDefaults(settings, AEROLARK_SHARE_DIR);
+  testing::RecordingSink sink;
+  SetupServices services = DesktopSetupServices(sink);
+  services.runModal = [](QDialog&) {};
+  Setup setup(settings, QStringLiteral(AEROLARK_SHARE_DIR), services);
+  setup.show();
+  QTest::qWaitForWindowExposed(&setup);
+  auto* tabs = setup.findChild<QTabWidget*>("SSTab1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    tabs->setCurrentIndex(i);
+    QTest::qWait(50);
+    setup.grab().save(outDir + QStringLiteral("/page%1.png").arg(i));
+  }
+  DialogStore store(settings, sink);
+  const ChooserKind kinds[] = {BackgroundChooser(), LogoChooser()};
+  const char* names[] = {"GetFile", "GetLogo"};
+  for (int i = 0; i < 2; ++i) {
+    ImageFileChooser chooser(kinds[i], store, MountedFileSystems());
+    chooser.show();
+    QTest::qWaitForWindowExposed(&chooser);
+    QTest::qWait(50);
+    chooser.grab().save(outDir + QStringLiteral("/%1.png").arg(QString::fromLatin1(names[i])));
+  }
+  return 0;
+}

@@ -1,0 +1,106 @@
+// The dialog as a user meets it: the real program's window under an X
+// server, real pointer and key events from xdotool, and the settings file
+// read back afterwards.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+std::string Shell(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return output;
+  char buffer[256];
+  while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  pclose(pipe);
+  return output;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct Point { int x; int y; };
+
+// Where the dialog's window sits on the screen, found by its caption.
+bool FindDialog(std::string& window, Point& origin) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    window = Shell("xdotool search --onlyvisible --name '^Aerolark  http' 2>/dev/null | head -1");
+    if (!window.empty()) break;
+    std::this_thread::sleep_for(100ms);
+  }
+  if (window.empty()) return false;
+  window.erase(window.find_last_not_of('\n') + 1);
+  std::this_thread::sleep_for(300ms);  // let the first paint finish
+  std::string shell = Shell("xdotool getwindowgeometry --shell " + window);
+  std::istringstream lines(shell);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("X=", 0) == 0) origin.x = std::stoi(line.substr(2));
+    if (line.rfind("Y=", 0) == 0) origin.y = std::stoi(line.substr(2));
+  }
+  return true;
+}
+
+TEST(SetupSession, TickDragAndAltOStoreTheNewValues) {
+  fs::path config = fs::temp_directory_path() / ("aerolark-session-" + std::to_string(getpid()));
+  fs::remove_all(config);
+  fs::create_directories(config);
+
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    execl(AEROLARK_BIN_DIR "/aerolark_setup_driver", "aerolark_setup_driver", nullptr);
+    _exit(127);
+  }
+
+  std::string window;
+  Point origin{0, 0};
+  ASSERT_TRUE(FindDialog(window, origin)) << "the dialog did not appear";
+  auto at = [&](int x, int y) {
+    return std::to_string(origin.x + x) + " " + std::to_string(origin.y + y);
+  };
+  // "Show Clock" on the "Aircraft" page; then the "Aircraft Speed" thumb,
+  // dragged from its left end (2, from the empty store) towards the right.
+  Shell("xdotool mousemove " + at(30, 154) + " click 1");
+  Shell("xdotool mousemove " + at(50, 262) + " mousedown 1");
+  for (int x = 60; x <= 200; x += 20) Shell("xdotool mousemove " + at(x, 262));
+  Shell("xdotool mouseup 1");
+  Shell("xdotool windowfocus --sync " + window + " key alt+o");
+
+  int status = 0;
+  bool ended = false;
+  for (int attempt = 0; attempt < 50 && !ended; ++attempt) {
+    ended = waitpid(child, &status, WNOHANG) == child;
+    if (!ended) std::this_thread::sleep_for(100ms);
+  }
+  if (!ended) kill(child, SIGKILL), waitpid(child, &status, 0);
+  ASSERT_TRUE(ended) << "Alt+O did not close the dialog";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+  std::string ini = ReadFile(config / "aerolark" / "aerolark.ini");
+  EXPECT_NE(ini.find("Clock=0"), std::string::npos) << ini;
+  std::size_t speed = ini.find("\nSpeed=");
+  ASSERT_NE(speed, std::string::npos) << ini;
+  EXPECT_GT(std::stoi(ini.substr(speed + 7)), 5) << ini;
+  fs::remove_all(config);
+}
+
+}  // namespace
