@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   aerolark::Setup setup(settings, QStringLiteral("/usr/share/aerolark/"),
                         aerolark::DesktopSetupServices(sink));
   setup.show();
-  QTest::qWaitForWindowExposed(&setup);
+  if (!QTest::qWaitForWindowExposed(&setup)) std::fprintf(stderr, "window not exposed in time\n");
   const double shown = std::chrono::duration<double, std::milli>(
                            std::chrono::steady_clock::now() - mainStart).count();
   std::printf("families=%lld  before_main_ms=%.1f  main_to_shown_ms=%.1f  start_to_shown_ms=%.1f\n",

@@ -2,6 +2,7 @@
 // sizes, for a person to look at. Usage: aerolark_setup_screenshots OUTDIR
 // (run under an X server, e.g. tests/support/with-xvfb).
 
+#include <cstdio>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
   services.runModal = [](QDialog&) {};
   Setup setup(settings, QStringLiteral(AEROLARK_SHARE_DIR), services);
   setup.show();
-  QTest::qWaitForWindowExposed(&setup);
+  if (!QTest::qWaitForWindowExposed(&setup)) std::fprintf(stderr, "window not exposed in time\n");
   auto* tabs = setup.findChild<QTabWidget*>("SSTab1");
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 2; ++i) {
     ImageFileChooser chooser(kinds[i], store, MountedFileSystems());
     chooser.show();
-    QTest::qWaitForWindowExposed(&chooser);
+    if (!QTest::qWaitForWindowExposed(&chooser)) std::fprintf(stderr, "window not exposed in time\n");
     QTest::qWait(50);
     chooser.grab().save(outDir + QStringLiteral("/%1.png").arg(QString::fromLatin1(names[i])));
   }
