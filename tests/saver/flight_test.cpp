@@ -31,9 +31,15 @@ constexpr SpriteId kAircraft = 1;
 constexpr SpriteId kBgPlane = 2;
 SpriteId Biplane(int index) { return index + 3; }
 
-TEST(Relay, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
+// Several speeds, so that the read-back X lands on every value near a limit.
+class RelayAtSpeed : public ::testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(Speeds, RelayAtSpeed, ::testing::Values(1, 2, 3, 4, 7));
+
+TEST_P(RelayAtSpeed, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0").Set(Key::Speed, "3");
+  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0")
+      .Set(Key::Speed, Num(GetParam()));
+  const int frames = 90000 / GetParam();
   Form1& form = rig.Load();
   const BiplaneRelay& relay = form.scene().relay;
 
@@ -42,7 +48,7 @@ TEST(Relay, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
   std::vector<int> altitudeAtLaunch(15, -1);
   std::vector<bool> wasActive(15, false);
   wasActive[0] = true;
-  for (int frame = 0; frame < 30000; ++frame) {
+  for (int frame = 0; frame < frames; ++frame) {
     std::vector<std::int32_t> xBefore(15);
     for (int i = 0; i < 15; ++i) xBefore[i] = relay.Plane(i).x;
     form.DrawFrame();
