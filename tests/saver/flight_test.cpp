@@ -130,8 +130,15 @@ TEST(Crossers, ParkWaitTheirSecondsAndReenterAtTheSharedAltitude) {
   Crossing bg, jet;
   int tick = 0;
   bool anyRelaunched = false;
+  // `sharedSeen` is the shared altitude when this flyer's step ran: the
+  // background plane steps first, so only the aircraft can see a value the
+  // other drew in the same frame.
   auto follow = [&](const CrossingFlyer& flyer, CrossingState before, Crossing& seen,
-                    SpriteId sprite, int interval, int sharedBefore) {
+                    SpriteId sprite, int interval, int sharedBefore, int sharedSeen) {
+    if (before == CrossingState::Parked && flyer.state == CrossingState::Parked) {
+      EXPECT_EQ(rig.drawing.Place(sprite).x, 805);
+      EXPECT_EQ(rig.drawing.Place(sprite).y, sharedSeen) << "a parked flyer follows the altitude";
+    }
     if (before == CrossingState::Flying && flyer.state == CrossingState::Parked) {
       ++seen.parks;
       seen.parkedAtTick = tick;
@@ -154,8 +161,12 @@ TEST(Crossers, ParkWaitTheirSecondsAndReenterAtTheSharedAltitude) {
     int shared = crossers.sharedAltitude();
     std::size_t mark = rig.Mark();
     form.DrawFrame();
-    follow(crossers.backgroundPlane(), bgBefore, bg, kBgPlane, 36, shared);
-    follow(crossers.aircraft(), jetBefore, jet, kAircraft, 30, shared);
+    const bool bgRelaunched =
+        bgBefore == CrossingState::Parked &&
+        crossers.backgroundPlane().state == CrossingState::Flying;
+    follow(crossers.backgroundPlane(), bgBefore, bg, kBgPlane, 36, shared, shared);
+    follow(crossers.aircraft(), jetBefore, jet, kAircraft, 30,
+           bgRelaunched ? crossers.sharedAltitude() : shared, crossers.sharedAltitude());
     if (jetBefore == CrossingState::Flying) {
       int x = crossers.aircraft().x;
       bool parked = crossers.aircraft().state == CrossingState::Parked;
