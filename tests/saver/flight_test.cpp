@@ -81,8 +81,7 @@ TEST_P(RelayAtSpeed, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
   // The relay goes round: 2, 3, ..., 15, then 1 again, and so on.
   ASSERT_GE(launchOrder.size(), 40u);
   for (std::size_t k = 0; k < launchOrder.size(); ++k) {
-    EXPECT_EQ(launchOrder[k], static_cast<int>(k % 15) + 2 > 15 ? 1 : static_cast<int>(k % 15) + 2)
-        << k;
+    EXPECT_EQ(launchOrder[k], static_cast<int>((k + 1) % 15) + 1) << k;
   }
   for (int i = 0; i < 15; ++i) EXPECT_GE(exits[i], 2) << "biplane " << i + 1;
 }
