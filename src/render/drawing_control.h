@@ -49,6 +49,12 @@ class DrawingControl {
                         Colour colour) = 0;
   // Publishes the composed frame; the back buffer keeps its content.
   virtual void FlipScreen() = 0;
+
+  // A query, not a drawing call: it is never traced and changes nothing.
+  // True when the sprite's picture was loaded and is at least as large as the
+  // 800 x 600 frame, so that drawn at (0, 0) it covers every pixel. False for a
+  // picture that is missing, unreadable or smaller, and for an unknown id.
+  virtual bool SpriteCoversScreen(SpriteId id) = 0;
 };
 
 }  // namespace aerolark

@@ -1,0 +1,97 @@
+#include "assets/sprite_loading.h"
+
+#include <cstdio>
+
+#include "render/biplane_relay.h"
+#include "settings/conversions.h"
+#include "settings/setting_keys.h"
+
+namespace aerolark {
+namespace {
+
+constexpr std::int32_t kScreenWidth = 800;
+constexpr std::int32_t kScreenHeight = 600;
+constexpr std::int32_t kScreenBitDepth = 16;
+constexpr std::int32_t kOneFrame = 1;
+constexpr std::int32_t kHintX = 150;
+constexpr std::int32_t kHintY = 250;
+
+// Every sprite follows one pattern: a new id, its picture, then its place.
+// The hint pictures are placed Y first; every other sprite X first.
+SpriteId MakeSprite(DrawingControl& drawing, const std::string& path, std::int32_t keyMode,
+                    std::int32_t x, std::int32_t y) {
+  SpriteId id = drawing.NewSprite();
+  drawing.LoadSprite(id, kOneFrame, path, keyMode);
+  drawing.SetSpriteX(id, x);
+  drawing.SetSpriteY(id, y);
+  return id;
+}
+
+SpriteId MakeHintSprite(DrawingControl& drawing, const std::string& path) {
+  SpriteId id = drawing.NewSprite();
+  drawing.LoadSprite(id, kOneFrame, path, kKeyOpaque);
+  drawing.SetSpriteY(id, kHintY);
+  drawing.SetSpriteX(id, kHintX);
+  return id;
+}
+
+std::string BiplaneFile(int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, "biplane%02d.bmp", number);
+  return name;
+}
+
+void LoadHints(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings,
+               const std::string& installFolder) {
+  loaded.monitorShown = MarkerRead(ReadSetting(settings, Key::RunMonitor));
+  if (!loaded.monitorShown) {
+    loaded.sprites.monitor = MakeHintSprite(drawing, installFolder + "monitor.bmp");
+  }
+  loaded.tuneShown = MarkerRead(ReadSetting(settings, Key::TuneScrSvr));
+  if (!loaded.tuneShown) {
+    loaded.sprites.tuneMsg = MakeHintSprite(drawing, installFolder + "TuneMsg.bmp");
+  }
+}
+
+void LoadUserPictures(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings) {
+  loaded.backGround = NumericRead(ReadSetting(settings, Key::BackGround));
+  if (loaded.backGround == 3) {
+    // The user's pictures are loaded from the full paths stored, wherever they are.
+    loaded.sprites.background =
+        MakeSprite(drawing, ReadSetting(settings, Key::BMPFileName), kKeyOpaque, 0, 0);
+  }
+  loaded.logoChecked = NumericRead(ReadSetting(settings, Key::LogoChecked));
+  if (loaded.logoChecked == 1) {
+    loaded.sprites.logo =
+        MakeSprite(drawing, ReadSetting(settings, Key::LogoFileName), kKeyOpaque, 1, 20);
+  }
+}
+
+void LoadFlyers(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings,
+                const std::string& installFolder) {
+  loaded.sprites.aircraft =
+      MakeSprite(drawing, installFolder + "FastJet.bmp", kKeyTopLeftTransparent, 805, 75);
+  loaded.planeBG = ReadSetting(settings, Key::PlaneBG);
+  loaded.sprites.bgPlane =
+      MakeSprite(drawing, installFolder + "BGbiplane.bmp", kKeyTopLeftTransparent, 805, 350);
+  for (int n = 1; n <= kBiplaneCount; ++n) {
+    const BiplaneRoute& route = BiplaneRoutes()[n - 1];
+    loaded.sprites.planes[n - 1] = MakeSprite(drawing, installFolder + BiplaneFile(n),
+                                              kKeyTopLeftTransparent, route.startX, route.startY);
+  }
+}
+
+}  // namespace
+
+LoadedPictures OpenDrawingSession(DrawingControl& drawing, Settings& settings,
+                                  const std::string& installFolder) {
+  LoadedPictures loaded;
+  loaded.screenOpen = drawing.OpenScreen(kScreenWidth, kScreenHeight, kScreenBitDepth, "");
+  if (!loaded.screenOpen) return loaded;
+  LoadHints(loaded, drawing, settings, installFolder);
+  LoadUserPictures(loaded, drawing, settings);
+  LoadFlyers(loaded, drawing, settings, installFolder);
+  return loaded;
+}
+
+}  // namespace aerolark

@@ -1,0 +1,264 @@
+// Load, unload and the way out: defaults, the sprite table, a screen that
+// cannot be opened, and the exit sequence.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "saver_rig.h"
+
+namespace aerolark::testing {
+namespace {
+
+using ::testing::ElementsAreArray;
+
+constexpr int kBiplaneStart[15][2] = {
+    {-281, 180}, {805, 200}, {-281, 180}, {805, 100}, {-281, 500}, {805, 300}, {-281, 175},
+    {805, 70},   {-281, 290}, {805, 330}, {-281, 80}, {805, 370}, {-281, 120}, {805, 250},
+    {-281, 365}};
+
+// The calls that make one sprite, as a trace shows them.
+std::vector<std::string> SpriteCalls(int id, const std::string& path, int keyMode, int x, int y,
+                                     bool yFirst = false) {
+  std::vector<std::string> calls = {
+      Join({"C", "NewSprite", "=", Num(id)}),
+      Join({"C", "LoadSprite", Num(id), "1", path, Num(keyMode)})};
+  std::string setX = Join({"C", "SetSpriteX", Num(id), Num(x)});
+  std::string setY = Join({"C", "SetSpriteY", Num(id), Num(y)});
+  calls.push_back(yFirst ? setY : setX);
+  calls.push_back(yFirst ? setX : setY);
+  return calls;
+}
+
+std::vector<std::string> ExitCalls(int soundId) {
+  return {Join({"C", "StopAllSounds"}),
+          Join({"C", "ReleaseSound", Num(soundId)}),
+          Join({"C", "ScreenSaverRunning", "False"}),
+          Join({"E", "Unload"}),
+          Join({"C", "ReleaseSound", Num(soundId)}),
+          Join({"C", "StopAllSounds"}),
+          Join({"C", "ShowCursor", "True"})};
+}
+
+TEST(SaverLoad, FirstStartWritesEveryDefaultThenReadsThem) {
+  SaverRig rig;
+  rig.sound.loadResult = 9;
+  Form1& form = rig.Load();
+
+  std::vector<std::string> expected = {
+      Join({"E", "Load"}),
+      Join({"W", "Startup", "Background", "3"}),
+      Join({"W", "Startup", "BGFreq", "36"}),
+      Join({"W", "Startup", "BMPFileName", kInstall + "Sunset Red.BMP"}),
+      Join({"W", "Startup", "Clock", "1"}),
+      Join({"W", "Startup", "FontClock", "16"}),
+      Join({"W", "Startup", "FontName", "Arial"}),
+      Join({"W", "Startup", "FontSize", "30"}),
+      Join({"W", "Startup", "LogoChecked", "0"}),
+      Join({"W", "Startup", "LogoFileName", kInstall + "Logo1.BMP"}),
+      Join({"W", "Startup", "Message", "I'd Rather be Flying"}),
+      Join({"W", "Startup", "MessageChecked", "0"}),
+      Join({"W", "Startup", "MouseSens", "4"}),
+      Join({"W", "Startup", "PlaneBG", "1"}),
+      Join({"W", "Startup", "Prop", "1"}),
+      Join({"W", "Startup", "SecDelay", "30"}),
+      Join({"W", "Startup", "SelectedFont", "4"}),
+      Join({"W", "Startup", "SelectedFontSize", "3"}),
+      Join({"W", "Startup", "Speed", "3"}),
+      Join({"W", "Startup", "TunePC", "6"}),
+      Join({"W", "Startup", "Volume", "-784"}),
+      Join({"W", "System", "PwrSave", "0"}),
+      Join({"W", "System", "PwrMsg", "False"}),
+      Join({"W", "System", "RunMonitor", "False"}),
+      Join({"W", "System", "SoundOff", "Never"}),
+      Join({"W", "System", "TuneScrSvr", "False"}),
+      Join({"W", "System", "SetReg", "2"}),
+      Join({"C", "ShowCursor", "False"}),
+      Join({"C", "OpenScreen", "800", "600", "16", "", "=", "True"})};
+  auto add = [&](const std::vector<std::string>& calls) {
+    expected.insert(expected.end(), calls.begin(), calls.end());
+  };
+  add(SpriteCalls(1, kInstall + "monitor.bmp", -2, 150, 250, true));
+  add(SpriteCalls(2, kInstall + "TuneMsg.bmp", -2, 150, 250, true));
+  add(SpriteCalls(3, kInstall + "Sunset Red.BMP", -2, 0, 0));
+  add(SpriteCalls(4, kInstall + "FastJet.bmp", -1, 805, 75));
+  add(SpriteCalls(5, kInstall + "BGbiplane.bmp", -1, 805, 350));
+  for (int n = 1; n <= 15; ++n) {
+    std::string file = kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp";
+    add(SpriteCalls(5 + n, file, -1, kBiplaneStart[n - 1][0], kBiplaneStart[n - 1][1]));
+  }
+  add({Join({"C", "ReleaseSound", "0"}),
+       Join({"C", "LoadSound", kInstall + "biplane1.wav", "=", "9"}),
+       Join({"C", "StopSound", "9"})});
+  EXPECT_THAT(rig.log.lines(), ElementsAreArray(expected));
+
+  // The same start reads the values just written, not the readers' "1".
+  EXPECT_EQ(form.settings().mouseSens, 4);
+  EXPECT_EQ(form.settings().speed, 3);
+  EXPECT_EQ(form.settings().bgFreq, "36");
+  EXPECT_EQ(form.settings().volume, -784);
+  EXPECT_EQ(form.settings().tunePC, 6);
+  EXPECT_EQ(form.scene().sceneTick, 6);
+  EXPECT_FALSE(form.Ended());
+}
+
+TEST(SaverLoad, StoreMarkedFilledIsLeftAloneAndMissingKeysReadOne) {
+  SaverRig rig;
+  rig.WriteFile("[System]\nSetReg=2\nTuneScrSvr=True\nRunMonitor=True\n");
+  Form1& form = rig.Load();
+  EXPECT_EQ(rig.log.Count("W"), 0u);
+  EXPECT_EQ(form.settings().mouseSens, 1);
+  // MouseSens 1: the first movement ends the saver.
+  form.PointerMoved();
+  EXPECT_TRUE(form.Ended());
+}
+
+TEST(SaverLoad, SetRegThatIsNoNumberWritesTheDefaults) {
+  for (const std::string setReg : {"abc", "", "3", "2.6"}) {
+    SaverRig rig;
+    rig.WriteFile("[System]\nSetReg=" + setReg + "\n");
+    rig.Load();
+    EXPECT_EQ(rig.log.Count("W"), 26u) << setReg;
+  }
+  SaverRig rounded;
+  rounded.WriteFile("[System]\nSetReg=2.4\n");
+  rounded.Load();
+  EXPECT_EQ(rounded.log.Count("W"), 0u);
+}
+
+TEST(SaverLoad, HandReadConversions) {
+  SaverRig rig;
+  rig.Defaults()
+      .Set(Key::TunePC, "2.5")
+      .Set(Key::FontClock, "99999")
+      .Set(Key::Volume, "loud")
+      .Set(Key::Speed, "4 px");
+  Form1& form = rig.Load();
+  EXPECT_EQ(form.settings().tunePC, 2);        // half to even
+  EXPECT_EQ(form.settings().fontClock, 32767);  // saturated
+  EXPECT_EQ(form.settings().volume, -784);      // not a number: the stored default
+  EXPECT_EQ(form.settings().speed, 4);
+
+  SaverRig up;
+  up.Defaults().Set(Key::TunePC, "3.5");
+  EXPECT_EQ(up.Load().settings().tunePC, 4);
+}
+
+struct SpriteCase {
+  std::string runMonitor, tuneScrSvr, backGround, logoChecked;
+  std::vector<std::string> files;  // in creation order, before the aircraft
+};
+
+TEST(SaverLoad, SpriteTableFollowsMarkersBackgroundAndLogo) {
+  const std::string bg = "/pictures/mine.jpg";
+  const std::string logo = "/pictures/logo.png";
+  const std::vector<SpriteCase> cases = {
+      {"True", "True", "1", "0", {}},
+      {"True", "True", "2", "0", {}},
+      {"False", "True", "1", "0", {kInstall + "monitor.bmp"}},
+      {"True", "false", "1", "0", {kInstall + "TuneMsg.bmp"}},
+      {"1", "0", "3", "1", {kInstall + "TuneMsg.bmp", bg, logo}},
+      {"junk", "", " 3", "1", {kInstall + "monitor.bmp", kInstall + "TuneMsg.bmp", bg, logo}},
+      {"True", "True", "3.0", "0", {bg}},
+      {"True", "True", "abc", "1.0", {logo}},
+      {"True", "True", "", "2", {}},
+  };
+  for (const SpriteCase& c : cases) {
+    SaverRig rig;
+    rig.Defaults()
+        .Set(Key::RunMonitor, c.runMonitor)
+        .Set(Key::TuneScrSvr, c.tuneScrSvr)
+        .Set(Key::BackGround, c.backGround)
+        .Set(Key::LogoChecked, c.logoChecked)
+        .Set(Key::BMPFileName, bg)
+        .Set(Key::LogoFileName, logo);
+    rig.Load();
+    std::vector<std::string> files;
+    for (const std::string& line : rig.log.Starting("C\tLoadSprite")) {
+      files.push_back(Split(line)[4]);
+    }
+    std::vector<std::string> expected = c.files;
+    expected.push_back(kInstall + "FastJet.bmp");
+    expected.push_back(kInstall + "BGbiplane.bmp");
+    for (int n = 1; n <= 15; ++n) {
+      expected.push_back(kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp");
+    }
+    EXPECT_EQ(files, expected) << c.runMonitor << "/" << c.tuneScrSvr << "/" << c.backGround;
+    EXPECT_EQ(rig.log.Count("C\tNewSprite"), expected.size());
+    const auto& reads = rig.settings.reads;
+    EXPECT_EQ(std::count(reads.begin(), reads.end(), "BMPFileName"),
+              c.files.end() != std::find(c.files.begin(), c.files.end(), bg) ? 1 : 0);
+    EXPECT_EQ(std::count(reads.begin(), reads.end(), "LogoFileName"),
+              c.files.end() != std::find(c.files.begin(), c.files.end(), logo) ? 1 : 0);
+  }
+}
+
+TEST(SaverLoad, ScreenThatCannotOpenShowsOneMessageAndEndsInOrder) {
+  for (bool boxShown : {true, false}) {
+    SaverRig rig;
+    rig.Defaults();
+    rig.drawing.openScreenResult = false;
+    rig.events.messageBoxShown = boxShown;
+    Form1& form = rig.Load();
+
+    std::vector<std::string> tail = {
+        Join({"C", "OpenScreen", "800", "600", "16", "", "=", "False"}),
+        Join({"M", "Error opening Direct Draw!",
+              "This program requires that you use a monitor that is capable of displaying 64K "
+              "colors."}),
+        Join({"C", "ReleaseSound", "0"}),
+        Join({"C", "LoadSound", kInstall + "biplane1.wav", "=", "1"}),
+        Join({"C", "StopSound", "1"})};
+    for (const std::string& line : ExitCalls(1)) tail.push_back(line);
+    std::vector<std::string> lines = rig.log.lines();
+    ASSERT_GE(lines.size(), tail.size());
+    EXPECT_THAT(std::vector<std::string>(lines.end() - static_cast<long>(tail.size()), lines.end()),
+                ElementsAreArray(tail));
+    EXPECT_EQ(rig.log.Count("C\tNewSprite"), 0u);
+    const auto& reads = rig.settings.reads;
+    for (const char* key : {"RunMonitor", "TuneScrSvr", "PlaneBG", "BMPFileName"}) {
+      EXPECT_EQ(std::count(reads.begin(), reads.end(), key), 0) << key;
+    }
+    EXPECT_TRUE(form.Ended());
+    EXPECT_EQ(form.ExitStatus(), boxShown ? 0 : 1);
+    // The start-up's loop is never entered; events that still arrive do nothing.
+    std::size_t mark = rig.Mark();
+    form.DrawFrame();
+    form.SecondTick();
+    EXPECT_EQ(rig.Mark(), mark);
+  }
+}
+
+TEST(SaverExit, KeyButtonAndEnoughMovementEndInTheSameOrder) {
+  struct ExitCase {
+    std::string script;
+    std::string lastEvent;
+  };
+  for (const ExitCase& c : std::vector<ExitCase>{{"FFK", "KeyEvent"},
+                                                 {"FSB", "ButtonEvent"},
+                                                 {"PFPSPP", "PointerMoved"}}) {
+    SaverRig rig;
+    rig.sound.loadResult = 5;
+    rig.Defaults();
+    Form1& form = rig.Load();
+    rig.events.script = c.script + "KFFS";
+    rig.events.RunEvents(form);
+    std::vector<std::string> expected = {Join({"E", c.lastEvent})};
+    for (const std::string& line : ExitCalls(5)) expected.push_back(line);
+    std::vector<std::string> lines = rig.log.lines();
+    EXPECT_THAT(std::vector<std::string>(lines.end() - static_cast<long>(expected.size()),
+                                         lines.end()),
+                ElementsAreArray(expected))
+        << c.script;
+    EXPECT_TRUE(form.Ended());
+    EXPECT_EQ(form.ExitStatus(), 0);
+    // The pointer is hidden once at load and shown once at the end.
+    EXPECT_EQ(rig.log.Count(Join({"C", "ShowCursor", "False"})), 1u);
+    EXPECT_EQ(rig.log.Count(Join({"C", "ShowCursor", "True"})), 1u);
+  }
+}
+
+}  // namespace
+}  // namespace aerolark::testing

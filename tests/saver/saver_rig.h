@@ -1,0 +1,77 @@
+#pragma once
+// A saver window wired to recording fakes, a fake clock and a real settings
+// file in a fresh temporary folder.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "saver/form1.h"
+#include "settings/ini_settings_store.h"
+#include "settings/setting_keys.h"
+#include "support/call_log.h"
+#include "support/recording_drawing.h"
+#include "support/recording_services.h"
+
+namespace aerolark::testing {
+
+inline const std::string kInstall = "/opt/aerolark/share/";
+
+inline std::filesystem::path MakeTempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "aerolark-saver-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) std::abort();
+  return pattern;
+}
+
+struct SaverRig {
+  std::filesystem::path folder = MakeTempFolder();
+  IniSettingsStore store{folder / "aerolark.ini"};
+  CallLog log;
+  RecordingSettings settings{store, log};
+  RecordingDrawing drawing{log};
+  RecordingSound sound{log};
+  RecordingPlatform platform{log};
+  ScriptedEvents events{log};
+  FakeClock clock;
+  RecordingTrace trace{log};
+  std::unique_ptr<Form1> form;
+
+  ~SaverRig() { std::filesystem::remove_all(folder); }
+
+  // Fills the store as a first start would, without recording the writes.
+  SaverRig& Defaults() {
+    WriteDefaults(store, kInstall);
+    return *this;
+  }
+  SaverRig& Set(Key key, const std::string& value) {
+    WriteSetting(store, key, value);
+    return *this;
+  }
+  // Both hints already shown: no hint sprites, no hint drawing.
+  SaverRig& HintsShown() { return Set(Key::TuneScrSvr, "True").Set(Key::RunMonitor, "True"); }
+  void WriteFile(const std::string& text) { std::ofstream(store.path()) << text; }
+
+  Form1& Load() {
+    form = std::make_unique<Form1>(
+        SaverServices{settings, drawing, events, sound, platform, clock, kInstall, &trace});
+    form->Load();
+    return *form;
+  }
+  // Frames with a clean log, for looking at one event's calls.
+  std::size_t Mark() const { return log.lines().size(); }
+  void Frames(int count) {
+    for (int i = 0; i < count; ++i) form->DrawFrame();
+  }
+  void Seconds(int count) {
+    for (int i = 0; i < count; ++i) {
+      clock.now += 1;
+      form->SecondTick();
+    }
+  }
+};
+
+inline std::string Num(long long value) { return std::to_string(value); }
+
+}  // namespace aerolark::testing

@@ -1,0 +1,37 @@
+#pragma once
+// One ordered log shared by every recording fake, in the trace file's line
+// format, so that expected call sequences read like a trace.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/trace_line.h"
+
+namespace aerolark::testing {
+
+class CallLog {
+ public:
+  void Add(const TraceLine& line) { lines_.push_back(line.str()); }
+  void Add(std::string line) { lines_.push_back(std::move(line)); }
+  void Clear() { lines_.clear(); }
+
+  const std::vector<std::string>& lines() const { return lines_; }
+  // The lines whose leading fields are `prefix`, such as "C\tNewSprite" or
+  // "C\tDrawSprite\t1" (which does not match "C\tDrawSprite\t12").
+  std::vector<std::string> Starting(std::string_view prefix) const;
+  std::size_t Count(std::string_view prefix) const { return Starting(prefix).size(); }
+  // Lines from index `from` on.
+  std::vector<std::string> From(std::size_t from) const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// Joins fields with TABs: Join({"C", "FillScreen", "0"}) == "C\tFillScreen\t0".
+std::string Join(std::initializer_list<std::string> fields);
+// The TAB-separated fields of a line.
+std::vector<std::string> Split(const std::string& line);
+
+}  // namespace aerolark::testing
