@@ -141,11 +141,15 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
       bool stopped = false;
       for (const std::string& line : rig.log.From(mark)) stopped |= line == "C\tStopAllSounds";
       if (stopped && firstStop == 0) firstStop = tick;
-      if (firstStop != 0) EXPECT_TRUE(stopped) << c.soundOff << " tick " << tick;
+      if (firstStop != 0) {
+        EXPECT_TRUE(stopped) << c.soundOff << " tick " << tick;
+      }
     }
     EXPECT_EQ(firstStop, c.firstStopTick) << c.soundOff;
     EXPECT_EQ(form.engineSound().stopped(), c.firstStopTick != 0);
-    if (c.soundOff == "Never") EXPECT_EQ(form.engineSound().secondsCounted(), 0);
+    if (c.soundOff == "Never") {
+      EXPECT_EQ(form.engineSound().secondsCounted(), 0);
+    }
   }
 }
 

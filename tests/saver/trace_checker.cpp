@@ -167,7 +167,7 @@ class ReplayServices final : public PlatformServices, public EventTrace, public 
 
   bool TopLevelWindowExists(const std::string&) override { return false; }
   std::optional<WindowSize> ClientSize(ForeignWindow) override { return std::nullopt; }
-  int RunPreview(ForeignWindow, const std::string&) override { return 1; }
+  int RunPreview(ForeignWindow, const StillPicture&) override { return 1; }
   void ShowCursor(bool visible) override {
     replay_.Expect(CallLine("ShowCursor").Flag(visible).str());
   }

@@ -39,7 +39,7 @@ class RecordingPlatform final : public PlatformServices {
   // The saver window never asks these; they answer as a system without windows.
   bool TopLevelWindowExists(const std::string&) override { return false; }
   std::optional<WindowSize> ClientSize(ForeignWindow) override { return std::nullopt; }
-  int RunPreview(ForeignWindow, const std::string&) override { return 1; }
+  int RunPreview(ForeignWindow, const StillPicture&) override { return 1; }
 
   void ShowCursor(bool visible) override;
   void SetScreenSaverRunning(bool running) override;
