@@ -1,0 +1,21 @@
+#pragma once
+// A rendered text as coverage (0 transparent, 255 solid), drawn in any colour.
+
+#include <cstdint>
+#include <vector>
+
+#include "drivers/frame/frame_buffer.h"
+
+namespace aerolark {
+
+struct TextMask {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> coverage;  // row by row
+
+  // Draws with the top left at (x, y), clipped to the frame; edge pixels are
+  // blended with what lies beneath.
+  void DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y, Pixel565 colour) const;
+};
+
+}  // namespace aerolark
