@@ -12,6 +12,9 @@ constexpr std::size_t kTextCacheSize = 64;
 // A rendered text larger than this is cut short: far more than the frame
 // shows, and a bound on memory for a hand-edited message of any length.
 constexpr std::int64_t kMaxTextPixels = 4 * 1024 * 1024;
+// Longer texts are cut before measuring, which costs time per character: no
+// frame shows more characters than this even at the smallest size.
+constexpr std::size_t kMaxTextBytes = 2048;
 // Larger masks are drawn but not kept, so the cache stays small.
 constexpr std::size_t kMaxCachedMaskBytes = 1024 * 1024;
 
@@ -27,6 +30,7 @@ std::string CutAtCharacter(const std::string& text, std::size_t bytes) {
 
 // Shortens `text` until its rendering stays within kMaxTextPixels.
 std::string FitText(TTF_Font* font, std::string text) {
+  if (text.size() > kMaxTextBytes) text = CutAtCharacter(text, kMaxTextBytes);
   int width = 0, height = 0;
   while (!text.empty() && TTF_SizeUTF8(font, text.c_str(), &width, &height) == 0 &&
          static_cast<std::int64_t>(width) * height > kMaxTextPixels) {
