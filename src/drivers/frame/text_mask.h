@@ -9,9 +9,20 @@
 namespace aerolark {
 
 struct TextMask {
+  TextMask(int width, int height, std::vector<std::uint8_t> coverage);
+
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> coverage;  // row by row
+
+  // Stretches of covered pixels, so that the empty space around and between
+  // glyphs costs nothing to draw.
+  struct Span {
+    std::int32_t start;
+    std::int32_t length;
+  };
+  std::vector<Span> spans;
+  std::vector<std::uint32_t> rowSpans;  // spans of row y: [rowSpans[y], rowSpans[y + 1])
 
   // Draws with the top left at (x, y), clipped to the frame; edge pixels are
   // blended with what lies beneath.

@@ -40,21 +40,17 @@ std::string FitText(TTF_Font* font, std::string text) {
 }
 
 std::shared_ptr<TextMask> MaskFromArgb(SDL_Surface& argb) {
-  auto mask = std::make_shared<TextMask>();
-  mask->width = argb.w;
-  mask->height = argb.h;
-  mask->coverage.resize(static_cast<std::size_t>(argb.w) * argb.h);
+  std::vector<std::uint8_t> coverage(static_cast<std::size_t>(argb.w) * argb.h);
   SDL_LockSurface(&argb);
   for (int y = 0; y < argb.h; ++y) {
     const auto* row = reinterpret_cast<const std::uint32_t*>(
         static_cast<const std::uint8_t*>(argb.pixels) + static_cast<std::size_t>(y) * argb.pitch);
     for (int x = 0; x < argb.w; ++x) {
-      mask->coverage[static_cast<std::size_t>(y) * argb.w + x] =
-          static_cast<std::uint8_t>(row[x] >> 24);
+      coverage[static_cast<std::size_t>(y) * argb.w + x] = static_cast<std::uint8_t>(row[x] >> 24);
     }
   }
   SDL_UnlockSurface(&argb);
-  return mask;
+  return std::make_shared<TextMask>(argb.w, argb.h, std::move(coverage));
 }
 
 FontHandle OpenFont(const FontFile& file, int height, int style) {
