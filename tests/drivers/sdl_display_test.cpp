@@ -102,6 +102,20 @@ TEST(SdlDrawingDriver, WithoutADisplayNothingOpensAndNoBoxShows) {
   setenv("DISPLAY", display.c_str(), 1);
 }
 
+TEST(SdlDrawingDriver, MessageBoxShowsUntilItsOkButtonIsPressed) {
+  // The box blocks this thread. Once it is up, a click on its OK button (centred,
+  // near its bottom edge) must close it.
+  RunCommand(
+      "(for i in $(seq 100); do xwininfo -name 'Error opening' >/dev/null 2>&1 && break;"
+      " sleep 0.1; done; xwininfo -name 'Error opening' | awk '/Absolute upper-left X/ {x=$4}"
+      " /Absolute upper-left Y/ {y=$4} /Width/ {w=$2} /Height/ {h=$2}"
+      " END {print x + int(w / 2), y + h - 28}' | xargs xdotool mousemove --sync"
+      " && xdotool click 1) >/dev/null 2>&1 &");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(CreateSdlDrawingDriver({})->ShowMessageBox("Error opening", "A text to read."));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
 TEST(SdlDrawingDriver, FullScreenCoversTheScreenAndRunsInRealTime) {
   XServer x;
   auto driver = CreateSdlDrawingDriver({});
