@@ -21,6 +21,7 @@ Pixel565 Blend(Pixel565 over, Pixel565 under, std::uint32_t alpha) {
 
 TextMask::TextMask(int width, int height, std::vector<std::uint8_t> coverage)
     : width(width), height(height), coverage(std::move(coverage)) {
+  for (std::uint8_t& c : this->coverage) c = static_cast<std::uint8_t>((c * 32u + 127u) / 255u);
   rowSpans.reserve(static_cast<std::size_t>(height) + 1);
   for (int y = 0; y < height; ++y) {
     rowSpans.push_back(static_cast<std::uint32_t>(spans.size()));
@@ -50,8 +51,7 @@ void TextMask::DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y,
       const std::int64_t from = std::max<std::int64_t>(x + spans[s].start, left);
       const std::int64_t to = std::min<std::int64_t>(x + spans[s].start + spans[s].length, right);
       for (std::int64_t frameX = from; frameX < to; ++frameX) {
-        // Coverage in 33 steps is finer than the 5 and 6 bits of a channel.
-        const std::uint32_t alpha = (source[frameX - x] * 32u + 127u) / 255u;
+        const std::uint32_t alpha = source[frameX - x];
         target[frameX] = alpha == 32 ? colour : Blend(colour, target[frameX], alpha);
       }
     }

@@ -1,5 +1,5 @@
 #pragma once
-// A rendered text as coverage (0 transparent, 255 solid), drawn in any colour.
+// A rendered text as coverage, drawn in any colour.
 
 #include <cstdint>
 #include <vector>
@@ -9,11 +9,13 @@
 namespace aerolark {
 
 struct TextMask {
+  // `coverage` from 0 (transparent) to 255 (solid), row by row; it is kept in
+  // 33 steps, finer than the 5 and 6 bits of a frame's channel.
   TextMask(int width, int height, std::vector<std::uint8_t> coverage);
 
   int width = 0;
   int height = 0;
-  std::vector<std::uint8_t> coverage;  // row by row
+  std::vector<std::uint8_t> coverage;  // 0 to 32, row by row
 
   // Stretches of covered pixels, so that the empty space around and between
   // glyphs costs nothing to draw.
