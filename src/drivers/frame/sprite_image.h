@@ -1,0 +1,43 @@
+#pragma once
+// A sprite's picture prepared for fast drawing: each row is stored as runs of
+// drawn pixels, so transparent pixels cost nothing and drawn ones are copied
+// in blocks.
+
+#include <cstdint>
+#include <vector>
+
+#include "drivers/frame/frame_buffer.h"
+#include "drivers/frame/picture.h"
+
+namespace aerolark {
+
+class SpriteImage {
+ public:
+  // keyMode -1: pixels of the top-left pixel's colour, and pixels the
+  // picture's own alpha hides, are transparent. Any other mode: every pixel
+  // is drawn.
+  SpriteImage(const Picture& picture, std::int32_t keyMode);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Draws with the top left at (x, y), clipped to the frame.
+  void DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y) const;
+
+ private:
+  struct Run {
+    std::int32_t start;   // first column of the run
+    std::int32_t length;
+    std::uint32_t pixel;  // index of its first pixel in pixels_
+  };
+
+  void AddRow(const Picture& picture, int y, bool keyed, Pixel565 key);
+
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<Pixel565> pixels_;          // drawn pixels only
+  std::vector<Run> runs_;
+  std::vector<std::uint32_t> rowRuns_;    // runs of row y: [rowRuns_[y], rowRuns_[y + 1])
+};
+
+}  // namespace aerolark

@@ -1,0 +1,229 @@
+#include "drivers/sdl/host_window_screen.h"
+
+#include <poll.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <vector>
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+
+#include "drivers/frame/letterbox.h"
+#include "drivers/frame/sdl_handles.h"
+
+namespace aerolark {
+namespace {
+
+// Xlib's default error handler ends the process when the host destroys its
+// window under us. Error handlers are process-wide and get no context, so
+// what they learn must live here; one host window is watched at a time.
+std::atomic<unsigned long> watchedWindow{0};
+std::atomic<bool> watchedWindowGone{false};
+std::atomic<int> errorCount{0};
+
+int NoteXError(Display*, XErrorEvent* error) {
+  ++errorCount;
+  if (error->resourceid == watchedWindow.load() &&
+      (error->error_code == BadWindow || error->error_code == BadDrawable)) {
+    watchedWindowGone = true;
+  }
+  return 0;
+}
+
+// An XImage of the window's visual and its pixels, in shared memory when
+// the server offers it.
+struct HostImage {
+  Display* display = nullptr;
+  XImage* image = nullptr;
+  XShmSegmentInfo shm{};
+  bool shared = false;
+  SurfaceHandle surface;  // the image's pixels, seen by SDL
+
+  ~HostImage() {
+    if (shared) {
+      XShmDetach(display, &shm);
+      XSync(display, False);
+    }
+    if (shared) {
+      shmdt(shm.shmaddr);
+      if (image) image->data = nullptr;  // not Xlib's to free
+    }
+    if (image) XDestroyImage(image);  // frees the pixels too when not shared
+  }
+};
+
+std::unique_ptr<HostImage> MakeSharedImage(Display* display, Visual* visual, int depth, int w,
+                                           int h) {
+  if (!XShmQueryExtension(display)) return nullptr;
+  auto host = std::make_unique<HostImage>();
+  host->display = display;
+  host->image = XShmCreateImage(display, visual, depth, ZPixmap, nullptr, &host->shm, w, h);
+  if (!host->image) return nullptr;
+  host->shm.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(host->image->bytes_per_line) * h,
+                           IPC_CREAT | 0600);
+  if (host->shm.shmid < 0) return nullptr;
+  host->shm.shmaddr = host->image->data = static_cast<char*>(shmat(host->shm.shmid, nullptr, 0));
+  host->shm.readOnly = False;
+  const int errorsBefore = errorCount;
+  const bool attached = host->shm.shmaddr != reinterpret_cast<char*>(-1) &&
+                        XShmAttach(display, &host->shm);
+  XSync(display, False);
+  // Marked for removal now, so it goes away with the last user even on a crash.
+  shmctl(host->shm.shmid, IPC_RMID, nullptr);
+  if (!attached || errorCount != errorsBefore) {
+    if (host->shm.shmaddr != reinterpret_cast<char*>(-1)) shmdt(host->shm.shmaddr);
+    host->image->data = nullptr;
+    return nullptr;  // a remote server cannot share our memory
+  }
+  host->shared = true;
+  return host;
+}
+
+std::unique_ptr<HostImage> MakePlainImage(Display* display, Visual* visual, int depth, int w,
+                                          int h) {
+  auto host = std::make_unique<HostImage>();
+  host->display = display;
+  host->image = XCreateImage(display, visual, depth, ZPixmap, 0, nullptr, w, h, 32, 0);
+  if (!host->image) return nullptr;
+  host->image->data = static_cast<char*>(
+      std::calloc(static_cast<size_t>(host->image->bytes_per_line) * h, 1));
+  if (!host->image->data) return nullptr;
+  return host;
+}
+
+}  // namespace
+
+struct HostWindowScreen::State {
+  Display* display = nullptr;
+  Window window = 0;
+  GC gc = nullptr;
+  XErrorHandler previousHandler = nullptr;
+  std::unique_ptr<HostImage> image;
+  SurfaceHandle converted;  // the frame in the image's format, unscaled
+
+  ~State() {
+    image.reset();
+    if (gc) XFreeGC(display, gc);
+    if (display) {
+      XSync(display, False);
+      XCloseDisplay(display);
+    }
+    XSetErrorHandler(previousHandler);
+    watchedWindow = 0;
+  }
+
+  bool SizeImage(int width, int height);
+  void Show(const FrameBuffer& frame);
+};
+
+bool HostWindowScreen::State::SizeImage(int width, int height) {
+  if (image && image->image->width == width && image->image->height == height) return true;
+  image.reset();
+  converted.reset();
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) return false;
+  image = MakeSharedImage(display, attributes.visual, attributes.depth, width, height);
+  if (!image) image = MakePlainImage(display, attributes.visual, attributes.depth, width, height);
+  if (!image) return false;
+  XImage* x = image->image;
+  const Uint32 format = SDL_MasksToPixelFormatEnum(x->bits_per_pixel, x->red_mask,
+                                                   x->green_mask, x->blue_mask, 0);
+  if (format == SDL_PIXELFORMAT_UNKNOWN) {
+    image.reset();
+    return false;
+  }
+  image->surface.reset(SDL_CreateRGBSurfaceWithFormatFrom(x->data, width, height,
+                                                          x->bits_per_pixel, x->bytes_per_line,
+                                                          format));
+  return image->surface != nullptr;
+}
+
+void HostWindowScreen::State::Show(const FrameBuffer& frame) {
+  SDL_Surface* target = image->surface.get();
+  if (!converted) {
+    converted.reset(SDL_CreateRGBSurfaceWithFormat(0, frame.Width(), frame.Height(), 32,
+                                                   target->format->format));
+    if (!converted) return;
+  }
+  // Convert once, then scale in the target's own format.
+  SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
+                    frame.Width() * static_cast<int>(sizeof(Pixel565)),
+                    converted->format->format, converted->pixels, converted->pitch);
+  const Rect box = Letterbox(frame.Width(), frame.Height(), target->w, target->h);
+  SDL_Rect where{box.x, box.y, box.width, box.height};
+  SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+  SDL_BlitScaled(converted.get(), nullptr, target, &where);
+  XImage* x = image->image;
+  if (image->shared) {
+    XShmPutImage(display, window, gc, x, 0, 0, 0, 0, x->width, x->height, False);
+  } else {
+    XPutImage(display, window, gc, x, 0, 0, 0, 0, x->width, x->height);
+  }
+  // The pixels may be rewritten only once the server has taken them.
+  XSync(display, False);
+}
+
+std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
+  auto state = std::make_unique<State>();
+  state->previousHandler = XSetErrorHandler(NoteXError);
+  watchedWindow = window;
+  watchedWindowGone = false;
+  state->display = XOpenDisplay(nullptr);
+  if (!state->display) return nullptr;
+  state->window = static_cast<Window>(window);
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(state->display, state->window, &attributes) || watchedWindowGone) {
+    return nullptr;
+  }
+  // Size changes and the window's end; other clients' input masks are left alone.
+  XSelectInput(state->display, state->window, StructureNotifyMask);
+  state->gc = XCreateGC(state->display, state->window, 0, nullptr);
+  XSync(state->display, False);
+  if (watchedWindowGone) return nullptr;
+  return std::unique_ptr<HostWindowScreen>(new HostWindowScreen(std::move(state)));
+}
+
+HostWindowScreen::HostWindowScreen(std::unique_ptr<State> state) : state_(std::move(state)) {}
+
+HostWindowScreen::~HostWindowScreen() = default;
+
+bool HostWindowScreen::Gone() const { return watchedWindowGone; }
+
+void HostWindowScreen::Present(const FrameBuffer& frame) {
+  if (Gone()) return;
+  // The host may resize its window at any time; no event is promised for it.
+  Window root;
+  int x, y;
+  unsigned width = 0, height = 0, border, depth;
+  if (!XGetGeometry(state_->display, state_->window, &root, &x, &y, &width, &height, &border,
+                    &depth) ||
+      Gone() || width == 0 || height == 0) {
+    return;
+  }
+  if (state_->SizeImage(static_cast<int>(width), static_cast<int>(height))) state_->Show(frame);
+}
+
+void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
+  while (XPending(state_->display) > 0) {
+    XEvent event;
+    XNextEvent(state_->display, &event);
+    if (event.type == DestroyNotify && event.xdestroywindow.window == state_->window) {
+      watchedWindowGone = true;
+    }
+  }
+  if (Gone()) sink.KeyEvent();
+}
+
+void HostWindowScreen::WaitForInput(double seconds) {
+  if (XPending(state_->display) > 0) return;
+  pollfd descriptor{ConnectionNumber(state_->display), POLLIN, 0};
+  poll(&descriptor, 1, std::max(1, static_cast<int>(std::ceil(seconds * 1000.0))));
+}
+
+}  // namespace aerolark

@@ -1,0 +1,32 @@
+#pragma once
+// Draws inside a window another program owns (the XScreenSaver convention):
+// follows its size, maps no window of its own and takes no input. Frames go
+// there with Xlib (shared memory where the server offers it), since SDL
+// cannot reliably render into a foreign window.
+
+#include <memory>
+
+#include "drivers/sdl/screen.h"
+
+namespace aerolark {
+
+class HostWindowScreen : public Screen {
+ public:
+  // Null when there is no X display or no such window.
+  static std::unique_ptr<HostWindowScreen> Open(unsigned long window);
+  ~HostWindowScreen() override;
+
+  void Present(const FrameBuffer& frame) override;
+  // Input belongs to the host; only the window's end is raised, as a key.
+  void DeliverInput(DrawingEvents& sink) override;
+  void WaitForInput(double seconds) override;
+  bool Gone() const override;
+  double PresentRate() const override { return 60.0; }
+
+ private:
+  struct State;
+  explicit HostWindowScreen(std::unique_ptr<State> state);
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace aerolark

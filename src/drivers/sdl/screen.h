@@ -1,0 +1,26 @@
+#pragma once
+// Where the SDL driver shows its frames and takes its input from: a window of
+// its own, or a host's window.
+
+#include "drivers/frame/frame_buffer.h"
+#include "render/drawing_events.h"
+
+namespace aerolark {
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  // Shows the frame scaled to the screen, its shape kept, black bars around.
+  virtual void Present(const FrameBuffer& frame) = 0;
+  // Raises the pending input into `sink` until none is left or the sink ends.
+  // A close request counts as a key, and so does the screen going away.
+  virtual void DeliverInput(DrawingEvents& sink) = 0;
+  // Sleeps until input arrives or `seconds` have passed.
+  virtual void WaitForInput(double seconds) = 0;
+  // True once the screen has gone for good (a host destroyed its window).
+  virtual bool Gone() const = 0;
+  // Frames shown per second at most.
+  virtual double PresentRate() const = 0;
+};
+
+}  // namespace aerolark

@@ -1,0 +1,32 @@
+#include "drivers/sdl/signal_watch.h"
+
+namespace aerolark {
+namespace {
+
+// A signal handler has no context to reach an object through, so the flag
+// must live here; only one loop runs at a time.
+volatile std::sig_atomic_t signalRaised = 0;
+
+void NoteSignal(int) { signalRaised = 1; }
+
+}  // namespace
+
+SignalWatch::SignalWatch() {
+  signalRaised = 0;
+  struct sigaction action {};
+  action.sa_handler = NoteSignal;
+  sigemptyset(&action.sa_mask);
+  // No SA_RESTART: a signal wakes the loop from its wait at once.
+  action.sa_flags = 0;
+  sigaction(SIGTERM, &action, &previousTerm_);
+  sigaction(SIGINT, &action, &previousInt_);
+}
+
+SignalWatch::~SignalWatch() {
+  sigaction(SIGTERM, &previousTerm_, nullptr);
+  sigaction(SIGINT, &previousInt_, nullptr);
+}
+
+bool SignalWatch::Raised() const { return signalRaised != 0; }
+
+}  // namespace aerolark

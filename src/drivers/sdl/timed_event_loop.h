@@ -1,0 +1,17 @@
+#pragma once
+// The real-time event loop: raises DrawFrame, SecondTick and input into a
+// sink, presents the newest published frame once per refresh, and sleeps in
+// between.
+
+#include "drivers/frame/frame_composer.h"
+#include "drivers/sdl/screen.h"
+#include "render/drawing_events.h"
+
+namespace aerolark {
+
+// Runs until the sink ends. A SIGTERM or SIGINT, or the screen going away,
+// is raised as a key; the loop returns after it even if the sink did not end,
+// as nothing else could end it.
+void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink);
+
+}  // namespace aerolark

@@ -1,0 +1,136 @@
+// Event timing: the headless driver's simulated clock and the pacing the
+// real loop follows.
+
+#include <gtest/gtest.h>
+
+#include "drivers/drivers.h"
+#include "drivers/frame/event_pacer.h"
+#include "drivers/frame/letterbox.h"
+#include "drivers/frame/picture_header.h"
+#include "drivers/recording_sink.h"
+
+namespace aerolark {
+namespace {
+
+using testing::Recorded;
+using testing::RecordingSink;
+
+TEST(HeadlessEvents, SecondsTickEvery360FramesAndTheBudgetBoundsARun) {
+  HeadlessDrawingDriver driver;
+  RecordingSink sink;
+  driver.SetEventBudget(1000);
+  driver.RunEvents(sink);
+  EXPECT_EQ(sink.frames, 1000u);
+  EXPECT_EQ(sink.recorded, (std::vector<Recorded>{{"SecondTick", 360}, {"SecondTick", 720}}));
+  driver.RunEvents(sink);  // the clock goes on where it stopped
+  EXPECT_EQ(sink.frames, 2000u);
+  EXPECT_EQ(sink.recorded.back(), (Recorded{"SecondTick", 1800}));
+  EXPECT_DOUBLE_EQ(driver.SimulatedSeconds(), 2000.0 / 360.0);
+}
+
+TEST(HeadlessEvents, ScriptedInputArrivesAtItsFrameAndTheLoopStopsWhenTheSinkEnds) {
+  HeadlessDrawingDriver driver;
+  driver.Script({50, InputKind::kPointer, 10, 10});   // first report: only places the pointer
+  driver.Script({60, InputKind::kPointer, 10, 10});   // unchanged
+  driver.Script({70, InputKind::kPointer, 11, 10});
+  driver.Script({80, InputKind::kButton});
+  driver.Script({400, InputKind::kKey});
+  driver.Script({400, InputKind::kButton});           // after the end: never raised
+  RecordingSink sink;
+  driver.RunEvents(sink);
+  EXPECT_EQ(sink.recorded, (std::vector<Recorded>{{"PointerMoved", 70},
+                                                  {"ButtonEvent", 80},
+                                                  {"SecondTick", 360},
+                                                  {"KeyEvent", 400}}));
+  EXPECT_EQ(driver.FramesRaised(), 400u);
+}
+
+TEST(HeadlessEvents, AnEndDuringAFrameStopsAtOnceAndMessageBoxesAreRecorded) {
+  HeadlessDrawingDriver driver;
+  RecordingSink sink;
+  sink.frameLimit = 360;  // ends inside the 360th DrawFrame: no SecondTick follows
+  driver.RunEvents(sink);
+  EXPECT_TRUE(sink.recorded.empty());
+  EXPECT_FALSE(driver.ShowMessageBox("Title", "Text"));
+  ASSERT_EQ(driver.Messages().size(), 1u);
+  EXPECT_EQ(driver.Messages()[0].text, "Text");
+}
+
+TEST(EventPacing, FramesComeAt360PerSecondWithCatchUpButNoRaceAfterAPause) {
+  EventPacer pacer(100.0, 60.0);
+  std::int64_t frames = 0;
+  int ticks = 0;
+  for (double t = 100.0; t < 102.0; t += 0.004) {  // a loop waking every 4 ms
+    frames += pacer.TakeDueFrames(t);
+    ticks += pacer.TakeSecondTick(t);
+  }
+  EXPECT_NEAR(frames, 720, 2);
+  EXPECT_EQ(ticks, 1);  // the one at 101 s; the one at 102 s is not yet due
+  EXPECT_EQ(frames + pacer.TakeDueFrames(102.25), 810);  // a slow present: caught up
+  EXPECT_TRUE(pacer.TakeSecondTick(102.25));
+  EXPECT_EQ(pacer.TakeDueFrames(110.0), 1);    // stopped for seconds: start afresh
+  EXPECT_TRUE(pacer.TakeSecondTick(110.0));
+  EXPECT_FALSE(pacer.TakeSecondTick(110.5));   // missed seconds are not repeated
+  EXPECT_TRUE(pacer.TakeSecondTick(111.0));
+  EXPECT_EQ(pacer.TakeDueFrames(111.0), 360);
+  EXPECT_NEAR(pacer.NextDeadline(false), 111.0 + 1.0 / 360.0, 1e-9);
+}
+
+TEST(EventPacing, PresentsKeepTheRefreshCadence) {
+  EventPacer pacer(0.0, 60.0);
+  EXPECT_TRUE(pacer.PresentDue(0.0));
+  pacer.Presented(0.0);
+  EXPECT_FALSE(pacer.PresentDue(0.01));
+  EXPECT_NEAR(pacer.NextDeadline(true), 1.0 / 360.0, 1e-9);  // frames come sooner
+  EXPECT_TRUE(pacer.PresentDue(1.0 / 60.0));
+  pacer.Presented(0.5);  // late: the next one a whole period later, not at once
+  EXPECT_FALSE(pacer.PresentDue(0.51));
+  EXPECT_TRUE(pacer.PresentDue(0.5 + 1.0 / 60.0));
+}
+
+TEST(Letterbox, KeepsTheShapeCentredWithBars) {
+  EXPECT_EQ(Letterbox(800, 600, 1920, 1080), (Rect{240, 0, 1440, 1080}));
+  EXPECT_EQ(Letterbox(800, 600, 1024, 768), (Rect{0, 0, 1024, 768}));
+  EXPECT_EQ(Letterbox(800, 600, 1280, 1024), (Rect{0, 32, 1280, 960}));
+  EXPECT_EQ(Letterbox(800, 600, 400, 400), (Rect{0, 50, 400, 300}));
+  EXPECT_EQ(Letterbox(800, 600, 1, 1), (Rect{0, 0, 1, 1}));
+  EXPECT_EQ(Letterbox(800, 600, 0, 300), (Rect{}));
+}
+
+TEST(PictureHeaders, DimensionsAreReadWithoutDecoding) {
+  struct Case {
+    std::vector<std::uint8_t> bytes;
+    std::optional<std::pair<std::int64_t, std::int64_t>> size;
+  };
+  std::vector<std::uint8_t> bmp(26, 0);
+  bmp[0] = 'B'; bmp[1] = 'M'; bmp[14] = 40;
+  bmp[18] = 0x10; bmp[22] = 0xF0; bmp[23] = 0xFF; bmp[24] = 0xFF; bmp[25] = 0xFF;  // 16 x -16
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0, 0, 13,
+                                   'I', 'H', 'D', 'R', 0, 0, 0xEA, 0x60, 0, 0, 0, 2};
+  // A GIF whose first image is larger than its screen, after an extension.
+  std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0,
+                                   0x21, 0xF9, 4, 0, 0, 0, 0, 0,
+                                   0x2C, 0, 0, 0, 0, 0x60, 0xEA, 3, 0, 0};
+  std::vector<std::uint8_t> jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 0, 0,
+                                    0xFF, 0xC2, 0, 11, 8, 0x02, 0x58, 0x03, 0x20, 3};
+  const Case cases[] = {
+      {bmp, std::pair<std::int64_t, std::int64_t>{16, 16}},
+      {png, std::pair<std::int64_t, std::int64_t>{60000, 2}},
+      {gif, std::pair<std::int64_t, std::int64_t>{60000, 3}},
+      {jpeg, std::pair<std::int64_t, std::int64_t>{800, 600}},
+      {{'B', 'M', 0}, std::nullopt},
+      {{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0, 0x21, 0xF9, 200}, std::nullopt},
+      {{0xFF, 0xD8, 0xFF, 0xE0, 0xFF, 0xFF}, std::nullopt},
+      {{'R', 'I', 'F', 'F'}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto header = ReadPictureHeader(c.bytes);
+    ASSERT_EQ(header.has_value(), c.size.has_value());
+    if (header) {
+      EXPECT_EQ(std::make_pair(header->width, header->height), *c.size);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace aerolark

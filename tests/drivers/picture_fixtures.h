@@ -1,0 +1,95 @@
+#pragma once
+// Small pictures written by the tests themselves, in a fresh folder per test.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include "render/drawing_control.h"
+
+namespace aerolark::testing {
+
+// A folder that is removed when the test ends.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "aerolark-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~TempFolder() { std::filesystem::remove_all(path_); }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+using PixelRule = std::function<Colour(int x, int y)>;
+
+// An RGBA picture whose pixels `rule` gives; alpha from `alpha` (255 when empty).
+inline SDL_Surface* MakeSurface(int width, int height, const PixelRule& rule,
+                                const std::function<int(int, int)>& alpha = {}) {
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
+                                                        SDL_PIXELFORMAT_RGBA32);
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch;
+    for (int x = 0; x < width; ++x) {
+      const Colour c = rule(x, y);
+      row[x * 4 + 0] = c & 0xFF;
+      row[x * 4 + 1] = (c >> 8) & 0xFF;
+      row[x * 4 + 2] = (c >> 16) & 0xFF;
+      row[x * 4 + 3] = alpha ? alpha(x, y) : 255;
+    }
+  }
+  return surface;
+}
+
+// Writes a 24-bit BMP (no alpha, as the saver's pictures are).
+inline std::string WriteBmp(const std::string& path, int width, int height,
+                            const PixelRule& rule) {
+  SDL_Surface* rgba = MakeSurface(width, height, rule);
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(rgba, SDL_PIXELFORMAT_BGR24, 0);
+  SDL_SaveBMP(rgb, path.c_str());
+  SDL_FreeSurface(rgb);
+  SDL_FreeSurface(rgba);
+  return path;
+}
+
+inline std::string WritePng(const std::string& path, int width, int height,
+                            const PixelRule& rule,
+                            const std::function<int(int, int)>& alpha = {}) {
+  SDL_Surface* rgba = MakeSurface(width, height, rule, alpha);
+  IMG_SavePNG(rgba, path.c_str());
+  SDL_FreeSurface(rgba);
+  return path;
+}
+
+inline std::string WriteJpeg(const std::string& path, int width, int height,
+                             const PixelRule& rule) {
+  SDL_Surface* rgba = MakeSurface(width, height, rule);
+  IMG_SaveJPG(rgba, path.c_str(), 95);
+  SDL_FreeSurface(rgba);
+  return path;
+}
+
+inline std::string WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline PixelRule Solid(Colour colour) {
+  return [colour](int, int) { return colour; };
+}
+
+}  // namespace aerolark::testing

@@ -1,0 +1,159 @@
+// The sound players: SDL_mixer writing to SDL's disk audio driver, whose
+// file shows what was heard, and the silent player.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "drivers/drivers.h"
+#include "drivers/picture_fixtures.h"
+
+namespace aerolark {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TempFolder;
+
+constexpr int kRate = 44100;
+constexpr std::int16_t kAmplitude = 16000;
+
+// A stereo 16-bit wave file of a square wave at full amplitude.
+std::string WriteWave(const std::string& path, double seconds) {
+  const auto frames = static_cast<std::uint32_t>(seconds * kRate);
+  std::vector<std::int16_t> samples;
+  for (std::uint32_t i = 0; i < frames; ++i) {
+    const std::int16_t value = (i / 50) % 2 ? kAmplitude : static_cast<std::int16_t>(-kAmplitude);
+    samples.push_back(value);
+    samples.push_back(value);
+  }
+  const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+  std::vector<std::uint8_t> bytes;
+  auto put = [&](const void* data, std::size_t size) {
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    bytes.insert(bytes.end(), p, p + size);
+  };
+  auto put32 = [&](std::uint32_t v) { put(&v, 4); };
+  auto put16 = [&](std::uint16_t v) { put(&v, 2); };
+  put("RIFF", 4); put32(36 + dataBytes); put("WAVE", 4);
+  put("fmt ", 4); put32(16); put16(1); put16(2); put32(kRate); put32(kRate * 4); put16(4); put16(16);
+  put("data", 4); put32(dataBytes); put(samples.data(), dataBytes);
+  return testing::WriteBytes(path, bytes);
+}
+
+// Stretches of sound in the disk driver's output: first and last frame heard,
+// and the loudest sample, each burst separated by at least 0.05 s of silence.
+struct Burst {
+  std::size_t first, last;
+  int peak;
+  double Seconds() const { return static_cast<double>(last - first + 1) / kRate; }
+};
+
+std::vector<Burst> Bursts(const std::string& path) {
+  const auto bytes = testing::ReadBytes(path);
+  std::vector<std::int16_t> samples(bytes.size() / 2);
+  std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+  std::vector<Burst> bursts;
+  for (std::size_t frame = 0; frame < samples.size() / 2; ++frame) {
+    const int level = std::abs(static_cast<int>(samples[frame * 2]));
+    if (level == 0) continue;
+    if (bursts.empty() || frame - bursts.back().last > kRate / 20) {
+      bursts.push_back({frame, frame, 0});
+    }
+    bursts.back().last = frame;
+    bursts.back().peak = std::max(bursts.back().peak, level);
+  }
+  return bursts;
+}
+
+TEST(SdlSoundPlayer, PlaysOnceAtTheAskedGainAndStopsOnStopAll) {
+  TempFolder folder;
+  const std::string output = folder.File("out.raw");
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+  const std::string shortSound = WriteWave(folder.File("short.wav"), 0.1);
+  const std::string longSound = WriteWave(folder.File("long.wav"), 2.0);
+  {
+    auto player = CreateSdlSoundPlayer();
+    player->ReleaseSound(0);  // before anything is loaded: nothing happens
+    const SoundNumber missing = player->LoadSound(folder.File("missing.wav"));
+    const SoundNumber brief = player->LoadSound(shortSound);
+    const SoundNumber engine = player->LoadSound(longSound);
+    EXPECT_GT(missing, 0);
+    EXPECT_GT(brief, missing);
+    EXPECT_GT(engine, brief);
+    player->StopSound(brief);
+    player->SetSoundVolume(missing, 0);
+    player->PlaySound(missing, -1, -1);
+    std::this_thread::sleep_for(200ms);
+    player->SetSoundVolume(brief, -600);  // half the amplitude
+    player->PlaySound(brief, -1, -1);
+    std::this_thread::sleep_for(400ms);
+    player->SetSoundVolume(engine, 0);
+    player->PlaySound(engine, -1, -1);
+    std::this_thread::sleep_for(300ms);
+    player->StopAllSounds();
+    std::this_thread::sleep_for(300ms);
+    player->SetSoundVolume(brief, 100);  // louder than full is full
+    player->PlaySound(brief, -1, -1);
+    std::this_thread::sleep_for(300ms);
+    player->ReleaseSound(brief);
+    player->ReleaseSound(brief);
+    player->PlaySound(brief, -1, -1);  // released: silent
+    std::this_thread::sleep_for(200ms);
+  }
+  unsetenv("SDL_AUDIODRIVER");
+  const auto bursts = Bursts(output);
+  ASSERT_EQ(bursts.size(), 3u);
+  EXPECT_NEAR(bursts[0].Seconds(), 0.1, 0.005);  // once, not repeated
+  EXPECT_NEAR(bursts[0].peak, kAmplitude / 2, kAmplitude * 0.02);
+  EXPECT_GT(bursts[1].Seconds(), 0.15);           // the long sound, cut short
+  EXPECT_LT(bursts[1].Seconds(), 0.6);
+  EXPECT_NEAR(bursts[1].peak, kAmplitude, 2);
+  EXPECT_NEAR(bursts[2].Seconds(), 0.1, 0.005);
+  EXPECT_NEAR(bursts[2].peak, kAmplitude, 2);
+}
+
+TEST(SdlSoundPlayer, WithoutAnAudioDeviceItIsSilentNotBroken) {
+  TempFolder folder;
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  auto player = CreateSdlSoundPlayer();
+  unsetenv("SDL_AUDIODRIVER");
+  const SoundNumber id = player->LoadSound(WriteWave(folder.File("a.wav"), 0.05));
+  EXPECT_GT(id, 0);
+  player->SetSoundVolume(id, -2500);
+  player->PlaySound(id, -1, -1);
+  player->StopAllSounds();
+  player->ReleaseSound(id);
+}
+
+TEST(SilentSoundPlayer, RecordsWhatWouldPlay) {
+  TempFolder folder;
+  SilentSoundPlayer player;
+  const std::string wave = WriteWave(folder.File("a.wav"), 0.05);
+  const SoundNumber good = player.LoadSound(wave);
+  const SoundNumber bad = player.LoadSound(testing::WriteBytes(folder.File("b.wav"), {'R', 'I'}));
+  const SoundNumber folderSound = player.LoadSound(folder.File(""));
+  player.SetSoundVolume(good, -2500);
+  player.PlaySound(good, -1, -1);
+  player.PlaySound(bad, -1, -1);
+  player.PlaySound(folderSound, -1, -1);
+  player.PlaySound(12345, -1, -1);
+  ASSERT_EQ(player.Plays().size(), 1u);
+  EXPECT_EQ(player.Plays()[0].id, good);
+  EXPECT_NEAR(player.Plays()[0].gain, 0.0562, 0.0001);
+  EXPECT_TRUE(player.Playing(good));
+  player.StopAllSounds();
+  EXPECT_FALSE(player.Playing(good));
+  player.SetSoundVolume(good, -30000);
+  player.PlaySound(good, -1, -1);
+  EXPECT_NEAR(player.Plays().back().gain, 1e-5, 1e-9);
+  player.ReleaseSound(good);
+  player.PlaySound(good, -1, -1);
+  EXPECT_EQ(player.Plays().size(), 2u);
+  EXPECT_FALSE(player.Playing(good));
+}
+
+}  // namespace
+}  // namespace aerolark

@@ -1,0 +1,125 @@
+// Texts drawn by the headless driver: face lookup, size, position, bad input.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "drivers/drivers.h"
+#include "drivers/frame/font_finder.h"
+
+namespace aerolark {
+namespace {
+
+constexpr Colour kYellow = PackColour(255, 255, 0);
+constexpr Colour kBlack = PackColour(0, 0, 0);
+
+struct Box {
+  int left = 800, top = 600, right = -1, bottom = -1;  // inclusive
+  bool Empty() const { return right < 0; }
+  int Height() const { return bottom - top + 1; }
+};
+
+class Text : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(driver.OpenScreen(800, 600, 16, "")); }
+
+  // Draws on a black frame and returns the box of every pixel not black.
+  Box Draw(const std::string& font, int size, const std::string& text, int x, int y) {
+    driver.FillScreen(kBlack);
+    driver.SetFont(font, size, 1, false, false, false);
+    driver.DrawText(text, x, y, kYellow);
+    driver.FlipScreen();
+    Box box;
+    for (int row = 0; row < 600; ++row) {
+      for (int column = 0; column < 800; ++column) {
+        if (driver.ShownColourAt(column, row) == kBlack) continue;
+        box.left = std::min(box.left, column);
+        box.right = std::max(box.right, column);
+        box.top = std::min(box.top, row);
+        box.bottom = std::max(box.bottom, row);
+      }
+    }
+    return box;
+  }
+  std::vector<Pixel565> Frame() const {
+    return {driver.Shown().Data(), driver.Shown().Data() + 800 * 600};
+  }
+
+  HeadlessDrawingDriver driver;
+};
+
+TEST(FontLookup, ArialFindsItsMetricTwinAndUnknownNamesTheDefaultFace) {
+  FontFinder finder;
+  const auto arial = finder.Find("Arial");
+  ASSERT_TRUE(arial);
+  EXPECT_NE(arial->path.find("LiberationSans"), std::string::npos) << arial->path;
+  const auto unknown = finder.Find("No Such Face-12:bold");
+  const auto sans = finder.DefaultSans();
+  ASSERT_TRUE(unknown && sans);
+  EXPECT_EQ(unknown->path, sans->path);
+}
+
+TEST_F(Text, StandsWithItsTopLeftAtThePositionAndSizeIsItsHeight) {
+  const Box box = Draw("Arial", 40, "Hg", 100, 50);
+  ASSERT_FALSE(box.Empty());
+  EXPECT_GE(box.left, 100);
+  EXPECT_LE(box.left, 106);
+  EXPECT_GE(box.top, 50);
+  EXPECT_LE(box.top, 50 + 12);
+  EXPECT_LE(box.bottom, 50 + 40);  // the whole line fits in the size
+  EXPECT_GE(box.Height(), 28);     // and fills most of it
+  EXPECT_EQ(driver.ShownColourAt(box.left + 1, box.top + 10), kYellow);  // the H's stem is solid
+
+  const Box clock = Draw("Arial", 20, "12:34:56", 0, 0);
+  EXPECT_LE(clock.top, 6);
+  EXPECT_LE(clock.left, 3);
+  EXPECT_LT(Draw("Arial", 20, "12:34:56", 0, 0).right, Draw("Arial", 40, "12:34:56", 0, 0).right);
+}
+
+TEST_F(Text, UnknownFacesFallBackToTheDefaultSansFace) {
+  Draw("sans-serif", 30, "Fallback", 10, 10);
+  const auto sans = Frame();
+  Draw("No Such Face At All", 30, "Fallback", 10, 10);
+  EXPECT_EQ(Frame(), sans);
+  Draw("", 30, "Fallback", 10, 10);
+  EXPECT_EQ(Frame(), sans);
+}
+
+TEST_F(Text, ClipsAtTheEdges) {
+  const Box right = Draw("Arial", 60, "WWWWWWWWWWWWWWWWWWWWWWWW", 700, 570);
+  EXPECT_EQ(right.right, 799);
+  EXPECT_EQ(right.bottom, 599);
+  const Box left = Draw("Arial", 60, "WWWW", -30, -20);
+  EXPECT_EQ(left.left, 0);
+  EXPECT_EQ(left.top, 0);
+  EXPECT_TRUE(Draw("Arial", 60, "WWWW", -100000, 10).Empty());
+  EXPECT_TRUE(Draw("Arial", 60, "WWWW", 10, 600).Empty());
+}
+
+TEST_F(Text, BadSizesAndBadTextDrawNothingOrSomethingButNeverFail) {
+  for (int size : {0, -5, 1001, 5000, INT32_MIN}) {
+    EXPECT_TRUE(Draw("Arial", size, "Hello", 10, 10).Empty()) << size;
+  }
+  EXPECT_TRUE(Draw("Arial", 30, "", 10, 10).Empty());
+  EXPECT_FALSE(Draw("Arial", 30, "ab\xff\xfe\xc3(\xe2\x82 cd\xf0\x9f", 10, 10).Empty());
+  EXPECT_FALSE(Draw("Arial", 30, "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac", 10, 10).Empty());
+
+  const auto start = std::chrono::steady_clock::now();
+  const Box huge = Draw("Arial", 1000, std::string(100000, 'M'), 0, 0);
+  EXPECT_FALSE(huge.Empty());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST_F(Text, CachedTextsDrawTheSameAsFreshOnes) {
+  // More distinct texts than the cache keeps, then the first again.
+  Draw("Arial", 25, "first text", 20, 20);
+  const auto first = Frame();
+  for (int i = 0; i < 200; ++i) Draw(i % 2 ? "Arial" : "DejaVu Sans", 10 + i % 50, std::to_string(i), 0, 0);
+  Draw("Arial", 25, "first text", 20, 20);
+  EXPECT_EQ(Frame(), first);
+  Draw("Arial", 25, "first text", 20, 20);
+  EXPECT_EQ(Frame(), first);
+}
+
+}  // namespace
+}  // namespace aerolark
