@@ -34,6 +34,8 @@ class TracedDrawing final : public DrawingControl, public EventSource {
                bool italic, bool underline) override;
   void DrawText(const std::string& text, std::int32_t x, std::int32_t y, Colour colour) override;
   void FlipScreen() override;
+  // A query, not a drawing call: passed on without a trace line.
+  bool SpriteCoversScreen(SpriteId id) override { return drawing_.SpriteCoversScreen(id); }
 
   void RunEvents(DrawingEvents& sink) override { events_.RunEvents(sink); }
   bool ShowMessageBox(const std::string& title, const std::string& text) override {

@@ -8,6 +8,7 @@
 #include "drivers/drivers.h"
 #include "drivers/frame/font_finder.h"
 #include "drivers/picture_fixtures.h"
+#include "drivers/still_picture.h"
 
 namespace aerolark {
 namespace {
@@ -271,6 +272,40 @@ TEST_F(Composition, FlipPublishesTheBackFrameWhichKeepsItsContent) {
       ASSERT_TRUE(std::equal(back.Data(), back.Data() + 800 * 600, shown.Data())) << round;
     }
   }
+}
+
+}  // namespace
+}  // namespace aerolark
+
+namespace aerolark {
+namespace {
+
+TEST_F(Composition, OnlyAWholeOpaquePictureCoversTheScreen) {
+  const std::string full = testing::WriteBmp(folder.File("full.bmp"), 800, 600, testing::Solid(kRed));
+  const std::string large = testing::WriteBmp(folder.File("large.bmp"), 900, 700, testing::Solid(kRed));
+  const std::string narrow = testing::WriteBmp(folder.File("narrow.bmp"), 799, 600, testing::Solid(kRed));
+  const std::string short_ = testing::WriteBmp(folder.File("short.bmp"), 800, 599, testing::Solid(kRed));
+  EXPECT_TRUE(driver.SpriteCoversScreen(Load(full, kKeyOpaque)));
+  EXPECT_TRUE(driver.SpriteCoversScreen(Load(large, kKeyOpaque)));
+  EXPECT_FALSE(driver.SpriteCoversScreen(Load(narrow, kKeyOpaque)));
+  EXPECT_FALSE(driver.SpriteCoversScreen(Load(short_, kKeyOpaque)));
+  EXPECT_FALSE(driver.SpriteCoversScreen(Load(folder.File("missing.bmp"), kKeyOpaque)));
+  // Keyed, the top-left colour is a hole.
+  EXPECT_FALSE(driver.SpriteCoversScreen(Load(full, kKeyTopLeftTransparent)));
+  EXPECT_FALSE(driver.SpriteCoversScreen(12345));
+}
+
+TEST_F(Composition, StillPicturesKeepTheirTrueColours) {
+  const std::string png = testing::WritePng(folder.File("still.png"), 3, 2, [](int x, int y) {
+    return PackColour(x * 100, y * 200, 7);
+  });
+  std::optional<StillPicture> picture = LoadStillPicture(png);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->width, 3);
+  EXPECT_EQ(picture->height, 2);
+  EXPECT_EQ(picture->pixels[0], 0x000007u);
+  EXPECT_EQ(picture->pixels[5], 0xC8C807u);  // x 2, y 1: red 200, green 200
+  EXPECT_FALSE(LoadStillPicture(folder.File("missing.bmp")));
 }
 
 }  // namespace

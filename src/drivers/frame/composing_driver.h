@@ -32,6 +32,7 @@ class ComposingDriver : public DrawingDriver {
     composer_.DrawText(text, x, y, colour);
   }
   void FlipScreen() override { composer_.Flip(); }
+  bool SpriteCoversScreen(SpriteId id) override { return composer_.SpriteCoversFrame(id); }
 
   const FrameComposer& Composer() const { return composer_; }
 

@@ -74,6 +74,12 @@ std::int32_t FrameComposer::GetSpriteY(SpriteId id) const {
   return sprite ? sprite->y : 0;
 }
 
+bool FrameComposer::SpriteCoversFrame(SpriteId id) const {
+  const Sprite* sprite = Find(id);
+  return sprite && sprite->image && sprite->image->Opaque() &&
+         sprite->image->Width() >= back_.Width() && sprite->image->Height() >= back_.Height();
+}
+
 void FrameComposer::DrawSprite(SpriteId id) {
   const Sprite* sprite = Find(id);
   if (sprite && sprite->image) sprite->image->DrawInto(back_, sprite->x, sprite->y);

@@ -32,6 +32,8 @@ class FrameComposer {
   void MoveSpriteY(SpriteId id, std::int32_t deltaY);
   std::int32_t GetSpriteX(SpriteId id) const;  // 0 for an unknown id
   std::int32_t GetSpriteY(SpriteId id) const;
+  // True when the sprite, drawn at (0, 0), would cover every pixel of the frame.
+  bool SpriteCoversFrame(SpriteId id) const;
   void DrawSprite(SpriteId id);
   void FillScreen(Colour colour);
   void SetFont(const std::string& name, std::int32_t size, bool bold, bool italic,

@@ -3,11 +3,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include <SDL_image.h>
 
 #include "drivers/frame/picture_header.h"
 #include "drivers/frame/sdl_handles.h"
+#include "drivers/still_picture.h"
 
 namespace aerolark {
 namespace {
@@ -60,9 +62,23 @@ Picture FromArgb(const SDL_Surface& argb) {
   return picture;
 }
 
-}  // namespace
+StillPicture StillFromArgb(const SDL_Surface& argb) {
+  StillPicture picture;
+  picture.width = argb.w;
+  picture.height = argb.h;
+  picture.pixels.reserve(static_cast<std::size_t>(argb.w) * static_cast<std::size_t>(argb.h));
+  for (int y = 0; y < argb.h; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(
+        static_cast<const std::uint8_t*>(argb.pixels) + static_cast<std::size_t>(y) * argb.pitch);
+    for (int x = 0; x < argb.w; ++x) picture.pixels.push_back(row[x] & 0xFFFFFF);
+  }
+  return picture;
+}
 
-std::optional<Picture> ReadPicture(const std::string& path) {
+// Decodes the file to 32-bit ARGB and hands the locked surface to `convert`.
+template <typename Convert>
+auto DecodeArgb(const std::string& path, Convert convert)
+    -> std::optional<decltype(convert(std::declval<const SDL_Surface&>()))> {
   const auto bytes = ReadSmallFile(path);
   if (!bytes) return std::nullopt;
   const auto header = ReadPictureHeader(*bytes);
@@ -73,9 +89,19 @@ std::optional<Picture> ReadPicture(const std::string& path) {
   if (!decoded || decoded->w <= 0 || decoded->h <= 0) return std::nullopt;
   SurfaceHandle argb(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
   if (!argb || SDL_LockSurface(argb.get()) != 0) return std::nullopt;
-  Picture picture = FromArgb(*argb);
+  auto converted = convert(*argb);
   SDL_UnlockSurface(argb.get());
-  return picture;
+  return converted;
+}
+
+}  // namespace
+
+std::optional<Picture> ReadPicture(const std::string& path) {
+  return DecodeArgb(path, FromArgb);
+}
+
+std::optional<StillPicture> LoadStillPicture(const std::string& path) {
+  return DecodeArgb(path, StillFromArgb);
 }
 
 }  // namespace aerolark

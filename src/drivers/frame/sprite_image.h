@@ -20,6 +20,10 @@ class SpriteImage {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // True when every pixel of the picture is drawn.
+  bool Opaque() const {
+    return pixels_.size() == static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  }
 
   // Draws with the top left at (x, y), clipped to the frame.
   void DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y) const;

@@ -1,0 +1,24 @@
+#pragma once
+// What the environment and a host tell the saver about where to draw.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace aerolark {
+
+// A window id written in hexadecimal (0x...) or decimal; nothing for any
+// other text, zero or a number too large for an X11 id.
+std::optional<unsigned long> ParseWindowId(std::string_view text);
+
+struct SaverPlacement {
+  bool windowed = false;                    // AEROLARK_WINDOWED=1
+  std::optional<unsigned long> hostWindow;  // XSCREENSAVER_WINDOW, or --window-id
+};
+
+// From AEROLARK_WINDOWED, XSCREENSAVER_WINDOW and a `--window-id <id>` that
+// XScreenSaver's settings program may append to the command line.
+SaverPlacement PlacementFrom(const std::vector<std::string>& arguments);
+
+}  // namespace aerolark

@@ -1,0 +1,60 @@
+// aerolark: chooses the mode from the command line and runs it.
+
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/environment.h"
+#include "app/install_folder.h"
+#include "app/module1.h"
+#include "app/preview_mode.h"
+#include "app/saver_mode.h"
+#include "platform/instance_registry.h"
+#include "platform/x11/x11_platform.h"
+#include "settings/ini_settings_store.h"
+#include "setup/setup_entry.h"
+
+namespace {
+
+std::string EnvironmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+bool TopLevelWindowExists(const std::string& title) {
+  std::unique_ptr<aerolark::PlatformServices> platform =
+      aerolark::CreateX11Platform(aerolark::X11PlatformOptions{});
+  return platform && platform->TopLevelWindowExists(title);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace aerolark;
+  // The clock shows the time of day in the user's usual form.
+  std::setlocale(LC_ALL, "");
+
+  const std::vector<std::string> arguments(argv, argv + argc);
+  const SaverPlacement placement = PlacementFrom(arguments);
+  const std::string installFolder = InstallFolderFor(OwnProgramPath());
+  InstanceRegistry instances(InstanceRegistry::DefaultFolder(), EnvironmentValue("DISPLAY"));
+  IniSettingsStore settings(IniSettingsStore::DefaultPath());
+
+  StartupActions actions;
+  actions.anotherInstanceRunning = [&] { return instances.anotherWasRunning(); };
+  actions.topLevelWindowExists = TopLevelWindowExists;
+  actions.hostWindowGiven = placement.hostWindow.has_value();
+  actions.runSaver = [&] {
+    return RunSaverMode(
+        SaverLaunch{settings, installFolder, placement, EnvironmentValue("AEROLARK_TRACE")});
+  };
+  actions.runPreview = [&](ForeignWindow parent) {
+    return RunPreviewMode(parent, installFolder);
+  };
+  actions.runConfiguration = [&] { return RunSetupDialog(settings, installFolder, argc, argv); };
+  actions.runPasswordChange = [&] { return ShowPasswordNotice(argc, argv); };
+  return Main(ArgumentText(arguments), actions);
+}
