@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
   actions.hostWindowGiven = placement.hostWindow.has_value();
   actions.runSaver = [&] {
     return RunSaverMode(
-        SaverLaunch{settings, installFolder, placement, EnvironmentValue("AEROLARK_TRACE")});
+        SaverLaunch{settings, installFolder, placement, EnvironmentValue("AEROLARK_TRACE"),
+                    EnvironmentValue("DISPLAY")});
   };
   actions.runPreview = [&](ForeignWindow parent) {
     return RunPreviewMode(parent, installFolder);

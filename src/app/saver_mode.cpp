@@ -3,9 +3,11 @@
 #include <memory>
 #include <optional>
 
+#include "app/shared_speaker_sound.h"
 #include "app/trace_file.h"
 #include "app/traced_services.h"
 #include "drivers/drivers.h"
+#include "platform/instance_registry.h"
 #include "platform/null/null_platform.h"
 #include "platform/x11/x11_platform.h"
 #include "saver/form1.h"
@@ -29,7 +31,9 @@ class SaverRun {
   explicit SaverRun(const SaverLaunch& launch)
       : drawing_(CreateSdlDrawingDriver(ScreenOptions{launch.placement.windowed,
                                                       launch.placement.hostWindow})),
-        sound_(CreateSdlSoundPlayer()),
+        deviceSound_(CreateSdlSoundPlayer()),
+        speaker_(InstanceRegistry::DefaultFolder(), launch.display),
+        sound_(std::make_unique<SharedSpeakerSound>(*deviceSound_, speaker_)),
         platform_(ChoosePlatform(launch.placement)) {
     if (!launch.tracePath.empty()) trace_.emplace(launch.tracePath);
     if (trace_ && trace_->isOpen()) {
@@ -67,6 +71,8 @@ class SaverRun {
   }
 
   std::unique_ptr<DrawingDriver> drawing_;
+  std::unique_ptr<SoundControl> deviceSound_;
+  SpeakerLock speaker_;
   std::unique_ptr<SoundControl> sound_;
   std::unique_ptr<PlatformServices> platform_;
   SystemClock clock_;

@@ -13,6 +13,7 @@ struct SaverLaunch {
   std::string installFolder;
   SaverPlacement placement;
   std::string tracePath;  // empty: no trace
+  std::string display;    // savers on one display share one speaker
 };
 
 // Runs the saver until input (or a host's SIGTERM) ends it; the exit status.

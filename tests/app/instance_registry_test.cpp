@@ -47,3 +47,25 @@ TEST(InstanceRegistry, ACrashedInstanceDoesNotBlockLaterStarts) {
 
 }  // namespace
 }  // namespace aerolark
+
+#include "platform/speaker_lock.h"
+
+namespace aerolark {
+namespace {
+
+TEST(SpeakerLock, OneSaverPlaysAndAnotherTakesOverWhenItEnds) {
+  fs::path folder = FreshFolder();
+  auto first = std::make_unique<SpeakerLock>(folder, ":0");
+  SpeakerLock second(folder, ":0");
+  SpeakerLock otherDisplay(folder, ":1");
+  EXPECT_TRUE(first->TryHold());
+  EXPECT_TRUE(first->TryHold());
+  EXPECT_FALSE(second.TryHold());
+  EXPECT_TRUE(otherDisplay.TryHold());
+  first.reset();
+  EXPECT_TRUE(second.TryHold());
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace aerolark

@@ -41,7 +41,11 @@ class SdlDrawingDriver : public ComposingDriver {
     if (screen_) RunTimedEvents(*screen_, composer_, sink);
   }
 
+  // Under a host the screen belongs to the host (it may be locked): a box
+  // there could not be answered and would outlive the host's SIGTERM, so the
+  // caller reports on standard error instead.
   bool ShowMessageBox(const std::string& title, const std::string& text) override {
+    if (options_.hostWindow) return false;
     return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(),
                                     window_) == 0;
   }
