@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install screenshot clean
 
 all: build
 
@@ -18,6 +18,13 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The README's picture, drawn by the saver itself without a display.
+screenshot: build
+	$(BUILD)/tools/render-scene docs/aerolark.png 2 $(BUILD)/share/aerolark/
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 bench: build
 	@tools/run-benchmarks $(BUILD)
