@@ -63,6 +63,8 @@ Int RoundSaturating(double value) {
   return static_cast<Int>(rounded);
 }
 
+}  // namespace
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -73,8 +75,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   }
   return true;
 }
-
-}  // namespace
 
 double NumericRead(std::string_view text) {
   std::string compact;

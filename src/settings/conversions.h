@@ -22,6 +22,9 @@ std::optional<std::int16_t> StrictIntegerRead(std::string_view text);
 // "True" or "False" in any letter case, or a number (0 false); anything else false.
 bool MarkerRead(std::string_view text);
 
+// ASCII letters compared without regard to case, as key names are.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
 // Rounding half to even, saturating instead of overflowing; NaN gives 0.
 std::int16_t RoundToInt16(double value);
 std::int32_t RoundToInt32(double value);

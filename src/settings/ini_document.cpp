@@ -1,6 +1,6 @@
 #include "settings/ini_document.h"
 
-#include <cctype>
+#include "settings/conversions.h"
 
 namespace aerolark {
 namespace {
@@ -11,17 +11,6 @@ std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
 }
 
 bool IsControl(char c) {
@@ -121,7 +110,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
 
 std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::Section && SameName(lines_[i].name, section)) return i;
+    if (lines_[i].kind == Kind::Section && EqualsIgnoringCase(lines_[i].name, section)) return i;
   }
   return std::nullopt;
 }
@@ -132,8 +121,8 @@ std::optional<std::size_t> IniDocument::FindEntry(std::size_t sectionLine,
   // under a header of the same name belongs to it.
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const Line& line = lines_[i];
-    if (line.kind == Kind::Entry && SameName(lines_[line.section].name, lines_[sectionLine].name) &&
-        SameName(line.name, key)) {
+    if (line.kind == Kind::Entry && EqualsIgnoringCase(lines_[line.section].name, lines_[sectionLine].name) &&
+        EqualsIgnoringCase(line.name, key)) {
       return i;
     }
   }
