@@ -12,10 +12,10 @@ namespace {
 bool ReadsAsWave(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &samples, &length)) return false;
+  if (!SDL_LoadWAV(path.c_str(), &format, &samples, &length)) return false;
   SDL_FreeWAV(samples);
   return true;
 }
