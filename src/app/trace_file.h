@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/trace_line.h"
+#include "app/trace_sink.h"
 
 namespace aerolark {
 
-class TraceFile {
+class TraceFile final : public TraceSink {
  public:
   explicit TraceFile(const std::string& path);
   ~TraceFile();
@@ -17,8 +17,8 @@ class TraceFile {
   TraceFile& operator=(const TraceFile&) = delete;
 
   bool isOpen() const { return file_ != nullptr; }
-  void Write(const TraceLine& line);
-  void Flush();
+  void Write(const TraceLine& line) override;
+  void Flush() override;
 
  private:
   std::FILE* file_;

@@ -1,9 +1,10 @@
 #pragma once
 // Wrappers that write every call on the two controls, every settings write,
 // the pointer and screen-saver calls and every event to the trace file, then
-// pass the call on. Installed only when tracing is asked for.
+// pass the call on. Installed only when tracing is asked for; the tests
+// record calls through the same wrappers.
 
-#include "app/trace_file.h"
+#include "app/trace_sink.h"
 #include "assets/sound_control.h"
 #include "platform/platform_services.h"
 #include "render/drawing_control.h"
@@ -15,7 +16,7 @@ namespace aerolark {
 
 class TracedDrawing final : public DrawingControl, public EventSource {
  public:
-  TracedDrawing(DrawingControl& drawing, EventSource& events, TraceFile& trace)
+  TracedDrawing(DrawingControl& drawing, EventSource& events, TraceSink& trace)
       : drawing_(drawing), events_(events), trace_(trace) {}
 
   bool OpenScreen(std::int32_t width, std::int32_t height, std::int32_t bitDepth,
@@ -45,12 +46,12 @@ class TracedDrawing final : public DrawingControl, public EventSource {
  private:
   DrawingControl& drawing_;
   EventSource& events_;
-  TraceFile& trace_;
+  TraceSink& trace_;
 };
 
 class TracedSound final : public SoundControl {
  public:
-  TracedSound(SoundControl& sound, TraceFile& trace) : sound_(sound), trace_(trace) {}
+  TracedSound(SoundControl& sound, TraceSink& trace) : sound_(sound), trace_(trace) {}
   SoundNumber LoadSound(const std::string& path) override;
   void SetSoundVolume(SoundNumber id, std::int32_t volume) override;
   void PlaySound(SoundNumber id, std::int32_t a, std::int32_t b) override;
@@ -60,12 +61,12 @@ class TracedSound final : public SoundControl {
 
  private:
   SoundControl& sound_;
-  TraceFile& trace_;
+  TraceSink& trace_;
 };
 
 class TracedSettings final : public Settings {
  public:
-  TracedSettings(Settings& settings, TraceFile& trace) : settings_(settings), trace_(trace) {}
+  TracedSettings(Settings& settings, TraceSink& trace) : settings_(settings), trace_(trace) {}
   std::string ReadSetting(std::string_view section, std::string_view key,
                           std::string_view fallback) override {
     return settings_.ReadSetting(section, key, fallback);
@@ -75,12 +76,12 @@ class TracedSettings final : public Settings {
 
  private:
   Settings& settings_;
-  TraceFile& trace_;
+  TraceSink& trace_;
 };
 
 class TracedPlatform final : public PlatformServices {
  public:
-  TracedPlatform(PlatformServices& platform, TraceFile& trace)
+  TracedPlatform(PlatformServices& platform, TraceSink& trace)
       : platform_(platform), trace_(trace) {}
   bool TopLevelWindowExists(const std::string& title) override {
     return platform_.TopLevelWindowExists(title);
@@ -96,16 +97,16 @@ class TracedPlatform final : public PlatformServices {
 
  private:
   PlatformServices& platform_;
-  TraceFile& trace_;
+  TraceSink& trace_;
 };
 
 class TracedEvents final : public EventTrace {
  public:
-  explicit TracedEvents(TraceFile& trace) : trace_(trace) {}
+  explicit TracedEvents(TraceSink& trace) : trace_(trace) {}
   void Event(std::string_view name) override;
 
  private:
-  TraceFile& trace_;
+  TraceSink& trace_;
 };
 
 }  // namespace aerolark

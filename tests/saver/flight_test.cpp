@@ -66,7 +66,7 @@ TEST_P(RelayAtSpeed, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
       }
       if (!plane.active && wasActive[i]) {
         ++exits[i];
-        const SpritePlace& place = rig.drawing.Place(Biplane(i));
+        const SpritePlace& place = rig.drawingStub.Place(Biplane(i));
         EXPECT_TRUE(Past(route.direction, plane.x, route.exitX)) << i + 1;
         EXPECT_FALSE(Past(route.direction, xBefore[i], route.exitX)) << i + 1;
         EXPECT_EQ(place.x, route.reentryX) << "biplane " << i + 1;
@@ -107,8 +107,8 @@ TEST(Relay, SpeedZeroKeepsBiplaneOneDriftingInPlace) {
       .Set(Key::PlaneBG, "0");
   Form1& form = rig.Load();
   rig.Frames(5000);
-  EXPECT_EQ(rig.drawing.Place(Biplane(0)).x, -281);
-  EXPECT_EQ(rig.drawing.Place(Biplane(0)).y, 180 + (5000 + 10) / 11);  // a drift step opens every 11
+  EXPECT_EQ(rig.drawingStub.Place(Biplane(0)).x, -281);
+  EXPECT_EQ(rig.drawingStub.Place(Biplane(0)).y, 180 + (5000 + 10) / 11);  // a drift step opens every 11
   for (int i = 1; i < 15; ++i) EXPECT_FALSE(form.scene().relay.Plane(i).active);
   // Switched off: neither crossing flyer is drawn.
   EXPECT_EQ(rig.log.Count(Join({"C", "DrawSprite", Num(kAircraft)})), 0u);
@@ -135,14 +135,14 @@ TEST(Crossers, ParkWaitTheirSecondsAndReenterAtTheSharedAltitude) {
   auto follow = [&](const CrossingFlyer& flyer, CrossingState before, Crossing& seen,
                     SpriteId sprite, int interval, int sharedBefore, int sharedSeen) {
     if (before == CrossingState::Parked && flyer.state == CrossingState::Parked) {
-      EXPECT_EQ(rig.drawing.Place(sprite).x, 805);
-      EXPECT_EQ(rig.drawing.Place(sprite).y, sharedSeen) << "a parked flyer follows the altitude";
+      EXPECT_EQ(rig.drawingStub.Place(sprite).x, 805);
+      EXPECT_EQ(rig.drawingStub.Place(sprite).y, sharedSeen) << "a parked flyer follows the altitude";
     }
     if (before == CrossingState::Flying && flyer.state == CrossingState::Parked) {
       ++seen.parks;
       seen.parkedAtTick = tick;
-      EXPECT_EQ(rig.drawing.Place(sprite).x, 805);
-      EXPECT_EQ(rig.drawing.Place(sprite).y, anyRelaunched ? sharedBefore : 0);
+      EXPECT_EQ(rig.drawingStub.Place(sprite).x, 805);
+      EXPECT_EQ(rig.drawingStub.Place(sprite).y, anyRelaunched ? sharedBefore : 0);
     }
     if (before == CrossingState::Parked && flyer.state == CrossingState::Flying) {
       ++seen.relaunches;

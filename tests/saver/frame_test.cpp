@@ -98,7 +98,7 @@ TEST(Frame, TuningSettingChoosesWhichEventsCompose) {
   rig.Load();
   rig.Frames(2000);
   EXPECT_EQ(rig.log.Count("C\tFillScreen"), 1u);
-  EXPECT_EQ(rig.drawing.flips(), 2000);
+  EXPECT_EQ(rig.drawingStub.flips(), 2000);
 }
 
 TEST(Frame, BackgroundChoices) {
@@ -122,7 +122,7 @@ TEST(Frame, BackgroundChoices) {
   for (const BgCase& c : cases) {
     SaverRig rig;
     rig.Defaults().HintsShown().Set(Key::BackGround, c.backGround).Set(Key::BMPFileName, picture);
-    if (c.partial) rig.drawing.partialPictures.insert(picture);
+    if (c.partial) rig.drawingStub.partialPictures.insert(picture);
     rig.Load();
     for (int scene = 0; scene < 2; ++scene) {
       std::vector<std::string> lines = OneFrame(rig);

@@ -155,7 +155,8 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
 
 TEST(SoundTimer, SecondsWrapPastADayAndStopsPauseUntilTheTimeComesAgain) {
   CallLog log;
-  RecordingSound sound(log);
+  StubSound device;
+  TracedSound sound(device, log);
   EngineSound engine(sound);
   engine.Configure("480", -784);  // 28800 seconds
   std::vector<int> stopTicks;

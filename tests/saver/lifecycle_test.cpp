@@ -44,7 +44,7 @@ std::vector<std::string> ExitCalls(int soundId) {
 
 TEST(SaverLoad, FirstStartWritesEveryDefaultThenReadsThem) {
   SaverRig rig;
-  rig.sound.loadResult = 9;
+  rig.soundStub.loadResult = 9;
   Form1& form = rig.Load();
 
   std::vector<std::string> expected = {
@@ -187,7 +187,7 @@ TEST(SaverLoad, SpriteTableFollowsMarkersBackgroundAndLogo) {
     }
     EXPECT_EQ(files, expected) << c.runMonitor << "/" << c.tuneScrSvr << "/" << c.backGround;
     EXPECT_EQ(rig.log.Count("C\tNewSprite"), expected.size());
-    const auto& reads = rig.settings.reads;
+    const auto& reads = rig.storeReads.reads;
     EXPECT_EQ(std::count(reads.begin(), reads.end(), "BMPFileName"),
               c.files.end() != std::find(c.files.begin(), c.files.end(), bg) ? 1 : 0);
     EXPECT_EQ(std::count(reads.begin(), reads.end(), "LogoFileName"),
@@ -199,7 +199,7 @@ TEST(SaverLoad, ScreenThatCannotOpenShowsOneMessageAndEndsInOrder) {
   for (bool boxShown : {true, false}) {
     SaverRig rig;
     rig.Defaults();
-    rig.drawing.openScreenResult = false;
+    rig.drawingStub.openScreenResult = false;
     rig.events.messageBoxShown = boxShown;
     Form1& form = rig.Load();
 
@@ -217,7 +217,7 @@ TEST(SaverLoad, ScreenThatCannotOpenShowsOneMessageAndEndsInOrder) {
     EXPECT_THAT(std::vector<std::string>(lines.end() - static_cast<long>(tail.size()), lines.end()),
                 ElementsAreArray(tail));
     EXPECT_EQ(rig.log.Count("C\tNewSprite"), 0u);
-    const auto& reads = rig.settings.reads;
+    const auto& reads = rig.storeReads.reads;
     for (const char* key : {"RunMonitor", "TuneScrSvr", "PlaneBG", "BMPFileName"}) {
       EXPECT_EQ(std::count(reads.begin(), reads.end(), key), 0) << key;
     }
@@ -240,7 +240,7 @@ TEST(SaverExit, KeyButtonAndEnoughMovementEndInTheSameOrder) {
                                                  {"FSB", "ButtonEvent"},
                                                  {"PFPSPP", "PointerMoved"}}) {
     SaverRig rig;
-    rig.sound.loadResult = 5;
+    rig.soundStub.loadResult = 5;
     rig.Defaults();
     Form1& form = rig.Load();
     rig.events.script = c.script + "KFFS";

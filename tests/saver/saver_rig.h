@@ -12,8 +12,10 @@
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
 #include "support/call_log.h"
-#include "support/recording_drawing.h"
-#include "support/recording_services.h"
+#include "app/traced_services.h"
+#include "platform/null/null_platform.h"
+#include "support/stub_drawing.h"
+#include "support/stub_services.h"
 
 namespace aerolark::testing {
 
@@ -29,13 +31,18 @@ struct SaverRig {
   std::filesystem::path folder = MakeTempFolder();
   IniSettingsStore store{folder / "aerolark.ini"};
   CallLog log;
-  RecordingSettings settings{store, log};
-  RecordingDrawing drawing{log};
-  RecordingSound sound{log};
-  RecordingPlatform platform{log};
+  // Stand-ins, each wrapped in the program's trace wrapper that records its calls.
+  ReadRecordingSettings storeReads{store};
+  TracedSettings settings{storeReads, log};
+  StubDrawing drawingStub;
   ScriptedEvents events{log};
+  TracedDrawing drawing{drawingStub, events, log};
+  StubSound soundStub;
+  TracedSound sound{soundStub, log};
+  NullPlatform platformStub;
+  TracedPlatform platform{platformStub, log};
   FakeClock clock;
-  RecordingTrace trace{log};
+  TracedEvents trace{log};
   std::unique_ptr<Form1> form;
 
   ~SaverRig() { std::filesystem::remove_all(folder); }

@@ -66,7 +66,7 @@ TEST(TraceChecker, AcceptsTheWindowsOwnTraceFromAnEmptyStore) {
 TEST(TraceChecker, AcceptsAPictureThatNeedsBlackBeneathIt) {
   SaverRig rig;
   rig.Defaults().Set(Key::BMPFileName, "/missing.bmp");
-  rig.drawing.partialPictures.insert("/missing.bmp");
+  rig.drawingStub.partialPictures.insert("/missing.bmp");
   RecordedRun run = Record(rig, std::string(200, 'F') + "K");
   std::istringstream trace(run.trace);
   TraceCheck check = CheckTrace(trace, run.settingsBefore, kInstall);

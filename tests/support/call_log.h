@@ -1,18 +1,19 @@
 #pragma once
-// One ordered log shared by every recording fake, in the trace file's line
-// format, so that expected call sequences read like a trace.
+// One ordered log of trace lines, written by the program's trace wrappers
+// around the stubs, so that expected call sequences read like a trace.
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/trace_line.h"
+#include "app/trace_sink.h"
 
 namespace aerolark::testing {
 
-class CallLog {
+class CallLog final : public TraceSink {
  public:
+  void Write(const TraceLine& line) override { Add(line); }
   void Add(const TraceLine& line) { lines_.push_back(line.str()); }
   void Add(std::string line) { lines_.push_back(std::move(line)); }
   void Clear() { lines_.clear(); }

@@ -1,0 +1,72 @@
+#pragma once
+// Stand-ins for the sound control, the settings reads and the driver's event
+// source, and a fake clock. Calls are recorded by wrapping the stand-ins in
+// the program's own trace wrappers (app/traced_services.h).
+
+#include <string>
+#include <vector>
+
+#include "assets/sound_control.h"
+#include "render/drawing_events.h"
+#include "saver/clock.h"
+#include "settings/settings.h"
+#include "support/call_log.h"
+
+namespace aerolark::testing {
+
+class StubSound final : public SoundControl {
+ public:
+  SoundNumber loadResult = 1;
+  SoundNumber LoadSound(const std::string&) override { return loadResult; }
+  void SetSoundVolume(SoundNumber, std::int32_t) override {}
+  void PlaySound(SoundNumber, std::int32_t, std::int32_t) override {}
+  void StopSound(SoundNumber) override {}
+  void StopAllSounds() override {}
+  void ReleaseSound(SoundNumber) override {}
+};
+
+// Passes everything to a real store and remembers which keys were read.
+class ReadRecordingSettings final : public Settings {
+ public:
+  explicit ReadRecordingSettings(Settings& store) : store_(store) {}
+  std::string ReadSetting(std::string_view section, std::string_view key,
+                          std::string_view fallback) override {
+    reads.emplace_back(key);
+    return store_.ReadSetting(section, key, fallback);
+  }
+  WriteStatus WriteSetting(std::string_view section, std::string_view key,
+                           std::string_view value) override {
+    return store_.WriteSetting(section, key, value);
+  }
+
+  std::vector<std::string> reads;  // the keys read, in order
+
+ private:
+  Settings& store_;
+};
+
+// Records message boxes as `M <title> <text>` lines; RunEvents plays a script
+// of event letters (F frame, S second, P pointer, B button, K key) until the
+// sink has ended or the script is done.
+class ScriptedEvents final : public EventSource {
+ public:
+  explicit ScriptedEvents(CallLog& log) : log_(log) {}
+  bool messageBoxShown = true;  // false: as if no display could show it
+  std::string script;
+
+  void RunEvents(DrawingEvents& sink) override;
+  bool ShowMessageBox(const std::string& title, const std::string& text) override;
+
+ private:
+  CallLog& log_;
+};
+
+class FakeClock final : public Clock {
+ public:
+  double now = 1000.0;
+  std::string timeOfDay = "12:00:00";
+  double MonotonicSeconds() const override { return now; }
+  std::string TimeOfDayText() const override { return timeOfDay; }
+};
+
+}  // namespace aerolark::testing
