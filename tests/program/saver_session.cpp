@@ -4,7 +4,7 @@ namespace aerolark::program_test {
 
 SaverSession::SaverSession(const RunFolder& folder, XSession& x, SaverOptions options)
     : folder_(folder), x_(x) {
-  std::map<std::string, std::string> extra;
+  std::map<std::string, std::string> extra = options.environment;
   if (options.placement == Placement::Windowed) extra["AEROLARK_WINDOWED"] = "1";
   if (options.trace) {
     tracePath_ = folder.file(options.outputName + ".trace");

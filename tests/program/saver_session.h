@@ -23,6 +23,7 @@ struct SaverOptions {
   std::vector<std::string> arguments{"/s"};
   bool trace = true;
   std::string outputName = "saver";
+  std::map<std::string, std::string> environment;  // beyond the run folder's
 };
 
 class SaverSession {

@@ -80,7 +80,15 @@ TEST_F(StartupModes, SecondSaverEndsUnlessDisplayPropertiesIsOpen) {
   x_.DestroyWindow(properties);
 
   EXPECT_TRUE(first.process().Running()) << "the first saver ended";
-  ASSERT_NO_FATAL_FAILURE(EndSaver(first));
+  // A saver killed outright leaves its registration behind; that must not
+  // keep the next saver away.
+  first.process().Signal(SIGKILL);
+  ASSERT_TRUE(first.process().WaitForExit(kPromptly).has_value());
+  SaverSession fourth(folder, x_, SaverOptions{.outputName = "fourth"});
+  EXPECT_TRUE(WaitUntil([&] { return CountLines(fourth.TraceLines(), "E\tDrawFrame") > 0; },
+                        kStartTimeout))
+      << "a killed saver keeps the next one from starting";
+  ASSERT_NO_FATAL_FAILURE(EndSaver(fourth));
 }
 
 TEST_F(StartupModes, DialogOpensWhileASaverRuns) {

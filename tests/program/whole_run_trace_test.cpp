@@ -21,6 +21,19 @@ std::size_t CountStartingWith(const std::vector<std::string>& lines, const std::
   return count;
 }
 
+// The share of 16-bit samples in a raw sound recording that are not near silence.
+double AudibleShare(const fs::path& recording) {
+  const std::string bytes = ReadText(recording);
+  const std::size_t samples = bytes.size() / 2;
+  std::size_t audible = 0;
+  for (std::size_t i = 0; i < samples; ++i) {
+    const auto sample = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                                  static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    audible += sample > 100 || sample < -100;
+  }
+  return samples == 0 ? 0 : static_cast<double>(audible) / static_cast<double>(samples);
+}
+
 struct TracedRun {
   std::vector<std::string> trace;
   testing::TraceCheck check;
@@ -39,7 +52,10 @@ class WholeRun : public ::testing::Test {
     const fs::path before = folder.file("settings-before.ini");
     fs::copy_file(folder.settingsFile(), before);
 
-    SaverSession session(folder, x_, SaverOptions{});
+    // Sound goes to a file, to be listened to by the test.
+    SaverSession session(folder, x_,
+                         SaverOptions{.environment = {{"SDL_AUDIODRIVER", "disk"},
+                                                      {"SDL_DISKAUDIOFILE", SoundFile(folder)}}});
     const Clock::time_point start = Clock::now();
     ASSERT_TRUE(session.WaitUntilShown()) << session.process().Stderr();
     const Box box = x_.Geometry(session.window());
@@ -62,6 +78,8 @@ class WholeRun : public ::testing::Test {
               << CountLines(run.trace, "E\tDrawFrame") << " frame events in about " << run.seconds
               << " s\n";
   }
+
+  static std::string SoundFile(const RunFolder& folder) { return folder.file("sound.raw"); }
 
   XSession x_;
 };
@@ -100,10 +118,14 @@ TEST_F(WholeRun, SkyBlueRunWithMessageLogoAndSecondHintFollowsTheRules) {
   // The second hint is still counting down: nothing was written.
   EXPECT_EQ(CountStartingWith(run.trace, "W\t"), 0u);
   EXPECT_EQ(LastLines(run.trace, 8), ExitSequenceAfter("KeyEvent"));
+  // The aircraft's first pass started the propeller sound, and it was heard.
+  EXPECT_EQ(CountStartingWith(run.trace, "C\tPlaySound\t"), 1u);
+  EXPECT_GT(AudibleShare(SoundFile(folder)), 0.2) << "the propeller sound was not heard";
 }
 
 // A custom picture from outside the install folder, a scene on every event,
-// fast biplanes, both hints already shown and a hand-edited spacing.
+// fast biplanes, neither crossing flyer, both hints already shown and a
+// hand-edited spacing.
 TEST_F(WholeRun, CustomPictureEveryEventRunFollowsTheRules) {
   RunFolder folder("trace-custom");
   const fs::path picture = folder.file("my pictures/Evening sky.bmp");
@@ -113,7 +135,7 @@ TEST_F(WholeRun, CustomPictureEveryEventRunFollowsTheRules) {
       "[Startup]\n"
       "BackGround = 3\nBGFreq=40\nBMPFileName=" + picture.string() + "\nClock=0\n"
       "FontClock=16\nFontName=Arial\nFontSize=30\nLogoChecked=0\n"
-      "Message=unused\nMessageChecked=0\nMouseSens=4\nPlaneBG=0\nProp=1\nSecDelay=30\n"
+      "Message=unused\nMessageChecked=0\nMouseSens=4\nPlaneBG=0\nProp=0\nSecDelay=30\n"
       "Speed=10\nTunePC=0\nVolume=-784\n"
       "[System]\n"
       "RunMonitor=True\nSetReg=2\nSoundOff=Never\nTuneScrSvr=True\n";
@@ -133,6 +155,10 @@ TEST_F(WholeRun, CustomPictureEveryEventRunFollowsTheRules) {
   EXPECT_EQ(CountStartingWith(run.trace, "C\tFillScreen"), 0u);
   EXPECT_EQ(CountStartingWith(run.trace, "C\tDrawText"), 0u);
   EXPECT_EQ(CountStartingWith(run.trace, "E\tTimer1"), CountStartingWith(run.trace, "E\ttmrPause"));
+  // Without the aircraft there is nothing to hear.
+  EXPECT_EQ(CountStartingWith(run.trace, "C\tPlaySound\t"), 0u);
+  EXPECT_GT(fs::file_size(SoundFile(folder)), 0u) << "no sound device was opened";
+  EXPECT_EQ(AudibleShare(SoundFile(folder)), 0.0);
 }
 
 }  // namespace
