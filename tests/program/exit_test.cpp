@@ -49,8 +49,8 @@ class SaverExit : public ::testing::TestWithParam<Placement> {
     // starting xdotool and its pause between a press and its release.
     const double latency = MillisecondsBetween(before, ending->at);
     std::cout << "exit after " << what << " (" << Name(GetParam()) << "): " << latency
-              << " ms including xdotool, " << MillisecondsBetween(sent, ending->at)
-              << " ms after it returned\n";
+              << " ms from before it was sent, " << MillisecondsBetween(sent, ending->at)
+              << " ms after the sender returned\n";
     RecordProperty("exit_ms", std::to_string(static_cast<int>(latency)));
     EXPECT_LT(latency, static_cast<double>(kExitLimit.count())) << what;
     EXPECT_EQ(ending->status, 0);

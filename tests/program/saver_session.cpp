@@ -3,9 +3,9 @@
 namespace aerolark::program_test {
 
 SaverSession::SaverSession(const RunFolder& folder, XSession& x, SaverOptions options)
-    : folder_(folder), x_(x) {
+    : x_(x) {
   std::map<std::string, std::string> extra = options.environment;
-  if (options.placement == Placement::Windowed) extra["AEROLARK_WINDOWED"] = "1";
+  if (options.placement == Placement::Windowed) extra.insert_or_assign("AEROLARK_WINDOWED", std::string("1"));
   if (options.trace) {
     tracePath_ = folder.file(options.outputName + ".trace");
     extra["AEROLARK_TRACE"] = tracePath_.string();

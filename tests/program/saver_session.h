@@ -23,7 +23,7 @@ struct SaverOptions {
   std::vector<std::string> arguments{"/s"};
   bool trace = true;
   std::string outputName = "saver";
-  std::map<std::string, std::string> environment;  // beyond the run folder's
+  std::map<std::string, std::string> environment{};  // beyond the run folder's
 };
 
 class SaverSession {
@@ -39,7 +39,6 @@ class SaverSession {
   std::vector<std::string> TraceLines() const { return ReadLines(tracePath_); }
 
  private:
-  const RunFolder& folder_;
   XSession& x_;
   fs::path tracePath_;
   std::unique_ptr<ProgramProcess> process_;
