@@ -105,6 +105,12 @@ SdlWindowScreen::~SdlWindowScreen() {
   if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+std::string SdlWindowScreen::Presenter() const {
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(renderer_, &info);
+  return std::string("renderer ") + (info.name ? info.name : "?");
+}
+
 void SdlWindowScreen::Present(const FrameBuffer& frame) {
   void* pixels = nullptr;
   int pitch = 0;

@@ -23,6 +23,7 @@ class SdlWindowScreen : public Screen {
   void WaitForInput(double seconds) override;
   bool Gone() const override { return false; }
   double PresentRate() const override { return presentRate_; }
+  std::string Presenter() const override;
 
   SDL_Window* Window() const { return window_; }
 
