@@ -29,7 +29,10 @@ export SDL_AUDIODRIVER=dummy
 side_by_side() {
   local name=$1 screen=$2 config=$3
   local d1 d2
-  d1=$(start_xvfb "$screen") && d2=$(start_xvfb "$screen") || { echo "no Xvfb"; return 1; }
+  start_xvfb "$screen" || { echo "no Xvfb"; return 1; }
+  d1=$xvfb_display
+  start_xvfb "$screen" || { echo "no Xvfb"; return 1; }
+  d2=$xvfb_display
   XDG_CONFIG_HOME=$config DISPLAY=$d1 AEROLARK_STATS=$work/$name.saver.stats "$bin" /s &
   local saver=$!
   DISPLAY=$d2 AEROLARK_STATS=$work/$name.floor.stats "$floor" &
@@ -104,7 +107,8 @@ report_pacing large "1920x1080, TunePC 6:"
 report_pacing tune0 "800x600, TunePC 0:"
 
 echo "-- start: launch to first presented frame, windowed (median of 5, alternating)"
-display=$(start_xvfb "-screen 0 1024x768x24")
+start_xvfb "-screen 0 1024x768x24"
+display=$xvfb_display
 : > "$work/first.saver"; : > "$work/first.floor"
 for _ in 1 2 3 4 5; do
   XDG_CONFIG_HOME=$work/cfg6 DISPLAY=$display first_frame "$bin" /s >> "$work/first.saver"

@@ -9,7 +9,8 @@ stop_servers() {
   servers=()
 }
 
-# start_xvfb "Xvfb arguments": starts a server, prints its display name.
+# start_xvfb "Xvfb arguments": starts a server and sets $xvfb_display to its
+# name. Call it directly, not in $(...), so the server is remembered.
 start_xvfb() {
   local n
   for n in $(seq 120 400); do
@@ -25,7 +26,7 @@ start_xvfb() {
     done
     if DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
       servers+=("$pid")
-      echo ":$n"
+      xvfb_display=:$n
       return 0
     fi
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
@@ -45,11 +46,10 @@ make_config() {
     echo "SetReg=1"
   } > "$dir/aerolark/aerolark.ini"
   # SetReg other than 2 makes the saver write every default; SIGTERM ends it.
-  local display
-  display=$(start_xvfb "-screen 0 800x600x24") || return 1
-  XDG_CONFIG_HOME=$dir DISPLAY=$display SDL_AUDIODRIVER=dummy timeout -s TERM 3 \
+  start_xvfb "-screen 0 800x600x24" || return 1
+  XDG_CONFIG_HOME=$dir DISPLAY=$xvfb_display SDL_AUDIODRIVER=dummy timeout -s TERM 3 \
     "$bin" /s >/dev/null 2>&1
-  kill "${servers[-1]}" 2>/dev/null; wait "${servers[-1]}" 2>/dev/null; unset 'servers[-1]'
+  stop_servers
   sed -i -e 's/^TuneScrSvr=.*/TuneScrSvr=True/' -e 's/^RunMonitor=.*/RunMonitor=True/' \
     -e "s/^TunePC=.*/TunePC=$tune/" -e "s/^SoundOff=.*/SoundOff=$soundoff/" \
     "$dir/aerolark/aerolark.ini"
