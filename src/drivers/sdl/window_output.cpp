@@ -127,7 +127,19 @@ class SurfaceOutput : public WindowOutput {
 
 }  // namespace
 
-WindowOutput::~WindowOutput() { SDL_DestroyWindow(window_); }
+WindowOutput::~WindowOutput() {
+  // SDL takes a full-screen X11 window out of full screen before destroying
+  // it and then waits up to a tenth of a second for a window manager to
+  // answer; once the window is unmapped there is nothing to wait for, and it
+  // vanishes at once.
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11) {
+    XUnmapWindow(info.info.x11.display, info.info.x11.window);
+    XSync(info.info.x11.display, False);
+  }
+  SDL_DestroyWindow(window_);
+}
 
 std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWidth,
                                                  int frameHeight, bool vsync, bool gpuOnly) {
