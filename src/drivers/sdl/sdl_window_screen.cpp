@@ -78,6 +78,9 @@ bool SdlWindowScreen::Create(int frameWidth, int frameHeight, bool windowed) {
       if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
     }
   }
+  // The pointer over any of the covering windows is hidden, whichever
+  // monitor it is on.
+  if (!windowed) SDL_ShowCursor(SDL_DISABLE);
   const double refresh = outputs_.front()->RefreshRate();
   presentRate_ = refresh > 0 ? std::clamp(refresh, 24.0, 240.0) : kRateWithoutVsync;
   return true;
