@@ -195,6 +195,11 @@ HostWindowScreen::~HostWindowScreen() = default;
 
 bool HostWindowScreen::Gone() const { return watchedWindowGone; }
 
+std::string HostWindowScreen::Presenter() const {
+  if (!state_->image) return "host window";
+  return state_->image->shared ? "host window, shared memory" : "host window, XPutImage";
+}
+
 void HostWindowScreen::Present(const FrameBuffer& frame) {
   if (Gone()) return;
   // The host may resize its window at any time; no event is promised for it.

@@ -22,6 +22,7 @@ class HostWindowScreen : public Screen {
   void WaitForInput(double seconds) override;
   bool Gone() const override;
   double PresentRate() const override { return 60.0; }
+  std::string Presenter() const override;
 
  private:
   struct State;

@@ -2,6 +2,8 @@
 // Where the SDL driver shows its frames and takes its input from: a window of
 // its own, or a host's window.
 
+#include <string>
+
 #include "drivers/frame/frame_buffer.h"
 #include "render/drawing_events.h"
 
@@ -21,6 +23,10 @@ class Screen {
   virtual bool Gone() const = 0;
   // Frames shown per second at most.
   virtual double PresentRate() const = 0;
+  // How frames reach the screen, in a few words, for the loop's figures.
+  virtual std::string Presenter() const = 0;
+  // How many windows show the frame.
+  virtual int Outputs() const { return 1; }
 };
 
 }  // namespace aerolark

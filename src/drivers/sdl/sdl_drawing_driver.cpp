@@ -1,6 +1,7 @@
 // The drawing driver on a real display: composes through the shared
 // composer and shows frames in an SDL window or a host's window.
 
+#include <cstdlib>
 #include <memory>
 
 #include <SDL.h>
@@ -8,6 +9,7 @@
 #include "drivers/drivers.h"
 #include "drivers/frame/composing_driver.h"
 #include "drivers/sdl/host_window_screen.h"
+#include "drivers/sdl/loop_stats.h"
 #include "drivers/sdl/sdl_window_screen.h"
 #include "drivers/sdl/timed_event_loop.h"
 
@@ -38,7 +40,10 @@ class SdlDrawingDriver : public ComposingDriver {
   // Without an open screen there is nothing to show and no input that could
   // end a loop, so none runs.
   void RunEvents(DrawingEvents& sink) override {
-    if (screen_) RunTimedEvents(*screen_, composer_, sink);
+    if (!screen_) return;
+    const char* statsPath = std::getenv("AEROLARK_STATS");
+    LoopStats stats(statsPath ? statsPath : "");
+    RunTimedEvents(*screen_, composer_, sink, stats);
   }
 
   // Under a host the screen belongs to the host (it may be locked): a box

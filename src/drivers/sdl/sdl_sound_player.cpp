@@ -15,6 +15,8 @@
 namespace aerolark {
 namespace {
 
+constexpr int kAudioBufferFrames = 512;
+
 struct ChunkFree {
   void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 };
@@ -103,7 +105,9 @@ class SdlSoundPlayer : public SoundControl {
 std::unique_ptr<SoundControl> CreateSdlSoundPlayer() {
   // No audio device or sound server: the saver runs silent.
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return std::make_unique<SilentSoundPlayer>();
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  // Closing the device waits for the buffer being played, so a short one
+  // lets the saver end promptly on a key.
+  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kAudioBufferFrames) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return std::make_unique<SilentSoundPlayer>();
   }

@@ -24,17 +24,20 @@ void SetHints() {
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "1");
 }
 
-// The first texture format the renderer handles natively, so the frame is
-// converted once, on our side, and the GPU only scales.
-Uint32 NativeFormat(SDL_Renderer* renderer) {
-  SDL_RendererInfo info;
-  if (SDL_GetRendererInfo(renderer, &info) == 0 && info.num_texture_formats > 0) {
-    for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
-      const Uint32 format = info.texture_formats[i];
-      if (!SDL_ISPIXELFORMAT_FOURCC(format) && SDL_BITSPERPIXEL(format) >= 24) return format;
-    }
+// Each monitor's area once: mirrored monitors share one window.
+std::vector<SDL_Rect> MonitorAreas(int frameWidth, int frameHeight) {
+  std::vector<SDL_Rect> areas;
+  const int count = SDL_GetNumVideoDisplays();
+  for (int i = 0; i < count; ++i) {
+    SDL_Rect area{};
+    if (SDL_GetDisplayBounds(i, &area) != 0 || area.w <= 0 || area.h <= 0) continue;
+    const bool seen = std::any_of(areas.begin(), areas.end(), [&](const SDL_Rect& other) {
+      return SDL_RectEquals(&other, &area);
+    });
+    if (!seen) areas.push_back(area);
   }
-  return SDL_PIXELFORMAT_ARGB8888;
+  if (areas.empty()) areas.push_back(SDL_Rect{0, 0, frameWidth, frameHeight});
+  return areas;
 }
 
 }  // namespace
@@ -62,65 +65,90 @@ bool SdlWindowScreen::Create(int frameWidth, int frameHeight, bool windowed) {
   videoStarted_ = StartSdlVideo();
   if (!videoStarted_) return false;
   if (windowed) {
-    window_ = SDL_CreateWindow("Aerolark", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               frameWidth, frameHeight, 0);
+    SDL_Window* window = SDL_CreateWindow("Aerolark", SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, frameWidth, frameHeight, 0);
+    if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
   } else {
     // Without a window manager desktop full screen alone leaves a frame-sized
-    // window in the middle; placing it at the origin with the desktop's size,
-    // borderless, covers the screen either way.
-    SDL_Rect desktop{0, 0, frameWidth, frameHeight};
-    SDL_GetDisplayBounds(0, &desktop);
-    window_ = SDL_CreateWindow("Aerolark", desktop.x, desktop.y, desktop.w, desktop.h,
-                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    // window in the middle; placing each window at its monitor's origin with
+    // the monitor's size, borderless, covers it either way.
+    for (const SDL_Rect& area : MonitorAreas(frameWidth, frameHeight)) {
+      SDL_Window* window = SDL_CreateWindow("Aerolark", area.x, area.y, area.w, area.h,
+                                            SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+      if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
+    }
   }
-  if (!window_) return false;
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (!renderer_) return false;
-  textureFormat_ = NativeFormat(renderer_);
-  texture_ = SDL_CreateTexture(renderer_, textureFormat_, SDL_TEXTUREACCESS_STREAMING,
-                               frameWidth, frameHeight);
-  if (!texture_) return false;
+  // The pointer over any of the covering windows is hidden, whichever
+  // monitor it is on.
+  if (!windowed) SDL_ShowCursor(SDL_DISABLE);
+  const double refresh = outputs_.front()->RefreshRate();
+  presentRate_ = refresh > 0 ? std::clamp(refresh, 24.0, 240.0) : kRateWithoutVsync;
+  return true;
+}
 
-  SDL_RendererInfo info{};
-  SDL_GetRendererInfo(renderer_, &info);
-  SDL_DisplayMode mode{};
-  const bool vsync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
-  const double refresh =
-      SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate
-                                                                            : kRateWithoutVsync;
-  presentRate_ = vsync ? std::clamp(refresh, 24.0, 240.0) : std::min(refresh, kRateWithoutVsync);
-
-  // Black until the first frame arrives, rather than whatever was beneath.
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderPresent(renderer_);
+bool SdlWindowScreen::AddOutput(SDL_Window* window, int frameWidth, int frameHeight) {
+  std::unique_ptr<WindowOutput> output;
+  if (outputs_.empty()) {
+    // A renderer only where the GPU does the work: software OpenGL costs far
+    // more than a shared-memory copy, and takes most of a second to start.
+    useRenderer_ = DisplayHasDirectRendering(window);
+  }
+  if (useRenderer_) {
+    // Only the first window waits for the refresh, so a round of presents
+    // waits once however many monitors there are.
+    output = MakeRendererOutput(window, frameWidth, frameHeight, outputs_.empty(),
+                                /*gpuOnly=*/outputs_.empty());
+    if (!output && outputs_.empty()) useRenderer_ = false;
+  }
+  if (!useRenderer_) output = MakeSurfaceOutput(window);
+  // The last resort: SDL's renderer whatever draws it.
+  if (!output) output = MakeRendererOutput(window, frameWidth, frameHeight, true, false);
+  if (!output) {
+    SDL_DestroyWindow(window);
+    return false;
+  }
+  outputs_.push_back(std::move(output));
   return true;
 }
 
 SdlWindowScreen::~SdlWindowScreen() {
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
-  if (window_) SDL_DestroyWindow(window_);
+  outputs_.clear();
+  converted_.clear();
   if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+std::string SdlWindowScreen::Presenter() const {
+  return outputs_.empty() ? "none" : outputs_.front()->Describe();
+}
+
+const SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format) {
+  for (const SurfaceHandle& surface : converted_) {
+    if (surface->format->format == format) return surface.get();
+  }
+  SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormat(0, frame.Width(), frame.Height(),
+                                                       SDL_BITSPERPIXEL(format), format));
+  if (!surface) return nullptr;
+  // Copied as it is: no blending, even where the format has an alpha channel.
+  SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_NONE);
+  converted_.push_back(std::move(surface));
+  return converted_.back().get();
+}
+
 void SdlWindowScreen::Present(const FrameBuffer& frame) {
-  void* pixels = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
-  SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
-                    frame.Width() * static_cast<int>(sizeof(Pixel565)), textureFormat_, pixels,
-                    pitch);
-  SDL_UnlockTexture(texture_);
-  int outputWidth = 0, outputHeight = 0;
-  SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-  const Rect box = Letterbox(frame.Width(), frame.Height(), outputWidth, outputHeight);
-  const SDL_Rect target{box.x, box.y, box.width, box.height};
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-  SDL_RenderPresent(renderer_);
+  // Converted once per format, however many windows show it.
+  std::vector<Uint32> done;
+  for (const auto& output : outputs_) {
+    const Uint32 format = output->Format();
+    SDL_Surface* surface = const_cast<SDL_Surface*>(Converted(frame, format));
+    if (!surface) continue;
+    if (std::find(done.begin(), done.end(), format) == done.end()) {
+      SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
+                        frame.Width() * static_cast<int>(sizeof(Pixel565)), format,
+                        surface->pixels, surface->pitch);
+      done.push_back(format);
+    }
+    output->Show(*surface);
+  }
 }
 
 void SdlWindowScreen::Deliver(const SDL_Event& event, DrawingEvents& sink) {

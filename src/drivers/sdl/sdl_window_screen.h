@@ -1,20 +1,24 @@
 #pragma once
-// A window of our own through SDL: covering the whole screen (desktop full
-// screen, never changing the display mode) or an ordinary window.
+// Windows of our own through SDL: one covering each monitor (desktop full
+// screen, never changing the display mode), or one ordinary window. Every
+// window shows the same frame.
 
 #include <memory>
+#include <vector>
 
 #include <SDL.h>
 
 #include "drivers/frame/pointer_filter.h"
+#include "drivers/frame/sdl_handles.h"
 #include "drivers/sdl/screen.h"
+#include "drivers/sdl/window_output.h"
 
 namespace aerolark {
 
 class SdlWindowScreen : public Screen {
  public:
   // Null when there is no display (SDL found only its offscreen or dummy
-  // driver) or the window cannot be made.
+  // driver) or no window can be made.
   static std::unique_ptr<SdlWindowScreen> Open(int frameWidth, int frameHeight, bool windowed);
   ~SdlWindowScreen() override;
 
@@ -23,19 +27,25 @@ class SdlWindowScreen : public Screen {
   void WaitForInput(double seconds) override;
   bool Gone() const override { return false; }
   double PresentRate() const override { return presentRate_; }
+  std::string Presenter() const override;
+  int Outputs() const override { return static_cast<int>(outputs_.size()); }
 
-  SDL_Window* Window() const { return window_; }
+  // The first window: message boxes stand over it.
+  SDL_Window* Window() const { return outputs_.empty() ? nullptr : outputs_.front()->Window(); }
 
  private:
   SdlWindowScreen() = default;
   bool Create(int frameWidth, int frameHeight, bool windowed);
+  bool AddOutput(SDL_Window* window, int frameWidth, int frameHeight);
+  const SDL_Surface* Converted(const FrameBuffer& frame, Uint32 format);
   void Deliver(const SDL_Event& event, DrawingEvents& sink);
 
   bool videoStarted_ = false;
-  SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  Uint32 textureFormat_ = SDL_PIXELFORMAT_UNKNOWN;
+  // Decided with the first window: GPU renderers, or window surfaces.
+  bool useRenderer_ = true;
+  std::vector<std::unique_ptr<WindowOutput>> outputs_;
+  // The frame converted to the outputs' format, once per present.
+  std::vector<SurfaceHandle> converted_;
   double presentRate_ = 60.0;
   PointerFilter pointer_;
 };

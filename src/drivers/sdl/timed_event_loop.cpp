@@ -14,13 +14,14 @@ double Now() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-void RaiseFrames(std::int64_t count, DrawingEvents& sink) {
-  for (std::int64_t i = 0; i < count && !sink.Ended(); ++i) sink.DrawFrame();
+void RaiseFrames(std::int64_t count, DrawingEvents& sink, LoopStats& stats) {
+  std::int64_t raised = 0;
+  for (; raised < count && !sink.Ended(); ++raised) sink.DrawFrame();
+  stats.FramesRaised(raised);
 }
 
-}  // namespace
-
-void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink) {
+// Runs the loop proper; returns when it is over.
+void Loop(Screen& screen, const FrameComposer& composer, DrawingEvents& sink, LoopStats& stats) {
   const SignalWatch signals;
   EventPacer pacer(Now(), screen.PresentRate());
   std::optional<std::uint64_t> shownFlip;  // nothing shown yet: show at once
@@ -32,8 +33,11 @@ void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents
       return;
     }
     double now = Now();
-    RaiseFrames(pacer.TakeDueFrames(now), sink);
-    if (!sink.Ended() && pacer.TakeSecondTick(now)) sink.SecondTick();
+    RaiseFrames(pacer.TakeDueFrames(now), sink, stats);
+    if (!sink.Ended() && pacer.TakeSecondTick(now)) {
+      sink.SecondTick();
+      stats.SecondTicked();
+    }
     if (sink.Ended()) return;
 
     now = Now();
@@ -42,11 +46,22 @@ void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents
       screen.Present(composer.Front());
       shownFlip = composer.FlipCount();
       pacer.Presented(now);
+      stats.Presented(Now());
       waiting = false;
     }
     const double wait = pacer.NextDeadline(waiting) - Now();
     if (wait > 0) screen.WaitForInput(wait);
   }
+}
+
+}  // namespace
+
+void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink,
+                    LoopStats& stats) {
+  stats.Started(Now());
+  stats.Describe(screen.Presenter(), screen.PresentRate(), screen.Outputs());
+  Loop(screen, composer, sink, stats);
+  stats.Write(Now());
 }
 
 }  // namespace aerolark

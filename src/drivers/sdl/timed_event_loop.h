@@ -4,6 +4,7 @@
 // between.
 
 #include "drivers/frame/frame_composer.h"
+#include "drivers/sdl/loop_stats.h"
 #include "drivers/sdl/screen.h"
 #include "render/drawing_events.h"
 
@@ -12,6 +13,8 @@ namespace aerolark {
 // Runs until the sink ends. A SIGTERM or SIGINT, or the screen going away,
 // is raised as a key; the loop returns after it even if the sink did not end,
 // as nothing else could end it.
-void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink);
+// `stats` learns what was raised and presented, and is written at the end.
+void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink,
+                    LoopStats& stats);
 
 }  // namespace aerolark

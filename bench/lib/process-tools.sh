@@ -1,0 +1,69 @@
+# Shell helpers of the whole-process measurements: private Xvfb servers,
+# settings folders, and a process's CPU time and memory from /proc.
+# Sourced; expects $work (a scratch folder) and $bin (the aerolark program).
+
+servers=()
+stop_servers() {
+  local pid
+  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+  servers=()
+}
+
+# start_xvfb "Xvfb arguments": starts a server and sets $xvfb_display to its
+# name. Call it directly, not in $(...), so the server is remembered.
+start_xvfb() {
+  local n
+  for n in $(seq 120 400); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    # shellcheck disable=SC2086
+    Xvfb ":$n" $1 -nolisten tcp -noreset >/dev/null 2>&1 &
+    local pid=$!
+    local _
+    for _ in $(seq 1 100); do
+      DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    if DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
+      servers+=("$pid")
+      xvfb_display=:$n
+      return 0
+    fi
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  done
+  return 1
+}
+
+# make_config DIR TUNEPC [SOUNDOFF]: a settings folder holding the defaults the
+# saver writes on its first start, with both one-time hints already shown.
+make_config() {
+  local dir=$1 tune=$2 soundoff=${3:-Never}
+  mkdir -p "$dir/aerolark"
+  {
+    echo "[Startup]"
+    echo "TunePC=$tune"
+    echo "[System]"
+    echo "SetReg=1"
+  } > "$dir/aerolark/aerolark.ini"
+  # SetReg other than 2 makes the saver write every default; SIGTERM ends it.
+  start_xvfb "-screen 0 800x600x24" || return 1
+  XDG_CONFIG_HOME=$dir DISPLAY=$xvfb_display SDL_AUDIODRIVER=dummy timeout -s TERM 3 \
+    "$bin" /s >/dev/null 2>&1
+  stop_servers
+  sed -i -e 's/^TuneScrSvr=.*/TuneScrSvr=True/' -e 's/^RunMonitor=.*/RunMonitor=True/' \
+    -e "s/^TunePC=.*/TunePC=$tune/" -e "s/^SoundOff=.*/SoundOff=$soundoff/" \
+    "$dir/aerolark/aerolark.ini"
+}
+
+# CPU seconds (user + system, all threads) a live process has used so far.
+cpu_seconds() {
+  awk -v tick="$(getconf CLK_TCK)" '{ sub(/.*\) /, ""); print ($12 + $13) / tick }' \
+    "/proc/$1/stat"
+}
+# Peak and current resident memory of a live process, in MB.
+peak_rss_mb() { awk '/^VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+rss_mb() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+# stat_value FILE KEY: one figure from an AEROLARK_STATS file.
+stat_value() { sed -n "s/^$2=//p" "$1"; }
+now() { date +%s.%N; }
+calc() { awk "BEGIN { printf \"$1\", $2 }"; }

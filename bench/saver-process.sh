@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Whole-process figures of `aerolark /s` under Xvfb, each beside its
+# comparison measured in the same run:
+#   CPU      the saver against the floor program (one still frame presented
+#            through the same driver at the same rate), both running at once
+#            on twin Xvfb servers, at 800x600 and 1920x1080; and at TunePC 0
+#   pacing   DrawFrame events a second against 360, the longest gap between
+#            two presents against two display refreshes (AEROLARK_STATS)
+#   start    program start to first presented frame, windowed, against the floor
+#   stop     a key press (xdotool) to the process being gone
+#   memory   peak resident memory of /s and of /c
+# Settings: the defaults the saver writes on a first start, with both
+# one-time hints marked shown (TuneScrSvr and RunMonitor True).
+# Usage: saver-process.sh BUILD_DIR   (AEROLARK_BENCH_SECONDS, default 20)
+set -u
+build=$(cd "${1:-build}" && pwd)
+bin=$build/bin/aerolark
+floor=$build/bench/programs/aerolark-floor
+seconds=${AEROLARK_BENCH_SECONDS:-20}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+# shellcheck source=bench/lib/process-tools.sh
+. "$here/lib/process-tools.sh"
+trap 'stop_servers; rm -rf "$work"' EXIT
+export SDL_AUDIODRIVER=dummy
+
+# side_by_side NAME "Xvfb arguments" CONFIG: the saver and the floor at once,
+# each on its own server, for $seconds. Leaves NAME.{saver,floor}.{cpu,rss,stats}.
+side_by_side() {
+  local name=$1 screen=$2 config=$3
+  local d1 d2
+  start_xvfb "$screen" || { echo "no Xvfb"; return 1; }
+  d1=$xvfb_display
+  start_xvfb "$screen" || { echo "no Xvfb"; return 1; }
+  d2=$xvfb_display
+  XDG_CONFIG_HOME=$config DISPLAY=$d1 AEROLARK_STATS=$work/$name.saver.stats "$bin" /s &
+  local saver=$!
+  DISPLAY=$d2 AEROLARK_STATS=$work/$name.floor.stats "$floor" &
+  local still=$!
+  local start
+  start=$(now)
+  sleep "$seconds"
+  local wall
+  wall=$(calc "%.3f" "$(now) - $start")
+  calc "%.4f" "$(cpu_seconds $saver) / $wall" > "$work/$name.saver.cpu"
+  calc "%.4f" "$(cpu_seconds $still) / $wall" > "$work/$name.floor.cpu"
+  peak_rss_mb $saver > "$work/$name.saver.rss"
+  peak_rss_mb $still > "$work/$name.floor.rss"
+  kill -TERM $saver $still
+  wait $saver $still 2>/dev/null
+  stop_servers
+}
+
+report_cpu() {
+  local name=$1 label=$2
+  local s f
+  s=$(cat "$work/$name.saver.cpu") f=$(cat "$work/$name.floor.cpu")
+  printf '%-34s saver %5.1f%% of a core, floor %5.1f%%: ratio %.2f (target <= 1.2)\n' \
+    "$label" "$(calc %.2f "$s * 100")" "$(calc %.2f "$f * 100")" "$(calc %.3f "$s / $f")"
+}
+
+report_pacing() {
+  local name=$1 label=$2 file=$work/$1.saver.stats
+  [ -s "$file" ] || { echo "$label: no figures written"; return; }
+  local rate gap refresh presents
+  rate=$(stat_value "$file" draw_frames_per_second)
+  gap=$(stat_value "$file" longest_present_gap_ms)
+  refresh=$(stat_value "$file" present_rate)
+  presents=$(stat_value "$file" presents_per_second)
+  printf '%-34s DrawFrame %.1f/s vs 360 (%+.2f%%, target within 1%%); presents %.1f/s;\n' \
+    "$label" "$rate" "$(calc %.3f "($rate - 360) / 3.6")" "$presents"
+  printf '%-34s longest gap between presents %.1f ms vs two refreshes %.1f ms [%s]\n' \
+    "" "$gap" "$(calc %.1f "2000 / $refresh")" "$(stat_value "$file" presenter)"
+}
+
+# first_frame PROGRAM ARGS...: milliseconds from launch to the first present,
+# windowed.
+first_frame() {
+  local stats=$work/first.stats
+  rm -f "$stats"
+  local start
+  start=$(now)
+  AEROLARK_WINDOWED=1 AEROLARK_STATS=$stats "$@" &
+  local pid=$!
+  sleep 2.5
+  kill -TERM $pid; wait $pid 2>/dev/null
+  calc "%.1f" "($(stat_value "$stats" first_present_unix) - $start) * 1000"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+echo "settings: defaults, both hints already shown; sound through SDL's dummy driver"
+make_config "$work/cfg6" 6
+make_config "$work/cfg0" 0
+
+side_by_side small "-screen 0 800x600x24" "$work/cfg6"
+side_by_side large "-screen 0 1920x1080x24" "$work/cfg6"
+side_by_side tune0 "-screen 0 800x600x24" "$work/cfg0"
+
+echo "-- CPU over $seconds s (whole process, user + system, all threads)"
+report_cpu small "800x600 screen, TunePC 6:"
+report_cpu large "1920x1080 screen, TunePC 6:"
+report_cpu tune0 "800x600 screen, TunePC 0:"
+echo "-- pacing over $seconds s"
+report_pacing small "800x600, TunePC 6:"
+report_pacing large "1920x1080, TunePC 6:"
+report_pacing tune0 "800x600, TunePC 0:"
+
+echo "-- start: launch to first presented frame, windowed (median of 5, alternating)"
+start_xvfb "-screen 0 1024x768x24"
+display=$xvfb_display
+: > "$work/first.saver"; : > "$work/first.floor"
+for _ in 1 2 3 4 5; do
+  XDG_CONFIG_HOME=$work/cfg6 DISPLAY=$display first_frame "$bin" /s >> "$work/first.saver"
+  echo >> "$work/first.saver"
+  DISPLAY=$display first_frame "$floor" >> "$work/first.floor"
+  echo >> "$work/first.floor"
+done
+fs=$(median < "$work/first.saver") ff=$(median < "$work/first.floor")
+printf 'saver %.1f ms, floor %.1f ms: %+.1f ms (target <= +60 ms)\n' "$fs" "$ff" \
+  "$(calc %.1f "$fs - $ff")"
+
+echo "-- stop: key press (xdotool) to the process gone, full screen (median of 5)"
+: > "$work/stop"
+for _ in 1 2 3 4 5; do
+  XDG_CONFIG_HOME=$work/cfg6 DISPLAY=$display "$bin" /s &
+  pid=$!
+  sleep 1.5
+  start=$(now)
+  DISPLAY=$display xdotool key a
+  sent=$(now)
+  wait $pid 2>/dev/null
+  gone=$(now)
+  calc "%.1f\n" "($gone - $sent) * 1000" >> "$work/stop"
+  calc "%.1f\n" "($gone - $start) * 1000" >> "$work/stop.wide"
+done
+printf 'saver gone %.1f ms after xdotool returned, %.1f ms after it started (target 50 ms)\n' \
+  "$(median < "$work/stop")" "$(median < "$work/stop.wide")"
+
+echo "-- memory (peak resident)"
+printf '/s %s MB at 800x600, %s MB at 1920x1080, %s MB at TunePC 0 (target 60 MB); floor %s MB\n' \
+  "$(cat "$work/small.saver.rss")" "$(cat "$work/large.saver.rss")" \
+  "$(cat "$work/tune0.saver.rss")" "$(cat "$work/small.floor.rss")"
+XDG_CONFIG_HOME=$work/cfg6 DISPLAY=$display QT_QPA_PLATFORM=xcb "$bin" /c >/dev/null 2>&1 &
+pid=$!
+sleep 4
+printf '/c (the settings dialog, after 4 s) %s MB\n' "$(peak_rss_mb $pid)"
+kill -TERM $pid; wait $pid 2>/dev/null

@@ -1,0 +1,189 @@
+#include "drivers/sdl/window_output.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <SDL_syswm.h>
+
+#include "drivers/frame/letterbox.h"
+
+namespace aerolark {
+namespace {
+
+constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
+
+// The first texture format the renderer handles natively, so the frame is
+// converted once, on our side, and the GPU only scales.
+Uint32 NativeFormat(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) == 0) {
+    for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
+      const Uint32 format = info.texture_formats[i];
+      if (!SDL_ISPIXELFORMAT_FOURCC(format) && SDL_BITSPERPIXEL(format) >= 24) return format;
+    }
+  }
+  return SDL_PIXELFORMAT_ARGB8888;
+}
+
+// True for SDL's own software renderer and for OpenGL served by Mesa's
+// software rasterizers; asked right after the renderer was made, while its
+// context is current.
+bool RendersInSoftware(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0) return true;
+  if ((info.flags & SDL_RENDERER_SOFTWARE) != 0) return true;
+  if (std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const auto* name = getString ? reinterpret_cast<const char*>(getString(kGlRenderer)) : nullptr;
+  if (!name) return false;
+  for (const char* software : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"}) {
+    if (std::strstr(name, software)) return true;
+  }
+  return false;
+}
+
+class RendererOutput : public WindowOutput {
+ public:
+  RendererOutput(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture, Uint32 format)
+      : WindowOutput(window), renderer_(renderer), texture_(texture), format_(format) {}
+  ~RendererOutput() override {
+    SDL_DestroyTexture(texture_);
+    SDL_DestroyRenderer(renderer_);
+  }
+
+  Uint32 Format() const override { return format_; }
+
+  void Show(const SDL_Surface& frame) override {
+    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    const Rect box = Letterbox(frame.w, frame.h, width, height);
+    const SDL_Rect target{box.x, box.y, box.width, box.height};
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    SDL_RenderPresent(renderer_);
+  }
+
+  double RefreshRate() const override {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer_, &info);
+    SDL_DisplayMode mode{};
+    if ((info.flags & SDL_RENDERER_PRESENTVSYNC) == 0) return 0.0;
+    return SDL_GetWindowDisplayMode(Window(), &mode) == 0 ? mode.refresh_rate : 0.0;
+  }
+
+  std::string Describe() const override {
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer_, &info);
+    return std::string("renderer ") + (info.name ? info.name : "?");
+  }
+
+ private:
+  SDL_Renderer* renderer_;
+  SDL_Texture* texture_;
+  Uint32 format_;
+};
+
+class SurfaceOutput : public WindowOutput {
+ public:
+  explicit SurfaceOutput(SDL_Window* window) : WindowOutput(window) {}
+
+  Uint32 Format() const override {
+    SDL_Surface* surface = SDL_GetWindowSurface(Window());
+    return surface ? surface->format->format : static_cast<Uint32>(SDL_PIXELFORMAT_UNKNOWN);
+  }
+
+  void Show(const SDL_Surface& frame) override {
+    // The surface is made anew when the window's size changes.
+    SDL_Surface* target = SDL_GetWindowSurface(Window());
+    if (!target) return;
+    const Rect box = Letterbox(frame.w, frame.h, target->w, target->h);
+    SDL_Rect where{box.x, box.y, box.width, box.height};
+    const bool freshSurface = target != lastTarget_ || target->w != lastWidth_ ||
+                              target->h != lastHeight_;
+    if (freshSurface) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    SDL_BlitScaled(const_cast<SDL_Surface*>(&frame), nullptr, target, &where);
+    // The bars never change, so after the first show only the picture is sent.
+    if (freshSurface) {
+      SDL_UpdateWindowSurface(Window());
+    } else {
+      SDL_UpdateWindowSurfaceRects(Window(), &where, 1);
+    }
+    lastTarget_ = target;
+    lastWidth_ = target->w;
+    lastHeight_ = target->h;
+  }
+
+  double RefreshRate() const override { return 0.0; }
+  std::string Describe() const override { return "window surface"; }
+
+ private:
+  const SDL_Surface* lastTarget_ = nullptr;
+  int lastWidth_ = 0;
+  int lastHeight_ = 0;
+};
+
+}  // namespace
+
+WindowOutput::~WindowOutput() {
+  // SDL takes a full-screen X11 window out of full screen before destroying
+  // it and then waits up to a tenth of a second for a window manager to
+  // answer; once the window is unmapped there is nothing to wait for, and it
+  // vanishes at once.
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11) {
+    XUnmapWindow(info.info.x11.display, info.info.x11.window);
+    XSync(info.info.x11.display, False);
+  }
+  SDL_DestroyWindow(window_);
+}
+
+std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWidth,
+                                                 int frameHeight, bool vsync, bool gpuOnly) {
+  SDL_Renderer* renderer =
+      SDL_CreateRenderer(window, -1, vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
+  if (!renderer && vsync) renderer = SDL_CreateRenderer(window, -1, 0);
+  if (!renderer) return nullptr;
+  if (gpuOnly && RendersInSoftware(renderer)) {
+    SDL_DestroyRenderer(renderer);
+    return nullptr;
+  }
+  const Uint32 format = NativeFormat(renderer);
+  SDL_Texture* texture =
+      SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STREAMING, frameWidth, frameHeight);
+  if (!texture) {
+    SDL_DestroyRenderer(renderer);
+    return nullptr;
+  }
+  // Black until the first frame arrives, rather than whatever was beneath.
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);
+  SDL_RenderPresent(renderer);
+  return std::make_unique<RendererOutput>(window, renderer, texture, format);
+}
+
+std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window) {
+  // The X11 surface is shared memory the server reads directly; without this
+  // SDL would put an OpenGL texture behind the surface.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_Surface* surface = SDL_GetWindowSurface(window);
+  if (!surface) return nullptr;
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+  SDL_UpdateWindowSurface(window);
+  return std::make_unique<SurfaceOutput>(window);
+}
+
+bool DisplayHasDirectRendering(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+  int opcode = 0, event = 0, error = 0;
+  Display* display = info.info.x11.display;
+  return XQueryExtension(display, "DRI3", &opcode, &event, &error) ||
+         XQueryExtension(display, "DRI2", &opcode, &event, &error);
+}
+
+}  // namespace aerolark

@@ -1,0 +1,52 @@
+#pragma once
+// One SDL window that shows the frame, and how the frame reaches it: through
+// an SDL renderer (scaled by the GPU), or through the window's own surface
+// (scaled on the CPU and handed to the X server in shared memory), which is
+// far cheaper where the renderer would only be software OpenGL.
+
+#include <memory>
+#include <string>
+
+#include <SDL.h>
+
+namespace aerolark {
+
+class WindowOutput {
+ public:
+  virtual ~WindowOutput();
+  WindowOutput(const WindowOutput&) = delete;
+  WindowOutput& operator=(const WindowOutput&) = delete;
+
+  // The pixel format Show wants its frame in.
+  virtual Uint32 Format() const = 0;
+  // Shows `frame` (already in Format()) scaled to the window, shape kept,
+  // black bars around.
+  virtual void Show(const SDL_Surface& frame) = 0;
+  // Presents per second at most; 0 when the output does not know.
+  virtual double RefreshRate() const = 0;
+  virtual std::string Describe() const = 0;
+
+  SDL_Window* Window() const { return window_; }
+
+ protected:
+  explicit WindowOutput(SDL_Window* window) : window_(window) {}
+
+ private:
+  SDL_Window* window_;  // owned: destroyed with the output
+};
+
+// Through an SDL renderer on `window`; null when none can be made. With
+// `gpuOnly`, a renderer that draws in software (SDL's own, or OpenGL that is
+// only a software rasterizer) counts as none. `vsync`: wait for the display's
+// refresh when presenting. Takes the window only on success.
+std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWidth,
+                                                 int frameHeight, bool vsync, bool gpuOnly);
+// Through the window's own surface; null when it has none. Takes the window
+// only on success.
+std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window);
+
+// True when the window's X server can give this process direct GPU
+// rendering (it offers DRI3 or DRI2). Other video drivers are assumed to.
+bool DisplayHasDirectRendering(SDL_Window* window);
+
+}  // namespace aerolark

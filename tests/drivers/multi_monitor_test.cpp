@@ -1,0 +1,107 @@
+// Full screen on every monitor: each monitor SDL reports gets a window of its
+// own showing the frame letterboxed 4:3, and one key on any of them ends the
+// loop. Runs under an Xvfb with two screens joined by Xinerama.
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "drivers/drivers.h"
+#include "drivers/frame/letterbox.h"
+#include "drivers/picture_fixtures.h"
+#include "drivers/recording_sink.h"
+
+namespace aerolark {
+namespace {
+
+constexpr Colour kRed = PackColour(255, 0, 0);
+constexpr Colour kBlue = PackColour(0, 0, 255);
+constexpr Colour kBlack = PackColour(0, 0, 0);
+
+struct Seen {
+  Colour quarter, rest, bar;
+};
+
+Colour ScreenAt(Display* display, int x, int y) {
+  XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+  const unsigned long pixel = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  return PackColour((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+unsigned TopLevelWindows(Display* display) {
+  Window root, parent, *children = nullptr;
+  unsigned count = 0;
+  XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+  if (children) XFree(children);
+  return count;
+}
+
+std::vector<SDL_Rect> Monitors() {
+  std::vector<SDL_Rect> monitors;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return monitors;
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(i, &bounds) == 0) monitors.push_back(bounds);
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return monitors;
+}
+
+TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
+  Display* x = XOpenDisplay(nullptr);
+  ASSERT_NE(x, nullptr);
+  const std::vector<SDL_Rect> monitors = Monitors();
+  ASSERT_FALSE(monitors.empty());
+  const unsigned windowsBefore = TopLevelWindows(x);
+
+  testing::TempFolder folder;
+  auto driver = CreateSdlDrawingDriver({});
+  ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
+  const SpriteId quarter = driver->NewSprite();
+  driver->LoadSprite(quarter, 1,
+                     testing::WriteBmp(folder.File("q.bmp"), 400, 300, testing::Solid(kBlue)),
+                     kKeyOpaque);
+  std::vector<Seen> seen;
+  unsigned windowsWhileRunning = 0;
+  testing::RecordingSink sink;
+  sink.frameLimit = 1800;  // a guard: the key should end it long before
+  sink.onFrame = [&](std::uint64_t frame) {
+    driver->FillScreen(kRed);
+    driver->DrawSprite(quarter);
+    driver->FlipScreen();
+    if (frame == 120) {
+      windowsWhileRunning = TopLevelWindows(x);
+      for (const SDL_Rect& m : monitors) {
+        const Rect box = Letterbox(800, 600, m.w, m.h);
+        const int left = m.x + box.x, top = m.y + box.y;
+        // 1024 x 768 is 4:3 already; a wider monitor has bars at the sides.
+        seen.push_back({ScreenAt(x, left + 5, top + 5),
+                        ScreenAt(x, left + box.width - 5, top + box.height - 5),
+                        box.x > 0 ? ScreenAt(x, m.x + box.x / 2, m.y + m.h / 2) : kBlack});
+      }
+    }
+    if (frame == 150) std::system("xdotool key a");
+  };
+  driver->RunEvents(sink);
+
+  EXPECT_EQ(windowsWhileRunning, windowsBefore + monitors.size()) << "one window per monitor";
+  ASSERT_EQ(seen.size(), monitors.size());
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    EXPECT_EQ(seen[i].quarter, kBlue) << "monitor " << i;
+    EXPECT_EQ(seen[i].rest, kRed) << "monitor " << i;
+    EXPECT_EQ(seen[i].bar, kBlack) << "monitor " << i;
+  }
+  ASSERT_FALSE(sink.Events().empty());
+  EXPECT_EQ(sink.Events().back(), "KeyEvent");
+  EXPECT_LT(sink.frames, 1800u);
+  XCloseDisplay(x);
+}
+
+}  // namespace
+}  // namespace aerolark
