@@ -29,12 +29,13 @@ std::unique_ptr<PlatformServices> ChoosePlatform(const SaverPlacement& placement
 class SaverRun {
  public:
   explicit SaverRun(const SaverLaunch& launch)
-      : drawing_(CreateSdlDrawingDriver(ScreenOptions{launch.placement.windowed,
-                                                      launch.placement.hostWindow})),
+      : platform_(ChoosePlatform(launch.placement)),
+        drawing_(CreateSdlDrawingDriver(ScreenOptions{launch.placement.windowed,
+                                                      launch.placement.hostWindow,
+                                                      platform_->Monitors()})),
         deviceSound_(CreateSdlSoundPlayer()),
         speaker_(InstanceRegistry::DefaultFolder(), launch.display),
-        sound_(std::make_unique<SharedSpeakerSound>(*deviceSound_, speaker_)),
-        platform_(ChoosePlatform(launch.placement)) {
+        sound_(std::make_unique<SharedSpeakerSound>(*deviceSound_, speaker_)) {
     if (!launch.tracePath.empty()) trace_.emplace(launch.tracePath);
     if (trace_ && trace_->isOpen()) {
       tracedDrawing_ = std::make_unique<TracedDrawing>(*drawing_, *drawing_, *trace_);
@@ -70,11 +71,11 @@ class SaverRun {
     return tracedDrawing_ ? static_cast<EventSource&>(*tracedDrawing_) : *drawing_;
   }
 
+  std::unique_ptr<PlatformServices> platform_;
   std::unique_ptr<DrawingDriver> drawing_;
   std::unique_ptr<SoundControl> deviceSound_;
   SpeakerLock speaker_;
   std::unique_ptr<SoundControl> sound_;
-  std::unique_ptr<PlatformServices> platform_;
   SystemClock clock_;
   std::optional<TraceFile> trace_;
   std::unique_ptr<TracedDrawing> tracedDrawing_;

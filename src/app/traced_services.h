@@ -92,6 +92,7 @@ class TracedPlatform final : public PlatformServices {
   int RunPreview(ForeignWindow parent, const StillPicture& picture) override {
     return platform_.RunPreview(parent, picture);
   }
+  std::vector<MonitorArea> Monitors() override { return platform_.Monitors(); }
   void ShowCursor(bool visible) override;
   void SetScreenSaverRunning(bool running) override;
 

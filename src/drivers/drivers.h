@@ -4,11 +4,13 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "assets/sound_control.h"
 #include "drivers/drawing_driver.h"
 #include "drivers/headless/headless_drawing_driver.h"
 #include "drivers/headless/silent_sound_player.h"
+#include "platform/platform_services.h"
 
 namespace aerolark {
 
@@ -18,6 +20,9 @@ struct ScreenOptions {
   // Draw inside this existing X11 window instead: no window of our own, no
   // input taken.
   std::optional<unsigned long> hostWindow;
+  // The monitors as the desktop arranges them, when it knows more of them
+  // than SDL does (monitors declared to RandR); empty otherwise.
+  std::vector<MonitorArea> monitors;
 };
 
 // The screen through SDL (X11 or Wayland). Its OpenScreen returns false when

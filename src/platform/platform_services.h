@@ -17,6 +17,14 @@ struct WindowSize {
   int height = 0;
 };
 
+// A monitor's place on the desktop, in pixels.
+struct MonitorArea {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // A decoded picture: rows top to bottom, pixels 0xRRGGBB.
 struct StillPicture {
   int width = 0;
@@ -36,6 +44,9 @@ class PlatformServices {
   // parent's client size, showing `picture` at its top left, until the parent
   // is destroyed. Returns the exit status; a bad parent ends quietly.
   virtual int RunPreview(ForeignWindow parent, const StillPicture& picture) = 0;
+
+  // The monitors as the desktop arranges them; empty when it cannot tell.
+  virtual std::vector<MonitorArea> Monitors() = 0;
 
   virtual void ShowCursor(bool visible) = 0;
   // Tells the desktop whether a screen saver runs.

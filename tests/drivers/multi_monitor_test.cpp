@@ -1,12 +1,14 @@
-// Full screen on every monitor: each monitor SDL reports gets a window of its
-// own showing the frame letterboxed 4:3, and one key on any of them ends the
-// loop. Runs under an Xvfb with two screens joined by Xinerama.
+// Full screen on every monitor: each monitor gets a window of its own showing
+// the frame letterboxed 4:3, and one key on any of them ends the loop. Runs
+// under an Xvfb screen two monitors wide, the monitors declared to RandR as a
+// desktop with two monitors declares them.
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
 
 #include <cstdlib>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "drivers/frame/letterbox.h"
 #include "drivers/picture_fixtures.h"
 #include "drivers/recording_sink.h"
+#include "platform/x11/x11_platform.h"
 
 namespace aerolark {
 namespace {
@@ -42,26 +45,31 @@ unsigned TopLevelWindows(Display* display) {
   return count;
 }
 
-std::vector<SDL_Rect> Monitors() {
-  std::vector<SDL_Rect> monitors;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return monitors;
-  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
-    SDL_Rect bounds{};
-    if (SDL_GetDisplayBounds(i, &bounds) == 0) monitors.push_back(bounds);
-  }
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  return monitors;
+// Declares a monitor of half the screen's width, as `xrandr --setmonitor` does.
+void DeclareMonitor(Display* display, const char* name, int x, int width, int height) {
+  XRRMonitorInfo monitor{};
+  monitor.name = XInternAtom(display, name, False);
+  monitor.x = x;
+  monitor.width = width;
+  monitor.height = height;
+  monitor.mwidth = width / 4;
+  monitor.mheight = height / 4;
+  XRRSetMonitor(display, DefaultRootWindow(display), &monitor);
+  XSync(display, False);
 }
 
 TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
   Display* x = XOpenDisplay(nullptr);
   ASSERT_NE(x, nullptr);
-  const std::vector<SDL_Rect> monitors = Monitors();
-  ASSERT_FALSE(monitors.empty());
+  DeclareMonitor(x, "LEFT", 0, 1024, 768);
+  DeclareMonitor(x, "RIGHT", 1024, 1024, 768);
+  const std::vector<MonitorArea> monitors = CreateX11Platform({})->Monitors();
+  ASSERT_EQ(monitors.size(), 2u);
+  EXPECT_EQ(monitors[1].x, 1024);
   const unsigned windowsBefore = TopLevelWindows(x);
 
   testing::TempFolder folder;
-  auto driver = CreateSdlDrawingDriver({});
+  auto driver = CreateSdlDrawingDriver({.windowed = false, .hostWindow = {}, .monitors = monitors});
   ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
   const SpriteId quarter = driver->NewSprite();
   driver->LoadSprite(quarter, 1,
@@ -77,13 +85,13 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
     driver->FlipScreen();
     if (frame == 120) {
       windowsWhileRunning = TopLevelWindows(x);
-      for (const SDL_Rect& m : monitors) {
-        const Rect box = Letterbox(800, 600, m.w, m.h);
+      for (const MonitorArea& m : monitors) {
+        const Rect box = Letterbox(800, 600, m.width, m.height);
         const int left = m.x + box.x, top = m.y + box.y;
         // 1024 x 768 is 4:3 already; a wider monitor has bars at the sides.
         seen.push_back({ScreenAt(x, left + 5, top + 5),
                         ScreenAt(x, left + box.width - 5, top + box.height - 5),
-                        box.x > 0 ? ScreenAt(x, m.x + box.x / 2, m.y + m.h / 2) : kBlack});
+                        box.x > 0 ? ScreenAt(x, m.x + box.x / 2, m.y + m.height / 2) : kBlack});
       }
     }
     if (frame == 150) std::system("xdotool key a");

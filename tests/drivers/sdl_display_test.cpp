@@ -91,7 +91,7 @@ TEST(SdlDrawingDriver, WithoutADisplayNothingOpensAndNoBoxShows) {
   const std::string display = std::getenv("DISPLAY");
   unsetenv("DISPLAY");
   for (const ScreenOptions& options :
-       {ScreenOptions{}, ScreenOptions{true, std::nullopt}, ScreenOptions{false, 12345ul}}) {
+       {ScreenOptions{}, ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}}, ScreenOptions{.windowed = false, .hostWindow = 12345ul, .monitors = {}}}) {
     auto driver = CreateSdlDrawingDriver(options);
     EXPECT_FALSE(driver->OpenScreen(800, 600, 16, ""));
     RecordingSink sink;
@@ -147,7 +147,7 @@ TEST(SdlDrawingDriver, FullScreenCoversTheScreenAndRunsInRealTime) {
 TEST(SdlDrawingDriver, WindowedRaisesInputButNotForAWarpOntoIt) {
   XServer x;
   RunCommand("xdotool mousemove 5 5");
-  auto driver = CreateSdlDrawingDriver({true, std::nullopt});
+  auto driver = CreateSdlDrawingDriver({.windowed = true, .hostWindow = {}, .monitors = {}});
   ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
   KnownScene scene(*driver);
   std::map<std::string, Colour> seen;
@@ -190,7 +190,7 @@ TEST(SdlDrawingDriver, HostWindowIsFollowedAndItsEndEndsTheLoop) {
   XSync(d, False);
   const unsigned windowsBefore = x.TopLevelWindows();
 
-  auto driver = CreateSdlDrawingDriver({false, host});
+  auto driver = CreateSdlDrawingDriver({.windowed = false, .hostWindow = host, .monitors = {}});
   ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
   KnownScene scene(*driver);
   std::map<std::string, Colour> seen;

@@ -168,6 +168,7 @@ class ReplayServices final : public PlatformServices, public EventTrace, public 
   bool TopLevelWindowExists(const std::string&) override { return false; }
   std::optional<WindowSize> ClientSize(ForeignWindow) override { return std::nullopt; }
   int RunPreview(ForeignWindow, const StillPicture&) override { return 1; }
+  std::vector<MonitorArea> Monitors() override { return {}; }
   void ShowCursor(bool visible) override {
     replay_.Expect(CallLine("ShowCursor").Flag(visible).str());
   }

@@ -30,7 +30,7 @@ class SdlDrawingDriver : public ComposingDriver {
     if (options_.hostWindow) {
       screen_ = HostWindowScreen::Open(*options_.hostWindow);
     } else {
-      auto own = SdlWindowScreen::Open(width, height, options_.windowed);
+      auto own = SdlWindowScreen::Open(width, height, options_.windowed, options_.monitors);
       if (own) window_ = own->Window();
       screen_ = std::move(own);
     }

@@ -54,35 +54,55 @@ bool StartSdlVideo() {
   return true;
 }
 
-std::unique_ptr<SdlWindowScreen> SdlWindowScreen::Open(int frameWidth, int frameHeight,
-                                                       bool windowed) {
+std::unique_ptr<SdlWindowScreen> SdlWindowScreen::Open(
+    int frameWidth, int frameHeight, bool windowed, const std::vector<MonitorArea>& monitors) {
   std::unique_ptr<SdlWindowScreen> screen(new SdlWindowScreen());
-  if (!screen->Create(frameWidth, frameHeight, windowed)) return nullptr;
+  if (!screen->Create(frameWidth, frameHeight, windowed, monitors)) return nullptr;
   return screen;
 }
 
-bool SdlWindowScreen::Create(int frameWidth, int frameHeight, bool windowed) {
+bool SdlWindowScreen::Create(int frameWidth, int frameHeight, bool windowed,
+                             const std::vector<MonitorArea>& monitors) {
   videoStarted_ = StartSdlVideo();
   if (!videoStarted_) return false;
   if (windowed) {
     SDL_Window* window = SDL_CreateWindow("Aerolark", SDL_WINDOWPOS_CENTERED,
                                           SDL_WINDOWPOS_CENTERED, frameWidth, frameHeight, 0);
     if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
-  } else {
-    // Without a window manager desktop full screen alone leaves a frame-sized
-    // window in the middle; placing each window at its monitor's origin with
-    // the monitor's size, borderless, covers it either way.
-    for (const SDL_Rect& area : MonitorAreas(frameWidth, frameHeight)) {
-      SDL_Window* window = SDL_CreateWindow("Aerolark", area.x, area.y, area.w, area.h,
-                                            SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
-      if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
-    }
+  } else if (!CoverMonitors(frameWidth, frameHeight, monitors)) {
+    return false;
   }
   // The pointer over any of the covering windows is hidden, whichever
   // monitor it is on.
   if (!windowed) SDL_ShowCursor(SDL_DISABLE);
   const double refresh = outputs_.front()->RefreshRate();
   presentRate_ = refresh > 0 ? std::clamp(refresh, 24.0, 240.0) : kRateWithoutVsync;
+  return true;
+}
+
+bool SdlWindowScreen::CoverMonitors(int frameWidth, int frameHeight,
+                                   const std::vector<MonitorArea>& monitors) {
+  const std::vector<SDL_Rect> displays = MonitorAreas(frameWidth, frameHeight);
+  // Monitors the desktop declares but SDL does not see as displays (RandR
+  // monitors) get plain borderless windows at their places: asking for full
+  // screen would stretch each over SDL's one display.
+  if (monitors.size() > displays.size()) {
+    for (const MonitorArea& area : monitors) {
+      SDL_Window* window =
+          SDL_CreateWindow("Aerolark", area.x, area.y, area.width, area.height,
+                           SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP);
+      if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
+    }
+    return true;
+  }
+  // Without a window manager desktop full screen alone leaves a frame-sized
+  // window in the middle; placing each window at its monitor's origin with
+  // the monitor's size, borderless, covers it either way.
+  for (const SDL_Rect& area : displays) {
+    SDL_Window* window = SDL_CreateWindow("Aerolark", area.x, area.y, area.w, area.h,
+                                          SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+    if (!window || !AddOutput(window, frameWidth, frameHeight)) return false;
+  }
   return true;
 }
 

@@ -13,13 +13,18 @@
 #include "drivers/sdl/screen.h"
 #include "drivers/sdl/window_output.h"
 
+#include "platform/platform_services.h"
+
 namespace aerolark {
 
 class SdlWindowScreen : public Screen {
  public:
   // Null when there is no display (SDL found only its offscreen or dummy
   // driver) or no window can be made.
-  static std::unique_ptr<SdlWindowScreen> Open(int frameWidth, int frameHeight, bool windowed);
+  // Covering the screen, one window per monitor: SDL's displays, or
+  // `monitors` where the desktop names more of them.
+  static std::unique_ptr<SdlWindowScreen> Open(int frameWidth, int frameHeight, bool windowed,
+                                               const std::vector<MonitorArea>& monitors);
   ~SdlWindowScreen() override;
 
   void Present(const FrameBuffer& frame) override;
@@ -35,7 +40,9 @@ class SdlWindowScreen : public Screen {
 
  private:
   SdlWindowScreen() = default;
-  bool Create(int frameWidth, int frameHeight, bool windowed);
+  bool Create(int frameWidth, int frameHeight, bool windowed,
+              const std::vector<MonitorArea>& monitors);
+  bool CoverMonitors(int frameWidth, int frameHeight, const std::vector<MonitorArea>& monitors);
   bool AddOutput(SDL_Window* window, int frameWidth, int frameHeight);
   const SDL_Surface* Converted(const FrameBuffer& frame, Uint32 format);
   void Deliver(const SDL_Event& event, DrawingEvents& sink);

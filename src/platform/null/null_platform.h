@@ -11,6 +11,7 @@ class NullPlatform final : public PlatformServices {
   bool TopLevelWindowExists(const std::string&) override { return false; }
   std::optional<WindowSize> ClientSize(ForeignWindow) override { return std::nullopt; }
   int RunPreview(ForeignWindow, const StillPicture&) override { return 0; }
+  std::vector<MonitorArea> Monitors() override { return {}; }
   void ShowCursor(bool visible) override { cursorVisible_ = visible; }
   void SetScreenSaverRunning(bool running) override { saverRunning_ = running; }
 

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
+#include <X11/extensions/Xrandr.h>
 
 #include <cstring>
 #include <string>
@@ -20,6 +21,25 @@ constexpr const char* kRunningProperty = "AEROLARK_SCREENSAVER_RUNNING";
 // How deep under the root window a top-level title is looked for: window
 // managers put each top-level window into a frame of their own.
 constexpr int kTitleSearchDepth = 3;
+
+bool Encloses(const MonitorArea& outer, const MonitorArea& inner) {
+  return outer.x <= inner.x && outer.y <= inner.y &&
+         outer.x + outer.width >= inner.x + inner.width &&
+         outer.y + outer.height >= inner.y + inner.height &&
+         (outer.width > inner.width || outer.height > inner.height);
+}
+
+// A monitor spanning others (the output's own, once parts of it are declared
+// as monitors) is not one more place to cover.
+std::vector<MonitorArea> WithoutEnclosing(const std::vector<MonitorArea>& areas) {
+  std::vector<MonitorArea> kept;
+  for (const MonitorArea& area : areas) {
+    bool spansAnother = false;
+    for (const MonitorArea& other : areas) spansAnother |= Encloses(area, other);
+    if (!spansAnother) kept.push_back(area);
+  }
+  return kept;
+}
 
 class X11Platform final : public PlatformServices {
  public:
@@ -45,6 +65,21 @@ class X11Platform final : public PlatformServices {
     std::optional<WindowSize> size = ClientSize(parent);
     if (!size) return 0;  // no such window: end quietly
     return RunStillWindow(display_, parent, *size, picture);
+  }
+
+  // The monitors RandR reports, including those a user or a test declared
+  // with `xrandr --setmonitor`.
+  std::vector<MonitorArea> Monitors() override {
+    std::vector<MonitorArea> areas;
+    int eventBase = 0, errorBase = 0;
+    if (!XRRQueryExtension(display_, &eventBase, &errorBase)) return areas;
+    int count = 0;
+    XRRMonitorInfo* monitors = XRRGetMonitors(display_, DefaultRootWindow(display_), True, &count);
+    for (int i = 0; monitors != nullptr && i < count; ++i) {
+      areas.push_back({monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height});
+    }
+    if (monitors != nullptr) XRRFreeMonitors(monitors);
+    return WithoutEnclosing(areas);
   }
 
   void ShowCursor(bool visible) override {
