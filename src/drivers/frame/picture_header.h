@@ -18,6 +18,8 @@ struct PictureHeader {
 
 // Nothing when the bytes are none of the four kinds or end before the
 // dimensions. For a GIF, the larger of the screen and first image sizes.
+// Nothing for a PNG whose chunks run past the end of the bytes (truncated or
+// damaged): it cannot decode, and trying can take minutes.
 std::optional<PictureHeader> ReadPictureHeader(std::span<const std::uint8_t> bytes);
 
 }  // namespace aerolark
