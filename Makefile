@@ -27,7 +27,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_check
 
 test-sanitized: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DAEROLARK_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	@cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS over its seed corpus (clang, build-fuzz/).

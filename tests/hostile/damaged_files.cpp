@@ -49,6 +49,31 @@ Bytes HugePng() {
   return b;
 }
 
+std::uint32_t Crc32(const Bytes& bytes, std::size_t from) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (std::size_t i = from; i < bytes.size(); ++i) {
+    crc ^= bytes[i];
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return crc ^ 0xFFFFFFFFu;
+}
+
+// A small PNG whose second chunk claims two gigabytes: the decoder's reader
+// does not stop at the end of the data and kept checksumming for minutes.
+Bytes LyingPngChunk() {
+  Bytes b{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  PutBig(b, 13, 4);
+  for (char c : std::string("IHDR")) b.push_back(static_cast<std::uint8_t>(c));
+  PutBig(b, 8, 4);
+  PutBig(b, 6, 4);
+  b.insert(b.end(), {8, 2, 0, 0, 0});
+  PutBig(b, Crc32(b, 12), 4);  // a sound header, so the decoder reads on
+  PutBig(b, 0x7FFFFFF0u, 4);
+  for (char c : std::string("tEXt")) b.push_back(static_cast<std::uint8_t>(c));
+  b.resize(b.size() + 64, 'x');
+  return b;
+}
+
 Bytes HugeGif() {
   Bytes b{'G', 'I', 'F', '8', '9', 'a'};
   PutLittle(b, kHuge, 2);
@@ -108,7 +133,8 @@ std::vector<DamageKind> PictureDamages() {
   return {{Damage::kEmpty, "empty"},           {Damage::kTruncated, "truncated"},
           {Damage::kRandomBytes, "random"},    {Damage::kFolder, "folder"},
           {Damage::kHugeBmp, "huge_bmp"},      {Damage::kHugePng, "huge_png"},
-          {Damage::kHugeGif, "huge_gif"},      {Damage::kHugeJpeg, "huge_jpeg"}};
+          {Damage::kHugeGif, "huge_gif"},      {Damage::kHugeJpeg, "huge_jpeg"},
+          {Damage::kLyingPngChunk, "lying_png_chunk"}};
 }
 
 std::vector<DamageKind> SoundDamages() {
@@ -137,6 +163,7 @@ void ApplyDamage(const std::filesystem::path& path, Damage damage) {
     case Damage::kHugePng: WriteBytes(path, HugePng()); break;
     case Damage::kHugeGif: WriteBytes(path, HugeGif()); break;
     case Damage::kHugeJpeg: WriteBytes(path, HugeJpeg()); break;
+    case Damage::kLyingPngChunk: WriteBytes(path, LyingPngChunk()); break;
     case Damage::kHugeWave: WriteBytes(path, HugeWave()); break;
   }
 }

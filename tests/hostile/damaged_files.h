@@ -8,7 +8,7 @@
 namespace aerolark::hostile {
 
 enum class Damage { kEmpty, kTruncated, kRandomBytes, kFolder, kHugeBmp, kHugePng, kHugeGif,
-                    kHugeJpeg, kHugeWave };
+                    kHugeJpeg, kLyingPngChunk, kHugeWave };
 
 struct DamageKind {
   Damage damage;
