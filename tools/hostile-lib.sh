@@ -76,7 +76,7 @@ dialog_outcome() {
 }
 
 sanitizer_environment() {
-  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   export LSAN_OPTIONS=suppressions=$here/tools/lsan-suppressions.txt:print_suppressions=0
 }

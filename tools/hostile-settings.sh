@@ -57,8 +57,9 @@ write_settings() {
 
 printf '%-17s %-23s %-10s %s\n' KEY VALUE SAVER DIALOG
 failures=0
-for key in $keys_startup $keys_system; do
-  for label in $labels; do
+# HOSTILE_KEYS / HOSTILE_LABELS: run only these (for splitting a run in two).
+for key in ${HOSTILE_KEYS:-$keys_startup $keys_system}; do
+  for label in ${HOSTILE_LABELS:-$labels}; do
     config=$work/$key-$label
     write_settings "$config" "$key" "$label"
     saver=$(saver_outcome "$program" "$config" "$seconds" "$config/saver.log")
