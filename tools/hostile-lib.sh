@@ -26,12 +26,17 @@ saver_outcome() {
   fi
   # Peak memory so far, in kB, for the caller's table.
   awk '/VmHWM/ {print $2}' "/proc/$pid/status" >"$log.peak" 2>/dev/null
-  window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
-  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
-  xdotool key space
-  for _ in $(seq 1 100); do
+  # A key, again every second while the program runs: on a busy machine its
+  # window may not be up yet when the first one comes.
+  for _ in $(seq 1 60); do
     kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
+    [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key space
+    for _ in $(seq 1 10); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
   done
   if kill -0 "$pid" 2>/dev/null; then
     kill -9 "$pid"; wait "$pid" 2>/dev/null
@@ -50,7 +55,7 @@ dialog_outcome() {
   XDG_CONFIG_HOME=$config "$program" /c >"$log" 2>&1 &
   pid=$!
   window=""
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     window=$(xdotool search --onlyvisible --pid "$pid" --name '^Aerolark' 2>/dev/null | head -1)
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || break
@@ -61,10 +66,13 @@ dialog_outcome() {
     grep -q 'Sanitizer' "$log" && { echo sanitizer; return; }
     echo no-window; return
   fi
-  xdotool windowfocus --sync "$window" key alt+o 2>/dev/null
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 30); do
+    xdotool windowfocus --sync "$window" key alt+o 2>/dev/null
+    for _ in $(seq 1 10); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
     kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
   done
   if kill -0 "$pid" 2>/dev/null; then
     kill -9 "$pid"; wait "$pid" 2>/dev/null

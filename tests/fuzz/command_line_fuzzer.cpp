@@ -9,11 +9,23 @@
 
 #include "app/command_line.h"
 #include "app/environment.h"
+#include "settings/conversions.h"
 
 namespace {
 
 void Require(bool condition) {
   if (!condition) std::abort();
+}
+
+// The parent window as first written: every suffix tried from the longest.
+// Slow on long texts, plainly right; the real one must agree with it.
+std::int32_t ParentWindowByEverySuffix(std::string_view text) {
+  for (std::size_t start = 0; start < text.size(); ++start) {
+    if (auto number = aerolark::WholeNumber(text.substr(start))) {
+      return aerolark::RoundToInt32(*number);
+    }
+  }
+  return 0;
 }
 
 }  // namespace
@@ -40,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (mode == Mode::Saver) Require(switchText.empty() || switchText == "/s");
   // Lowering is idempotent: the argument text of the argument text is itself.
   Require(ArgumentText({"aerolark", text}) == text);
-  (void)ParentWindowOf(text);
-  (void)ParentWindowOf(input);
+  Require(ParentWindowOf(text) == ParentWindowByEverySuffix(text));
+  Require(ParentWindowOf(input) == ParentWindowByEverySuffix(input));
 
   if (const auto id = ParseWindowId(input)) Require(*id != 0 && *id <= UINT32_MAX);
   (void)PlacementFrom(arguments);
