@@ -19,7 +19,7 @@ TEST(LongCommandLine, ParentWindowOfAMegabyteOfDigitsThatFailsLate) {
   // A megabyte that is one number saturates to the largest window handle.
   EXPECT_EQ(ParentWindowOf("/p " + digits), INT32_MAX);
   EXPECT_EQ(ParentWindowOf("/p " + std::string(1 << 20, ' ') + "1234  "), 1234);
-  EXPECT_EQ(ParentWindowOf(std::string(1 << 20, '.') + "5e2"), 500);
+  EXPECT_EQ(ParentWindowOf(std::string(1 << 20, '.') + "5e2"), 50);  // ".5e2"
 }
 
 }  // namespace

@@ -35,22 +35,8 @@ std::optional<PictureHeader> BmpHeader(Bytes b) {
                        std::llabs(static_cast<long long>(Little32(b, 22)))};
 }
 
-// Every chunk up to IEND lies inside the file. The decoder's reader ignores
-// the end of the data, so a chunk claiming more bytes than the file holds
-// kept it reading and checksumming nothing for minutes.
-bool PngChunksFit(Bytes b) {
-  std::size_t at = 8;
-  while (at + 12 <= b.size()) {
-    const std::size_t length = Big32(b, at);
-    if (length > b.size() - at - 12) return false;
-    if (std::memcmp(b.data() + at + 4, "IEND", 4) == 0) return true;
-    at += 12 + length;
-  }
-  return false;
-}
-
 std::optional<PictureHeader> PngHeader(Bytes b) {
-  if (b.size() < 24 || !PngChunksFit(b)) return std::nullopt;
+  if (b.size() < 24) return std::nullopt;
   return PictureHeader{PictureKind::kPng, Big32(b, 16), Big32(b, 20)};
 }
 
@@ -111,6 +97,17 @@ std::optional<PictureHeader> JpegHeader(Bytes b) {
 }
 
 }  // namespace
+
+bool PngChunksFit(Bytes bytes) {
+  std::size_t at = 8;
+  while (at + 12 <= bytes.size()) {
+    const std::size_t length = Big32(bytes, at);
+    if (length > bytes.size() - at - 12) return false;
+    if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) return true;
+    at += 12 + length;
+  }
+  return false;
+}
 
 std::optional<PictureHeader> ReadPictureHeader(Bytes bytes) {
   if (StartsWith(bytes, "BM", 2)) return BmpHeader(bytes);

@@ -18,8 +18,11 @@ struct PictureHeader {
 
 // Nothing when the bytes are none of the four kinds or end before the
 // dimensions. For a GIF, the larger of the screen and first image sizes.
-// Nothing for a PNG whose chunks run past the end of the bytes (truncated or
-// damaged): it cannot decode, and trying can take minutes.
 std::optional<PictureHeader> ReadPictureHeader(std::span<const std::uint8_t> bytes);
+
+// True when every chunk of the PNG file `bytes`, up to IEND, lies inside it.
+// The decoder's reader ignores the end of the data, so one chunk claiming
+// more bytes than the file holds kept it reading nothing for minutes.
+bool PngChunksFit(std::span<const std::uint8_t> bytes);
 
 }  // namespace aerolark
