@@ -21,7 +21,7 @@ test: build
 
 # The whole program and its tests with AddressSanitizer and UBSan; any report fails.
 SANITIZE_BUILD ?= build-sanitize
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
 
