@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench install screenshot clean
+.PHONY: all deps build run test test-sanitized fuzz bench install screenshot clean
 
 all: build
 
@@ -26,8 +26,24 @@ screenshot: build
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
+# The whole program and its tests with AddressSanitizer and UBSan; any report fails.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
+
+test-sanitized: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DAEROLARK_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS over its seed corpus (clang, build-fuzz/).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@tools/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
 bench: build
 	@tools/run-benchmarks $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

@@ -178,6 +178,10 @@ std::string IniDocument::Serialize() const {
       out += line.name + "=" + EncodeValue(line.value);
     } else {
       out += line.raw;
+      // The parser took one carriage return off before the line feed; a kept
+      // line that still ends in one gets it back, or "[System]\r\r\n" would
+      // read as a section header next time and move the keys below it.
+      if (!line.raw.empty() && line.raw.back() == '\r') out.push_back('\r');
     }
     out.push_back('\n');
   }

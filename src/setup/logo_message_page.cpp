@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "setup/dialog_store.h"
 #include "setup/page_layout.h"
@@ -64,6 +65,9 @@ QWidget* LogoMessagePage::MakeTitleGroup() {
   show->setObjectName("chkMessage");
   auto* text = new QLineEdit(group);
   text->setObjectName("txtMessage");
+  // A text box cuts its text at 32767 characters by default, and showing a
+  // longer stored message would then store it back cut.
+  text->setMaxLength(std::numeric_limits<int>::max());
 
   fonts_ = new QComboBox(group);
   fonts_->setObjectName("cboFontsScreen");

@@ -83,6 +83,7 @@ auto DecodeArgb(const std::string& path, Convert convert)
   if (!bytes) return std::nullopt;
   const auto header = ReadPictureHeader(*bytes);
   if (!header || !WithinLimits(*header)) return std::nullopt;
+  if (header->kind == PictureKind::kPng && !PngChunksFit(*bytes)) return std::nullopt;
   RwHandle rw(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())));
   if (!rw) return std::nullopt;
   SurfaceHandle decoded(IMG_LoadTyped_RW(rw.get(), 0, DecoderName(header->kind)));

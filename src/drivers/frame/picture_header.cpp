@@ -98,6 +98,17 @@ std::optional<PictureHeader> JpegHeader(Bytes b) {
 
 }  // namespace
 
+bool PngChunksFit(Bytes bytes) {
+  std::size_t at = 8;
+  while (at + 12 <= bytes.size()) {
+    const std::size_t length = Big32(bytes, at);
+    if (length > bytes.size() - at - 12) return false;
+    if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0) return true;
+    at += 12 + length;
+  }
+  return false;
+}
+
 std::optional<PictureHeader> ReadPictureHeader(Bytes bytes) {
   if (StartsWith(bytes, "BM", 2)) return BmpHeader(bytes);
   if (StartsWith(bytes, "\x89PNG\r\n\x1a\n", 8)) return PngHeader(bytes);

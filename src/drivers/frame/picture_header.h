@@ -20,4 +20,9 @@ struct PictureHeader {
 // dimensions. For a GIF, the larger of the screen and first image sizes.
 std::optional<PictureHeader> ReadPictureHeader(std::span<const std::uint8_t> bytes);
 
+// True when every chunk of the PNG file `bytes`, up to IEND, lies inside it.
+// The decoder's reader ignores the end of the data, so one chunk claiming
+// more bytes than the file holds kept it reading nothing for minutes.
+bool PngChunksFit(std::span<const std::uint8_t> bytes);
+
 }  // namespace aerolark

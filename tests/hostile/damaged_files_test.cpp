@@ -1,0 +1,108 @@
+// Each built-in picture and the sound, damaged in turn in a copy of the
+// install folder: the saver still starts, shows what it can and ends on a
+// key, and no damaged header makes it allocate beyond reason.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <string>
+
+#include "drivers/still_picture.h"
+#include "hostile/damaged_files.h"
+#include "hostile/headless_saver.h"
+#include "hostile/hostile_values.h"
+#include "settings/ini_settings_store.h"
+#include "settings/setting_keys.h"
+
+namespace aerolark::hostile {
+namespace {
+
+long PeakResidentMegabytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024;
+}
+
+struct BuiltInFile {
+  std::string name;
+  bool sound = false;
+};
+
+std::vector<BuiltInFile> SaverFiles() {
+  std::vector<BuiltInFile> files{{"monitor.bmp"}, {"TuneMsg.bmp"}, {"Sunset Red.BMP"},
+                                 {"Logo1.BMP"},   {"FastJet.bmp"}, {"BGbiplane.bmp"}};
+  for (int n = 1; n <= 15; ++n) {
+    files.push_back({std::string("biplane") + (n < 10 ? "0" : "") + std::to_string(n) + ".bmp"});
+  }
+  files.push_back({"biplane1.wav", true});
+  return files;
+}
+
+class DamagedFile : public ::testing::TestWithParam<BuiltInFile> {};
+
+TEST_P(DamagedFile, SaverStartsShowsWhatItCanAndEndsOnAKey) {
+  const BuiltInFile file = GetParam();
+  const auto folder = MakeTempFolder("aerolark-damaged");
+  const auto install = folder / "share";
+  CopyInstallFolder(install);
+  const std::string installFolder = install.string() + "/";
+  const auto pristine = folder / "pristine";
+  std::filesystem::copy_file(install / file.name, pristine);
+
+  for (const DamageKind& kind : file.sound ? SoundDamages() : PictureDamages()) {
+    SCOPED_TRACE(file.name + " " + kind.label);
+    ApplyDamage(install / file.name, kind.damage);
+    {
+      IniSettingsStore store(folder / ("settings-" + kind.label + ".ini"));
+      ASSERT_TRUE(WriteDefaults(store, installFolder).ok);
+      // Everything that can be shown is: both hints, the logo, the message.
+      ASSERT_TRUE(WriteSetting(store, Key::LogoChecked, "1").ok);
+      ASSERT_TRUE(WriteSetting(store, Key::MessageChecked, "1").ok);
+
+      SaverOutcome outcome = RunHeadlessSaver(store, installFolder, 400, 2);
+      EXPECT_TRUE(outcome.loaded);
+      EXPECT_EQ(outcome.frames, 400u);
+      EXPECT_TRUE(outcome.endedOnKey);
+      EXPECT_TRUE(outcome.cursorShownAgain);
+      EXPECT_TRUE(outcome.saverRunningCleared);
+      EXPECT_TRUE(outcome.soundSilent);
+      EXPECT_EQ(outcome.exitStatus, 0);
+      EXPECT_GT(outcome.spritesShown, 4) << "the rest of the scene should still show";
+    }
+    std::filesystem::remove_all(install / file.name);
+    std::filesystem::copy_file(pristine, install / file.name);
+  }
+  // A picture claiming 60000 x 60000 pixels would need gigabytes if decoded.
+  EXPECT_LT(PeakResidentMegabytes(), 1500);
+  std::filesystem::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(SaverFiles()),
+                         [](const ::testing::TestParamInfo<BuiltInFile>& info) {
+                           std::string name;
+                           for (char c : info.param.name) {
+                             name.push_back(std::isalnum(static_cast<unsigned char>(c)) ? c : '_');
+                           }
+                           return name;
+                         });
+
+TEST(DamagedPreviewPicture, EveryDamageLoadsNothingOrAPicture) {
+  const auto folder = MakeTempFolder("aerolark-damaged-preview");
+  const auto path = folder / "preview.bmp";
+  for (const DamageKind& kind : PictureDamages()) {
+    SCOPED_TRACE(kind.label);
+    std::filesystem::remove_all(path);
+    std::filesystem::copy_file(std::string(AEROLARK_SHARE_DIR) + "preview.bmp", path);
+    ApplyDamage(path, kind.damage);
+    std::optional<StillPicture> still = LoadStillPicture(path.string());
+    if (still) {
+      EXPECT_EQ(still->pixels.size(),
+                static_cast<std::size_t>(still->width) * static_cast<std::size_t>(still->height));
+    }
+  }
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace aerolark::hostile

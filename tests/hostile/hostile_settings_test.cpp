@@ -1,0 +1,219 @@
+// Every setting hand-edited to every hostile value in turn: the saver runs
+// headless for a few hundred frames and some seconds, ends in order on a key
+// and loses no other setting; the dialog opens and closes on the same file.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <QUrl>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "hostile/headless_saver.h"
+#include "hostile/hostile_values.h"
+#include "settings/ini_document.h"
+#include "settings/ini_settings_store.h"
+#include "settings/setting_keys.h"
+#include "setup/message_sink.h"
+#include "setup/setup_dialog.h"
+#include "setup/setup_services.h"
+
+namespace aerolark::hostile {
+namespace {
+
+const std::string kInstall = AEROLARK_SHARE_DIR;
+
+class CountingSink final : public MessageSink {
+ public:
+  void Show(QWidget*, const Message&) override { ++shown; }
+  int shown = 0;
+};
+
+void EnsureApplication() {
+  if (QApplication::instance()) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "hostile_settings_test";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+// A stored value as failure messages show it: long texts by length and ends.
+std::string Shown(const std::optional<std::string>& value) {
+  if (!value) return "(missing)";
+  if (value->size() <= 80) return "\"" + *value + "\"";
+  return std::to_string(value->size()) + " bytes \"" + value->substr(0, 20) + "...\"" +
+         value->substr(value->size() - 20) + "\"";
+}
+
+// The values every key has in the file, read the way the saver reads them.
+std::map<Key, std::optional<std::string>> StoredValues(const std::filesystem::path& file) {
+  IniDocument document = IniDocument::Parse(ReadText(file));
+  std::map<Key, std::optional<std::string>> values;
+  for (const SettingDeclaration& d : SettingDeclarations()) {
+    values[d.key] = document.Find(d.section, d.name);
+  }
+  return values;
+}
+
+// A filled store with every overlay on, so hostile values meet every reader.
+void WriteBaseline(IniSettingsStore& store) {
+  ASSERT_TRUE(WriteDefaults(store, kInstall).ok);
+  ASSERT_TRUE(WriteSetting(store, Key::MessageChecked, "1").ok);
+  ASSERT_TRUE(WriteSetting(store, Key::LogoChecked, "1").ok);
+}
+
+void HandEdit(IniSettingsStore& store, Key key, const HostileValue& hostile) {
+  if (!hostile.raw) {
+    ASSERT_TRUE(WriteSetting(store, key, hostile.value).ok);
+    ASSERT_TRUE(ReadSetting(store, key) == hostile.value) << "the store did not keep the value";
+    return;
+  }
+  // By hand: the value goes into the file as it is, line breaks and all.
+  const SettingDeclaration& d = Declaration(key);
+  std::string text = ReadText(store.path());
+  const std::string line = "\n" + std::string(d.writerName) + "=";
+  std::size_t at = text.find(line);
+  ASSERT_NE(at, std::string::npos);
+  std::size_t end = text.find('\n', at + 1);
+  text.replace(at + line.size(), end - at - line.size(), hostile.value);
+  WriteText(store.path(), text);
+}
+
+bool IsMarker(Key key) { return key == Key::TuneScrSvr || key == Key::RunMonitor; }
+
+void ExpectNothingLost(Key edited, const std::map<Key, std::optional<std::string>>& before,
+                       const std::map<Key, std::optional<std::string>>& after,
+                       bool defaultsRewritten) {
+  for (const SettingDeclaration& d : SettingDeclarations()) {
+    SCOPED_TRACE(std::string(d.name));
+    const auto& was = before.at(d.key);
+    const auto& now = after.at(d.key);
+    ASSERT_TRUE(now.has_value());
+    if (IsMarker(d.key) && *now == "True") continue;  // the hint timer may set them
+    if (defaultsRewritten) {
+      std::string expected(d.writerValue);
+      if (d.writerValueInInstallFolder) expected = kInstall + expected;
+      EXPECT_TRUE(*now == expected) << Shown(now) << " instead of " << Shown(expected);
+    } else {
+      EXPECT_TRUE(now == was) << (d.key == edited ? "the edited value changed: " : "another value lost: ")
+                              << Shown(was) << " became " << Shown(now);
+    }
+  }
+}
+
+class HostileSetting : public ::testing::TestWithParam<Key> {};
+
+TEST_P(HostileSetting, SaverEndsInOrderAndKeepsEveryOtherValue) {
+  const Key key = GetParam();
+  for (const HostileValue& hostile : HostileValues()) {
+    SCOPED_TRACE(hostile.label);
+    const auto folder = MakeTempFolder("aerolark-hostile");
+    {
+      IniSettingsStore store(folder / "aerolark.ini");
+      WriteBaseline(store);
+      HandEdit(store, key, hostile);
+      const auto before = StoredValues(store.path());
+
+      SaverOutcome outcome = RunHeadlessSaver(store, kInstall, 300, 2);
+      EXPECT_TRUE(outcome.loaded);
+      EXPECT_EQ(outcome.frames, 300u);
+      EXPECT_TRUE(outcome.endedOnKey);
+      EXPECT_TRUE(outcome.cursorShownAgain);
+      EXPECT_TRUE(outcome.saverRunningCleared);
+      EXPECT_TRUE(outcome.soundSilent);
+      EXPECT_EQ(outcome.exitStatus, 0);
+      EXPECT_TRUE(outcome.messages.empty());
+      EXPECT_GT(outcome.spritesShown, 1) << "the scene showed nothing";
+
+      const bool defaultsRewritten = key == Key::SetReg;
+      ExpectNothingLost(key, before, StoredValues(store.path()), defaultsRewritten);
+      if (hostile.raw) {
+        // The broken-off rest of a hand-edited line is kept, not dropped.
+        EXPECT_NE(ReadText(store.path()).find("\n5\n"), std::string::npos);
+      }
+    }
+    std::filesystem::remove_all(folder);
+  }
+}
+
+// Keys the dialog shows but never writes when it opens: they must survive.
+bool DialogLeavesAlone(Key key) {
+  switch (key) {
+    case Key::BMPFileName: case Key::LogoFileName: case Key::SoundOff: case Key::PwrMsg:
+    case Key::RunMonitor: case Key::TuneScrSvr: case Key::SetReg:
+      return true;
+    default:
+      return false;
+  }
+}
+
+TEST_P(HostileSetting, DialogOpensAndClosesOnTheSameStore) {
+  EnsureApplication();
+  const Key key = GetParam();
+  for (const HostileValue& hostile : HostileValues()) {
+    SCOPED_TRACE(hostile.label);
+    const auto folder = MakeTempFolder("aerolark-hostile-dialog");
+    {
+      IniSettingsStore store(folder / "aerolark.ini");
+      WriteBaseline(store);
+      HandEdit(store, key, hostile);
+      const auto before = StoredValues(store.path());
+
+      CountingSink sink;
+      SetupServices services;
+      services.messages = &sink;
+      services.fontFamilies = [] { return QStringList{"Arial", "Liberation Sans", "Serif"}; };
+      services.fileSystems = [] { return std::vector<FileSystem>{}; };
+      services.openUrl = [](const QUrl&) {};
+      services.runModal = [](QDialog&) {};
+      {
+        aerolark::Setup setup(store, QString::fromStdString(kInstall), std::move(services));
+        setup.show();
+        QApplication::processEvents();
+        EXPECT_TRUE(setup.isVisible());
+        setup.close();
+        QApplication::processEvents();
+        EXPECT_FALSE(setup.isVisible());
+      }
+      EXPECT_EQ(sink.shown, 0);
+
+      const auto after = StoredValues(store.path());
+      for (const SettingDeclaration& d : SettingDeclarations()) {
+        SCOPED_TRACE(std::string(d.name));
+        ASSERT_TRUE(after.at(d.key).has_value()) << "a value was lost";
+        if (DialogLeavesAlone(d.key)) {
+          EXPECT_TRUE(after.at(d.key) == before.at(d.key))
+              << Shown(before.at(d.key)) << " became " << Shown(after.at(d.key));
+        }
+      }
+      // The message box shows the stored text whole and stores it back
+      // unchanged; only bytes that are no UTF-8 come back as replacement
+      // characters, as the text box holds Unicode.
+      if (key == Key::Message && hostile.label != "invalid_utf8") {
+        EXPECT_TRUE(after.at(Key::Message) == before.at(Key::Message))
+            << Shown(before.at(Key::Message)) << " became " << Shown(after.at(Key::Message));
+      }
+      if (hostile.raw) {
+        EXPECT_NE(ReadText(store.path()).find("\n5\n"), std::string::npos);
+      }
+    }
+    std::filesystem::remove_all(folder);
+  }
+}
+
+std::vector<Key> AllKeys() {
+  std::vector<Key> keys;
+  for (const SettingDeclaration& d : SettingDeclarations()) keys.push_back(d.key);
+  return keys;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKey, HostileSetting, ::testing::ValuesIn(AllKeys()),
+                         [](const ::testing::TestParamInfo<Key>& info) {
+                           return std::string(Declaration(info.param).name);
+                         });
+
+}  // namespace
+}  // namespace aerolark::hostile

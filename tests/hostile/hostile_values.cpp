@@ -1,0 +1,50 @@
+#include "hostile/hostile_values.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace aerolark::hostile {
+
+std::vector<HostileValue> HostileValues() {
+  return {
+      {"empty", ""},
+      {"letters", "abc"},
+      {"blanks_around", " 3 "},
+      {"fraction", "3.5"},
+      {"minus_zero", "-0"},
+      {"huge_exponent", "1e400"},
+      {"huge_negative_exponent", "-1e400"},
+      {"eleven_digits", "99999999999"},
+      {"nan", "NaN"},
+      {"basic_hex", "&H10"},
+      {"long_text", std::string(100000, 'W')},
+      {"invalid_utf8", "\xff\xfe\xc3\x28 \xe2\x82"},
+      {"newline_raw", "4\n5", true},
+      {"newline_quoted", "4\n5"},
+  };
+}
+
+std::filesystem::path MakeTempFolder(const std::string& stem) {
+  std::string pattern = (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
+  if (mkdtemp(pattern.data()) == nullptr) std::abort();
+  return pattern;
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+void CopyInstallFolder(const std::filesystem::path& folder) {
+  std::filesystem::copy(AEROLARK_SHARE_DIR, folder,
+                        std::filesystem::copy_options::recursive |
+                            std::filesystem::copy_options::overwrite_existing);
+}
+
+}  // namespace aerolark::hostile
