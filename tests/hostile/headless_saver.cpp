@@ -5,7 +5,7 @@
 #include "drivers/drivers.h"
 #include "platform/null/null_platform.h"
 #include "saver/form1.h"
-#include "support/recording_services.h"
+#include "support/stub_services.h"
 
 namespace aerolark::hostile {
 
