@@ -7,9 +7,11 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <thread>
 
 namespace aerolark {
 namespace {
@@ -33,13 +35,17 @@ bool HeldByLiveInstance(const fs::path& file) {
   return held;
 }
 
+// Serialises registrations. An instance stuck while holding it (stopped,
+// say) must not stop every later start: past a short wait the registration
+// goes on without it.
 class GuardLock {
  public:
   explicit GuardLock(const fs::path& file)
       : fd_(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-    if (fd_ >= 0) {
-      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-      }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0 &&
+           std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
   }
   ~GuardLock() {

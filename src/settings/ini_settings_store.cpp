@@ -6,10 +6,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "settings/ini_document.h"
 
@@ -19,6 +21,21 @@ namespace {
 // A settings file larger than this is not ours to parse: reads give the
 // defaults and writes refuse, so the file is never replaced by a partial copy.
 constexpr off_t kMaxFileSize = 64 * 1024 * 1024;
+
+// How long a write waits for another writer. A writer that hangs (stopped,
+// or stuck) must not hang the saver or the dialog with it: past this the
+// write is reported as failed and the program carries on.
+constexpr std::chrono::milliseconds kLockPatience{3000};
+
+bool LockWithin(int fd, std::chrono::milliseconds patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
 
 struct FileIdentity {
   dev_t device = 0;
@@ -198,8 +215,9 @@ WriteStatus IniSettingsStore::Impl::Write(std::string_view section, std::string_
   if (!lock.valid()) {
     return WriteStatus{false, SystemError("Cannot lock", file)};
   }
-  while (::flock(lock.get(), LOCK_EX) != 0) {
-    if (errno != EINTR) return WriteStatus{false, SystemError("Cannot lock", file)};
+  if (!LockWithin(lock.get(), kLockPatience)) {
+    return WriteStatus{false, "Cannot write " + file.string() +
+                                  ": another program keeps it locked"};
   }
   std::optional<std::string> text = ReadForUpdate(&status.error);
   if (!text) {

@@ -69,3 +69,24 @@ TEST(SpeakerLock, OneSaverPlaysAndAnotherTakesOverWhenItEnds) {
 
 }  // namespace
 }  // namespace aerolark
+
+#include <fcntl.h>
+#include <sys/file.h>
+
+namespace aerolark {
+namespace {
+
+TEST(InstanceRegistry, AnInstanceStuckWhileRegisteringDoesNotStopLaterStarts) {
+  fs::path folder = FreshFolder();
+  InstanceRegistry first(folder, ":0");
+  int guard = ::open((folder / "_0.guard").c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_GE(guard, 0);
+  ASSERT_EQ(::flock(guard, LOCK_EX), 0);
+  InstanceRegistry second(folder, ":0");
+  EXPECT_TRUE(second.anotherWasRunning());
+  ::close(guard);
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace aerolark

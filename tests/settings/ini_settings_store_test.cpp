@@ -202,3 +202,28 @@ TEST(IniSettingsStore, DefaultPathFollowsXdgConfigHome) {
 
 }  // namespace
 }  // namespace aerolark
+
+#include <fcntl.h>
+#include <sys/file.h>
+
+namespace aerolark {
+namespace {
+
+TEST(IniSettingsStore, AWriterThatNeverLetsGoDoesNotHangTheNextOne) {
+  TempFolder folder;
+  fs::path file = folder.path() / "aerolark.ini";
+  IniSettingsStore store(file);
+  ASSERT_TRUE(store.WriteSetting("Startup", "Speed", "3").ok);
+  // As a stopped process holding the lock would.
+  int held = ::open((file.string() + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  WriteStatus status = store.WriteSetting("Startup", "Speed", "9");
+  EXPECT_FALSE(status.ok);
+  EXPECT_NE(status.error.find("locked"), std::string::npos) << status.error;
+  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "3");
+  ::close(held);
+  EXPECT_TRUE(store.WriteSetting("Startup", "Speed", "9").ok);
+}
+
+}  // namespace
+}  // namespace aerolark
