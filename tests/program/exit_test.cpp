@@ -87,7 +87,7 @@ class SaverExit : public ::testing::TestWithParam<Placement> {
 
 TEST_P(SaverExit, FirstStartWritesTheDefaultsAndAKeyEndsIt) {
   ASSERT_NO_FATAL_FAILURE(Start("key"));
-  EXPECT_EQ(StoredValues(folder_->settingsFile()), FirstRunDefaults(AEROLARK_SHARE_DIR));
+  EXPECT_EQ(StoredValues(folder_->settingsFile()), testing::FirstRunDefaults(AEROLARK_SHARE_DIR));
   if (GetParam() == Placement::Windowed) {
     EXPECT_EQ(box_.width, 800);
     EXPECT_EQ(box_.height, 600);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/expected_defaults.h"
+
 #include "program_process.h"
 #include "x_session.h"
 
@@ -53,13 +55,8 @@ std::vector<std::string> LastLines(const std::vector<std::string>& lines, std::s
 // How every run ends, after the input event that ends it.
 std::vector<std::string> ExitSequenceAfter(const std::string& event);
 
-struct StoredValue {
-  std::string section, key, value;
-  bool operator==(const StoredValue&) const = default;
-};
+using StoredValue = testing::ExpectedSetting;
 // The key lines of a settings file, in file order, each with its section.
 std::vector<StoredValue> StoredValues(const fs::path& settingsFile);
-// What the first start of the saver writes, in order.
-std::vector<StoredValue> FirstRunDefaults(const std::string& installFolder);
 
 }  // namespace aerolark::program_test

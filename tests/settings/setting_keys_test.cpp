@@ -1,5 +1,7 @@
 #include "settings/setting_keys.h"
 
+#include "support/expected_defaults.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,6 +11,8 @@
 
 namespace aerolark {
 namespace {
+
+using testing::FirstRunDefaults;
 
 // Records every write, in order.
 class MemorySettings : public Settings {
@@ -25,45 +29,14 @@ class MemorySettings : public Settings {
     writes.push_back({std::string(section), std::string(key), std::string(value)});
     return {};
   }
-  struct Write {
-    std::string section, key, value;
-    bool operator==(const Write&) const = default;
-  };
+  using Write = testing::ExpectedSetting;
   std::vector<Write> writes;
 };
 
 TEST(SettingKeys, DefaultsAreWrittenInOrderWithSetRegLast) {
   MemorySettings settings;
   WriteDefaults(settings, "/opt/aerolark/share/aerolark/");
-  const std::vector<MemorySettings::Write> expected = {
-      {"Startup", "Background", "3"},
-      {"Startup", "BGFreq", "36"},
-      {"Startup", "BMPFileName", "/opt/aerolark/share/aerolark/Sunset Red.BMP"},
-      {"Startup", "Clock", "1"},
-      {"Startup", "FontClock", "16"},
-      {"Startup", "FontName", "Arial"},
-      {"Startup", "FontSize", "30"},
-      {"Startup", "LogoChecked", "0"},
-      {"Startup", "LogoFileName", "/opt/aerolark/share/aerolark/Logo1.BMP"},
-      {"Startup", "Message", "I'd Rather be Flying"},
-      {"Startup", "MessageChecked", "0"},
-      {"Startup", "MouseSens", "4"},
-      {"Startup", "PlaneBG", "1"},
-      {"Startup", "Prop", "1"},
-      {"Startup", "SecDelay", "30"},
-      {"Startup", "SelectedFont", "4"},
-      {"Startup", "SelectedFontSize", "3"},
-      {"Startup", "Speed", "3"},
-      {"Startup", "TunePC", "6"},
-      {"Startup", "Volume", "-784"},
-      {"System", "PwrSave", "0"},
-      {"System", "PwrMsg", "False"},
-      {"System", "RunMonitor", "False"},
-      {"System", "SoundOff", "Never"},
-      {"System", "TuneScrSvr", "False"},
-      {"System", "SetReg", "2"},
-  };
-  EXPECT_EQ(settings.writes, expected);
+  EXPECT_EQ(settings.writes, FirstRunDefaults("/opt/aerolark/share/aerolark/"));
 }
 
 TEST(SettingKeys, TableIsConsistent) {
