@@ -28,23 +28,40 @@ saver_outcome() {
   awk '/VmHWM/ {print $2}' "/proc/$pid/status" >"$log.peak" 2>/dev/null
   # A key, again every second while the program runs: on a busy machine its
   # window may not be up yet when the first one comes.
-  for _ in $(seq 1 60); do
+  press_until_gone "$pid" 60 press_space_on "$pid"
+  outcome_of "$pid" "$log" ended
+}
+
+press_space_on() {
+  window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1)
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key space
+}
+
+# Runs <command...> about once a second, up to <tries> times, until <pid> ends.
+#   press_until_gone <pid> <tries> <command...>
+press_until_gone() {
+  pid=$1; tries=$2; shift 2
+  for _ in $(seq 1 "$tries"); do
     kill -0 "$pid" 2>/dev/null || break
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
-    [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key space
+    "$@" 2>/dev/null
     for _ in $(seq 1 10); do
       kill -0 "$pid" 2>/dev/null || break
       sleep 0.1
     done
   done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid"; wait "$pid" 2>/dev/null
+}
+
+# How <pid> ended: <ok-word> (status 0), exit<N>, sanitizer, or hung (then killed).
+#   outcome_of <pid> <log> <ok-word>
+outcome_of() {
+  if kill -0 "$1" 2>/dev/null; then
+    kill -9 "$1"; wait "$1" 2>/dev/null
     echo hung; return
   fi
-  wait "$pid"; rc=$?
-  grep -q 'Sanitizer' "$log" && { echo sanitizer; return; }
-  [ "$rc" -eq 0 ] && echo ended || echo "exit$rc"
+  wait "$1"; rc=$?
+  grep -q 'Sanitizer' "$2" && { echo sanitizer; return; }
+  [ "$rc" -eq 0 ] && echo "$3" || echo "exit$rc"
 }
 
 # Opens the dialog, waits for its window, closes it with Alt+O.
@@ -66,21 +83,8 @@ dialog_outcome() {
     grep -q 'Sanitizer' "$log" && { echo sanitizer; return; }
     echo no-window; return
   fi
-  for _ in $(seq 1 30); do
-    xdotool windowfocus --sync "$window" key alt+o 2>/dev/null
-    for _ in $(seq 1 10); do
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null || break
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid"; wait "$pid" 2>/dev/null
-    echo hung; return
-  fi
-  wait "$pid"; rc=$?
-  grep -q 'Sanitizer' "$log" && { echo sanitizer; return; }
-  [ "$rc" -eq 0 ] && echo closed || echo "exit$rc"
+  press_until_gone "$pid" 30 xdotool windowfocus --sync "$window" key alt+o
+  outcome_of "$pid" "$log" closed
 }
 
 sanitizer_environment() {
