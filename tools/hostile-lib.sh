@@ -1,6 +1,13 @@
 # Shared pieces of the whole-program hostile scripts (sourced, not run).
 # Needs: DISPLAY set to an X server (the scripts start Xvfb), xdotool.
 
+# Runs the calling script again under an Xvfb of its own, unless it already is.
+#   under_own_xvfb <script> <arguments...>
+under_own_xvfb() {
+  [ -n "${HOSTILE_UNDER_XVFB:-}" ] && return
+  HOSTILE_UNDER_XVFB=1 exec "$here/tests/support/with-xvfb" "$@"
+}
+
 # A private copy of the program with its built-in files, so files can be damaged.
 #   make_install <build-folder> <target-folder>; prints the program path.
 make_install() {

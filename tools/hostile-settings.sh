@@ -8,10 +8,8 @@ set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-sanitize}
 seconds=${2:-3}
-if [ -z "${HOSTILE_UNDER_XVFB:-}" ]; then
-  HOSTILE_UNDER_XVFB=1 exec "$here/tests/support/with-xvfb" "$0" "$build" "$seconds"
-fi
 . "$here/tools/hostile-lib.sh"
+under_own_xvfb "$0" "$build" "$seconds"
 sanitizer_environment
 work=$(mktemp -d /tmp/aerolark-hostile-settings-XXXXXX)
 trap 'rm -rf "$work"' EXIT
