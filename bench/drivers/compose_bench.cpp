@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include <SDL.h>
 
 #include "drivers/frame/frame_composer.h"
+#include "drivers/frame_copies.h"
 
 namespace aerolark {
 namespace {
@@ -47,21 +47,6 @@ Colour Plane(int x, int y, int width, int height) {
   return body || wing ? PackColour(200, 180 - y, 60 + x % 50) : kMagenta;
 }
 Colour Logo(int x, int y, int, int) { return PackColour(x % 256, y % 256, 128); }
-
-// Microseconds one plain frame copy takes, averaged over many.
-double FrameCopyMicroseconds() {
-  std::vector<Pixel565> from(800 * 600, 0x1234), to(800 * 600);
-  const int copies = 2000;
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < copies; ++i) {
-    from[i % from.size()] = static_cast<Pixel565>(i);
-    std::memcpy(to.data(), from.data(), from.size() * sizeof(Pixel565));
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-  return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() /
-         copies;
-}
 
 struct Scene {
   Scene() {
@@ -160,19 +145,6 @@ struct RealScene {
   SpriteId background = 0, logo = 0, hint = 0;
   std::vector<SpriteId> flyers;
 };
-
-// Runs `body` for the benchmark's iterations and reports its cost in frame copies.
-template <typename Body>
-void MeasureInFrameCopies(benchmark::State& state, Body body) {
-  const double copy = FrameCopyMicroseconds();
-  const auto start = std::chrono::steady_clock::now();
-  for (auto _ : state) body();
-  const double each =
-      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() /
-      static_cast<double>(state.iterations());
-  state.counters["frame_copy_us"] = copy;
-  state.counters["frame_copies"] = each / copy;
-}
 
 void BM_PlainFrameCopy(benchmark::State& state) {
   std::vector<Pixel565> from(800 * 600, 0x1234), to(800 * 600);

@@ -1,11 +1,12 @@
 #pragma once
-// A frame being composed, in RGB565, with the rows changed since the last
+// A frame being composed, in RGB565, with the parts changed since the last
 // time they were taken, so that publishing copies only what changed.
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "drivers/frame/damage.h"
 #include "drivers/frame/pixel_format.h"
 
 namespace aerolark {
@@ -25,35 +26,30 @@ class FrameBuffer {
   const Pixel565* Data() const { return pixels_.data(); }
   Pixel565 At(int x, int y) const { return Row(y)[x]; }
 
-  // Rows [top, bottom) were written.
-  void MarkDirty(int top, int bottom) {
-    dirtyTop_ = std::min(dirtyTop_, top);
-    dirtyBottom_ = std::max(dirtyBottom_, bottom);
-  }
-  void MarkAllDirty() { MarkDirty(0, height_); }
-  int DirtyTop() const { return dirtyTop_; }
-  int DirtyBottom() const { return dirtyBottom_; }
-  void ClearDirty() {
-    dirtyTop_ = height_;
-    dirtyBottom_ = 0;
-  }
+  Box Bounds() const { return {0, 0, width_, height_}; }
 
-  // Makes this frame equal to `source`, copying only the rows `source`
-  // changed since its last CopyChangedRowsFrom. Both frames must have been
-  // equal outside those rows.
-  void CopyChangedRowsFrom(FrameBuffer& source) {
-    for (int y = source.dirtyTop_; y < source.dirtyBottom_; ++y) {
-      std::copy_n(source.Row(y), width_, Row(y));
+  // `area` was written; it is clipped to the frame.
+  void MarkChanged(const Box& area) { changed_.Add(area.Intersection(Bounds())); }
+  void MarkAllChanged() { changed_.Add(Bounds()); }
+  const DamageList& Changed() const { return changed_; }
+
+  // Makes this frame equal to `source`, copying only what `source` changed
+  // since its last CopyChangedFrom. Both frames must have been equal
+  // everywhere else.
+  void CopyChangedFrom(FrameBuffer& source) {
+    for (const Box& area : source.changed_.Boxes()) {
+      for (int y = area.top; y < area.bottom; ++y) {
+        std::copy(source.Row(y) + area.left, source.Row(y) + area.right, Row(y) + area.left);
+      }
     }
-    source.ClearDirty();
+    source.changed_.Clear();
   }
 
  private:
   int width_ = 0;
   int height_ = 0;
   std::vector<Pixel565> pixels_;
-  int dirtyTop_ = 0;
-  int dirtyBottom_ = 0;
+  DamageList changed_;
 };
 
 }  // namespace aerolark

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace aerolark {
 namespace {
@@ -18,7 +19,8 @@ bool FrameComposer::Open(std::int32_t width, std::int32_t height) {
   if (width <= 0 || height <= 0 || width > kMaxFrameSide || height > kMaxFrameSide) return false;
   back_ = FrameBuffer(width, height);
   front_ = FrameBuffer(width, height);
-  back_.ClearDirty();
+  backdrop_ = Backdrop::Fill(0);  // both frames start black
+  overBackdrop_.Clear();
   return true;
 }
 
@@ -82,14 +84,29 @@ bool FrameComposer::SpriteCoversFrame(SpriteId id) const {
 
 void FrameComposer::DrawSprite(SpriteId id) {
   const Sprite* sprite = Find(id);
-  if (sprite && sprite->image) sprite->image->DrawInto(back_, sprite->x, sprite->y);
+  if (!sprite || !sprite->image) return;
+  if (sprite->image->Covers(back_, sprite->x, sprite->y)) {
+    DrawBackdrop(Backdrop::Picture(sprite->image, sprite->x, sprite->y));
+  } else {
+    overBackdrop_.Add(sprite->image->DrawInto(back_, sprite->x, sprite->y));
+  }
 }
 
 void FrameComposer::FillScreen(Colour colour) {
   if (back_.Empty()) return;
-  std::fill_n(back_.Row(0), static_cast<std::size_t>(back_.Width()) * back_.Height(),
-              ToRgb565(colour));
-  back_.MarkAllDirty();
+  DrawBackdrop(Backdrop::Fill(ToRgb565(colour)));
+}
+
+// The back buffer already holding the same backdrop, only the parts drawn
+// over it since need painting again.
+void FrameComposer::DrawBackdrop(Backdrop backdrop) {
+  if (backdrop_ == backdrop) {
+    for (const Box& area : overBackdrop_.Boxes()) backdrop.Paint(back_, area);
+  } else {
+    backdrop.Paint(back_, back_.Bounds());
+    backdrop_ = std::move(backdrop);
+  }
+  overBackdrop_.Clear();
 }
 
 void FrameComposer::SetFont(const std::string& name, std::int32_t size, bool bold, bool italic,
@@ -100,11 +117,13 @@ void FrameComposer::SetFont(const std::string& name, std::int32_t size, bool bol
 void FrameComposer::DrawText(const std::string& text, std::int32_t x, std::int32_t y,
                              Colour colour) {
   if (back_.Empty()) return;
-  if (const auto mask = text_.Render(text)) mask->DrawInto(back_, x, y, ToRgb565(colour));
+  if (const auto mask = text_.Render(text)) {
+    overBackdrop_.Add(mask->DrawInto(back_, x, y, ToRgb565(colour)));
+  }
 }
 
 void FrameComposer::Flip() {
-  front_.CopyChangedRowsFrom(back_);
+  front_.CopyChangedFrom(back_);
   ++flips_;
 }
 

@@ -2,12 +2,21 @@
 // Composes frames in memory: the sprite table, the back buffer the drawing
 // operations write, and the front buffer a flip publishes. Every drawing
 // driver composes through this, so only presenting differs between them.
+//
+// A scene starts with a backdrop (a fill, or an opaque picture covering the
+// frame) and draws flyers and overlays on it. The composer remembers which
+// backdrop the back buffer holds and what was drawn over it since, so the
+// next scene's backdrop repaints only that, and a flip copies only what
+// changed.
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
+#include "drivers/frame/backdrop.h"
+#include "drivers/frame/damage.h"
 #include "drivers/frame/frame_buffer.h"
 #include "drivers/frame/sprite_image.h"
 #include "drivers/frame/text_renderer.h"
@@ -55,8 +64,11 @@ class FrameComposer {
   };
   Sprite* Find(SpriteId id);
   const Sprite* Find(SpriteId id) const;
+  void DrawBackdrop(Backdrop backdrop);
 
   FrameBuffer back_;
+  std::optional<Backdrop> backdrop_;  // what the back buffer holds beneath...
+  DamageList overBackdrop_;           // ...the parts drawn over it since
   FrameBuffer front_;
   std::uint64_t flips_ = 0;
   SpriteId lastId_ = 0;

@@ -37,23 +37,30 @@ void SpriteImage::AddRow(const Picture& picture, int y, bool keyed, Pixel565 key
   }
 }
 
-void SpriteImage::DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y) const {
-  const std::int64_t top = std::max<std::int64_t>(y, 0);
-  const std::int64_t bottom = std::min<std::int64_t>(y + height_, frame.Height());
-  if (top >= bottom || x >= frame.Width() || x + width_ <= 0) return;
+Box SpriteImage::DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y,
+                          const Box& clip) const {
+  const Box within = clip.Intersection(frame.Bounds());
+  const std::int64_t left = std::max<std::int64_t>(x, within.left);
+  const std::int64_t right = std::min<std::int64_t>(x + width_, within.right);
+  const std::int64_t top = std::max<std::int64_t>(y, within.top);
+  const std::int64_t bottom = std::min<std::int64_t>(y + height_, within.bottom);
+  if (top >= bottom || left >= right) return {};
   for (std::int64_t frameY = top; frameY < bottom; ++frameY) {
     const auto row = static_cast<std::size_t>(frameY - y);
     Pixel565* target = frame.Row(static_cast<int>(frameY));
     for (std::uint32_t r = rowRuns_[row]; r < rowRuns_[row + 1]; ++r) {
       const Run& run = runs_[r];
-      const std::int64_t from = std::max<std::int64_t>(x + run.start, 0);
-      const std::int64_t to = std::min<std::int64_t>(x + run.start + run.length, frame.Width());
+      const std::int64_t from = std::max<std::int64_t>(x + run.start, left);
+      const std::int64_t to = std::min<std::int64_t>(x + run.start + run.length, right);
       if (from >= to) continue;
       const Pixel565* source = pixels_.data() + run.pixel + (from - x - run.start);
       std::copy_n(source, to - from, target + from);
     }
   }
-  frame.MarkDirty(static_cast<int>(top), static_cast<int>(bottom));
+  const Box drawn{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                   static_cast<int>(bottom)};
+  frame.MarkChanged(drawn);
+  return drawn;
 }
 
 }  // namespace aerolark

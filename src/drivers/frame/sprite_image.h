@@ -25,8 +25,19 @@ class SpriteImage {
     return pixels_.size() == static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
   }
 
-  // Draws with the top left at (x, y), clipped to the frame.
-  void DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y) const;
+  // True when the picture, drawn with its top left at (x, y), would cover
+  // every pixel of the frame.
+  bool Covers(const FrameBuffer& frame, std::int64_t x, std::int64_t y) const {
+    return Opaque() && x <= 0 && y <= 0 && x + width_ >= frame.Width() &&
+           y + height_ >= frame.Height();
+  }
+
+  // Draws with the top left at (x, y), clipped to `clip` and to the frame.
+  // Returns the part of the frame it wrote, which it also marks changed.
+  Box DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y, const Box& clip) const;
+  Box DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y) const {
+    return DrawInto(frame, x, y, frame.Bounds());
+  }
 
  private:
   struct Run {

@@ -36,13 +36,13 @@ TextMask::TextMask(int width, int height, std::vector<std::uint8_t> coverage)
   rowSpans.push_back(static_cast<std::uint32_t>(spans.size()));
 }
 
-void TextMask::DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y,
+Box TextMask::DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y,
                         Pixel565 colour) const {
   const std::int64_t top = std::max<std::int64_t>(y, 0);
   const std::int64_t bottom = std::min<std::int64_t>(y + height, frame.Height());
   const std::int64_t left = std::max<std::int64_t>(x, 0);
   const std::int64_t right = std::min<std::int64_t>(x + width, frame.Width());
-  if (top >= bottom || left >= right) return;
+  if (top >= bottom || left >= right) return {};
   for (std::int64_t frameY = top; frameY < bottom; ++frameY) {
     const auto row = static_cast<std::size_t>(frameY - y);
     const std::uint8_t* source = coverage.data() + row * width;
@@ -56,7 +56,10 @@ void TextMask::DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y,
       }
     }
   }
-  frame.MarkDirty(static_cast<int>(top), static_cast<int>(bottom));
+  const Box drawn{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                   static_cast<int>(bottom)};
+  frame.MarkChanged(drawn);
+  return drawn;
 }
 
 }  // namespace aerolark

@@ -27,8 +27,9 @@ struct TextMask {
   std::vector<std::uint32_t> rowSpans;  // spans of row y: [rowSpans[y], rowSpans[y + 1])
 
   // Draws with the top left at (x, y), clipped to the frame; edge pixels are
-  // blended with what lies beneath.
-  void DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y, Pixel565 colour) const;
+  // blended with what lies beneath. Returns the part of the frame it wrote,
+  // which it also marks changed.
+  Box DrawInto(FrameBuffer& frame, std::int64_t x, std::int64_t y, Pixel565 colour) const;
 };
 
 }  // namespace aerolark
