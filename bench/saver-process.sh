@@ -11,22 +11,34 @@
 #   memory   peak resident memory of /s and of /c
 # Settings: the defaults the saver writes on a first start, with both
 # one-time hints marked shown (TuneScrSvr and RunMonitor True).
-# Usage: saver-process.sh BUILD_DIR   (AEROLARK_BENCH_SECONDS, default 20)
+# Usage: saver-process.sh BUILD_DIR   (AEROLARK_BENCH_SECONDS, default 20;
+#        AEROLARK_BENCH_ROUNDS of each CPU pairing, default 3)
 set -u
 build=$(cd "${1:-build}" && pwd)
 bin=$build/bin/aerolark
 floor=$build/bench/programs/aerolark-floor
 seconds=${AEROLARK_BENCH_SECONDS:-20}
+rounds=${AEROLARK_BENCH_ROUNDS:-3}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 # shellcheck source=bench/lib/process-tools.sh
 . "$here/lib/process-tools.sh"
 trap 'stop_servers; rm -rf "$work"' EXIT
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 export SDL_AUDIODRIVER=dummy
 
 # side_by_side NAME "Xvfb arguments" CONFIG: the saver and the floor at once,
-# each on its own server, for $seconds. Leaves NAME.{saver,floor}.{cpu,rss,stats}.
+# each on its own server, for $seconds, $rounds times (the machine's other
+# work moves single figures by a tenth or more). Appends one line a round to
+# NAME.{saver,floor}.cpu; leaves NAME.{saver,floor}.{rss,stats} of the last.
 side_by_side() {
+  local name=$1 screen=$2 config=$3 round
+  for round in $(seq 1 "$rounds"); do
+    one_side_by_side "$name" "$screen" "$config" || return 1
+  done
+}
+
+one_side_by_side() {
   local name=$1 screen=$2 config=$3
   local d1 d2
   start_xvfb "$screen" || { echo "no Xvfb"; return 1; }
@@ -42,8 +54,8 @@ side_by_side() {
   sleep "$seconds"
   local wall
   wall=$(calc "%.3f" "$(now) - $start")
-  calc "%.4f" "$(cpu_seconds $saver) / $wall" > "$work/$name.saver.cpu"
-  calc "%.4f" "$(cpu_seconds $still) / $wall" > "$work/$name.floor.cpu"
+  calc "%.4f\n" "$(cpu_seconds $saver) / $wall" >> "$work/$name.saver.cpu"
+  calc "%.4f\n" "$(cpu_seconds $still) / $wall" >> "$work/$name.floor.cpu"
   peak_rss_mb $saver > "$work/$name.saver.rss"
   peak_rss_mb $still > "$work/$name.floor.rss"
   kill -TERM $saver $still
@@ -51,12 +63,15 @@ side_by_side() {
   stop_servers
 }
 
+# Medians of the rounds, and every round's ratio.
 report_cpu() {
   local name=$1 label=$2
-  local s f
-  s=$(cat "$work/$name.saver.cpu") f=$(cat "$work/$name.floor.cpu")
-  printf '%-34s saver %5.1f%% of a core, floor %5.1f%%: ratio %.2f (target <= 1.2)\n' \
-    "$label" "$(calc %.2f "$s * 100")" "$(calc %.2f "$f * 100")" "$(calc %.3f "$s / $f")"
+  local s f ratios
+  s=$(median < "$work/$name.saver.cpu") f=$(median < "$work/$name.floor.cpu")
+  ratios=$(paste "$work/$name.saver.cpu" "$work/$name.floor.cpu" | awk '{ printf "%.3f\n", $1 / $2 }')
+  printf '%-34s saver %5.1f%% of a core, floor %5.1f%%: ratio %.2f (target <= 1.2); rounds %s\n' \
+    "$label" "$(calc %.2f "$s * 100")" "$(calc %.2f "$f * 100")" "$(median <<< "$ratios")" \
+    "$(echo $ratios)"
 }
 
 report_pacing() {
@@ -87,7 +102,6 @@ first_frame() {
   calc "%.1f" "($(stat_value "$stats" first_present_unix) - $start) * 1000"
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 echo "settings: defaults, both hints already shown; sound through SDL's dummy driver"
 make_config "$work/cfg6" 6
@@ -97,7 +111,7 @@ side_by_side small "-screen 0 800x600x24" "$work/cfg6"
 side_by_side large "-screen 0 1920x1080x24" "$work/cfg6"
 side_by_side tune0 "-screen 0 800x600x24" "$work/cfg0"
 
-echo "-- CPU over $seconds s (whole process, user + system, all threads)"
+echo "-- CPU over $seconds s (whole process, user + system, all threads), median of $rounds rounds"
 report_cpu small "800x600 screen, TunePC 6:"
 report_cpu large "1920x1080 screen, TunePC 6:"
 report_cpu tune0 "800x600 screen, TunePC 0:"
