@@ -3,7 +3,8 @@
 # comparison measured in the same run:
 #   CPU      the saver against the floor program (one still frame presented
 #            through the same driver at the same rate), both running at once
-#            on twin Xvfb servers, at 800x600 and 1920x1080; and at TunePC 0
+#            on twin Xvfb servers, at 800x600 and 1920x1080; and at TunePC 0;
+#            while both run, and from launch with the start-up in it
 #   pacing   DrawFrame events a second against 360, the longest gap between
 #            two presents against two display refreshes (AEROLARK_STATS)
 #   start    program start to first presented frame, windowed, against the floor
@@ -19,6 +20,7 @@ bin=$build/bin/aerolark
 floor=$build/bench/programs/aerolark-floor
 seconds=${AEROLARK_BENCH_SECONDS:-20}
 rounds=${AEROLARK_BENCH_ROUNDS:-3}
+settle=2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 # shellcheck source=bench/lib/process-tools.sh
@@ -28,9 +30,12 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 export SDL_AUDIODRIVER=dummy
 
 # side_by_side NAME "Xvfb arguments" CONFIG: the saver and the floor at once,
-# each on its own server, for $seconds, $rounds times (the machine's other
-# work moves single figures by a tenth or more). Appends one line a round to
-# NAME.{saver,floor}.cpu; leaves NAME.{saver,floor}.{rss,stats} of the last.
+# each on its own server, $rounds times (the machine's other work moves
+# single figures by a tenth or more). Each round appends a line to
+# NAME.{saver,floor}.running (CPU share over $seconds, from $settle s after
+# launch, when both show frames) and NAME.{saver,floor}.launch (CPU share
+# from launch to the end, start-up included); leaves
+# NAME.{saver,floor}.{rss,stats} of the last round.
 side_by_side() {
   local name=$1 screen=$2 config=$3 round
   for round in $(seq 1 "$rounds"); do
@@ -45,17 +50,22 @@ one_side_by_side() {
   d1=$xvfb_display
   start_xvfb "$screen" || { echo "no Xvfb"; return 1; }
   d2=$xvfb_display
+  local launched
+  launched=$(now)
   XDG_CONFIG_HOME=$config DISPLAY=$d1 AEROLARK_STATS=$work/$name.saver.stats "$bin" /s &
   local saver=$!
   DISPLAY=$d2 AEROLARK_STATS=$work/$name.floor.stats "$floor" &
   local still=$!
-  local start
-  start=$(now)
+  sleep "$settle"
+  local start saver0 still0
+  start=$(now) saver0=$(cpu_seconds $saver) still0=$(cpu_seconds $still)
   sleep "$seconds"
-  local wall
-  wall=$(calc "%.3f" "$(now) - $start")
-  calc "%.4f\n" "$(cpu_seconds $saver) / $wall" >> "$work/$name.saver.cpu"
-  calc "%.4f\n" "$(cpu_seconds $still) / $wall" >> "$work/$name.floor.cpu"
+  local end saver1 still1
+  end=$(now) saver1=$(cpu_seconds $saver) still1=$(cpu_seconds $still)
+  calc "%.4f\n" "($saver1 - $saver0) / ($end - $start)" >> "$work/$name.saver.running"
+  calc "%.4f\n" "($still1 - $still0) / ($end - $start)" >> "$work/$name.floor.running"
+  calc "%.4f\n" "$saver1 / ($end - $launched)" >> "$work/$name.saver.launch"
+  calc "%.4f\n" "$still1 / ($end - $launched)" >> "$work/$name.floor.launch"
   peak_rss_mb $saver > "$work/$name.saver.rss"
   peak_rss_mb $still > "$work/$name.floor.rss"
   kill -TERM $saver $still
@@ -63,12 +73,13 @@ one_side_by_side() {
   stop_servers
 }
 
-# Medians of the rounds, and every round's ratio.
+# report_cpu NAME LABEL KIND: medians of the rounds, and every round's ratio.
 report_cpu() {
-  local name=$1 label=$2
+  local name=$1 label=$2 kind=$3
   local s f ratios
-  s=$(median < "$work/$name.saver.cpu") f=$(median < "$work/$name.floor.cpu")
-  ratios=$(paste "$work/$name.saver.cpu" "$work/$name.floor.cpu" | awk '{ printf "%.3f\n", $1 / $2 }')
+  s=$(median < "$work/$name.saver.$kind") f=$(median < "$work/$name.floor.$kind")
+  ratios=$(paste "$work/$name.saver.$kind" "$work/$name.floor.$kind" |
+    awk '{ printf "%.3f\n", $1 / $2 }')
   printf '%-34s saver %5.1f%% of a core, floor %5.1f%%: ratio %.2f (target <= 1.2); rounds %s\n' \
     "$label" "$(calc %.2f "$s * 100")" "$(calc %.2f "$f * 100")" "$(median <<< "$ratios")" \
     "$(echo $ratios)"
@@ -111,10 +122,15 @@ side_by_side small "-screen 0 800x600x24" "$work/cfg6"
 side_by_side large "-screen 0 1920x1080x24" "$work/cfg6"
 side_by_side tune0 "-screen 0 800x600x24" "$work/cfg0"
 
-echo "-- CPU over $seconds s (whole process, user + system, all threads), median of $rounds rounds"
-report_cpu small "800x600 screen, TunePC 6:"
-report_cpu large "1920x1080 screen, TunePC 6:"
-report_cpu tune0 "800x600 screen, TunePC 0:"
+echo "-- CPU, whole process (user + system, all threads), median of $rounds rounds"
+echo "   over $seconds s, from $settle s after launch (both showing frames):"
+report_cpu small "800x600 screen, TunePC 6:" running
+report_cpu large "1920x1080 screen, TunePC 6:" running
+report_cpu tune0 "800x600 screen, TunePC 0:" running
+echo "   from launch, start-up included ($((settle + seconds)) s):"
+report_cpu small "800x600 screen, TunePC 6:" launch
+report_cpu large "1920x1080 screen, TunePC 6:" launch
+report_cpu tune0 "800x600 screen, TunePC 0:" launch
 echo "-- pacing over $seconds s"
 report_pacing small "800x600, TunePC 6:"
 report_pacing large "1920x1080, TunePC 6:"

@@ -89,12 +89,12 @@ TEST(EventPacing, PresentsKeepTheRefreshCadence) {
 }
 
 TEST(Letterbox, KeepsTheShapeCentredWithBars) {
-  EXPECT_EQ(Letterbox(800, 600, 1920, 1080), (Rect{240, 0, 1440, 1080}));
-  EXPECT_EQ(Letterbox(800, 600, 1024, 768), (Rect{0, 0, 1024, 768}));
-  EXPECT_EQ(Letterbox(800, 600, 1280, 1024), (Rect{0, 32, 1280, 960}));
-  EXPECT_EQ(Letterbox(800, 600, 400, 400), (Rect{0, 50, 400, 300}));
-  EXPECT_EQ(Letterbox(800, 600, 1, 1), (Rect{0, 0, 1, 1}));
-  EXPECT_EQ(Letterbox(800, 600, 0, 300), (Rect{}));
+  EXPECT_EQ(Letterbox(800, 600, 1920, 1080), (Box{240, 0, 1680, 1080}));
+  EXPECT_EQ(Letterbox(800, 600, 1024, 768), (Box{0, 0, 1024, 768}));
+  EXPECT_EQ(Letterbox(800, 600, 1280, 1024), (Box{0, 32, 1280, 992}));
+  EXPECT_EQ(Letterbox(800, 600, 400, 400), (Box{0, 50, 400, 350}));
+  EXPECT_EQ(Letterbox(800, 600, 1, 1), (Box{0, 0, 1, 1}));
+  EXPECT_EQ(Letterbox(800, 600, 0, 300), (Box{}));
 }
 
 TEST(PictureHeaders, DimensionsAreReadWithoutDecoding) {

@@ -86,12 +86,12 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
     if (frame == 120) {
       windowsWhileRunning = TopLevelWindows(x);
       for (const MonitorArea& m : monitors) {
-        const Rect box = Letterbox(800, 600, m.width, m.height);
-        const int left = m.x + box.x, top = m.y + box.y;
+        const Box box = Letterbox(800, 600, m.width, m.height);
+        const int left = m.x + box.left, top = m.y + box.top;
         // 1024 x 768 is 4:3 already; a wider monitor has bars at the sides.
         seen.push_back({ScreenAt(x, left + 5, top + 5),
-                        ScreenAt(x, left + box.width - 5, top + box.height - 5),
-                        box.x > 0 ? ScreenAt(x, m.x + box.x / 2, m.y + m.height / 2) : kBlack});
+                        ScreenAt(x, left + box.Width() - 5, top + box.Height() - 5),
+                        box.left > 0 ? ScreenAt(x, m.x + box.left / 2, m.y + m.height / 2) : kBlack});
       }
     }
     if (frame == 150) std::system("xdotool key a");

@@ -3,37 +3,12 @@
 // or repaint only what changed, cheap to keep for the twenty-odd drawings of
 // a scene.
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "drivers/frame/box.h"
+
 namespace aerolark {
-
-// Columns [left, right) of rows [top, bottom).
-struct Box {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  bool Empty() const { return left >= right || top >= bottom; }
-  std::int64_t Area() const {
-    return Empty() ? 0 : static_cast<std::int64_t>(right - left) * (bottom - top);
-  }
-  bool Contains(const Box& other) const {
-    return left <= other.left && top <= other.top && right >= other.right &&
-           bottom >= other.bottom;
-  }
-  Box Union(const Box& other) const {
-    return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
-            std::max(bottom, other.bottom)};
-  }
-  Box Intersection(const Box& other) const {
-    return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
-            std::min(bottom, other.bottom)};
-  }
-  bool operator==(const Box&) const = default;
-};
 
 class DamageList {
  public:

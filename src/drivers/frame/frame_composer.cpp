@@ -78,8 +78,7 @@ std::int32_t FrameComposer::GetSpriteY(SpriteId id) const {
 
 bool FrameComposer::SpriteCoversFrame(SpriteId id) const {
   const Sprite* sprite = Find(id);
-  return sprite && sprite->image && sprite->image->Opaque() &&
-         sprite->image->Width() >= back_.Width() && sprite->image->Height() >= back_.Height();
+  return sprite && sprite->image && sprite->image->Covers(back_, 0, 0);
 }
 
 void FrameComposer::DrawSprite(SpriteId id) {

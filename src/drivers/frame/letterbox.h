@@ -4,17 +4,11 @@
 
 #include <algorithm>
 
+#include "drivers/frame/box.h"
+
 namespace aerolark {
 
-struct Rect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const Rect&) const = default;
-};
-
-constexpr Rect Letterbox(int frameWidth, int frameHeight, int areaWidth, int areaHeight) {
+constexpr Box Letterbox(int frameWidth, int frameHeight, int areaWidth, int areaHeight) {
   if (frameWidth <= 0 || frameHeight <= 0 || areaWidth <= 0 || areaHeight <= 0) return {};
   // Compare the two aspect ratios in integers to avoid rounding drift.
   const long long wide = static_cast<long long>(areaWidth) * frameHeight;
@@ -27,7 +21,8 @@ constexpr Rect Letterbox(int frameWidth, int frameHeight, int areaWidth, int are
   }
   width = std::max(width, 1);
   height = std::max(height, 1);
-  return Rect{(areaWidth - width) / 2, (areaHeight - height) / 2, width, height};
+  const int left = (areaWidth - width) / 2, top = (areaHeight - height) / 2;
+  return Box{left, top, left + width, top + height};
 }
 
 }  // namespace aerolark

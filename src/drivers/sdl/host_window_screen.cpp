@@ -155,8 +155,8 @@ void HostWindowScreen::State::Show(const FrameBuffer& frame) {
   SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
                     frame.Width() * static_cast<int>(sizeof(Pixel565)),
                     converted->format->format, converted->pixels, converted->pitch);
-  const Rect box = Letterbox(frame.Width(), frame.Height(), target->w, target->h);
-  SDL_Rect where{box.x, box.y, box.width, box.height};
+  const Box box = Letterbox(frame.Width(), frame.Height(), target->w, target->h);
+  SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
   SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
   SDL_BlitScaled(converted.get(), nullptr, target, &where);
   XImage* x = image->image;

@@ -58,8 +58,8 @@ class RendererOutput : public WindowOutput {
     SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
     int width = 0, height = 0;
     SDL_GetRendererOutputSize(renderer_, &width, &height);
-    const Rect box = Letterbox(frame.w, frame.h, width, height);
-    const SDL_Rect target{box.x, box.y, box.width, box.height};
+    const Box box = Letterbox(frame.w, frame.h, width, height);
+    const SDL_Rect target{box.left, box.top, box.Width(), box.Height()};
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, &target);
@@ -99,8 +99,8 @@ class SurfaceOutput : public WindowOutput {
     // The surface is made anew when the window's size changes.
     SDL_Surface* target = SDL_GetWindowSurface(Window());
     if (!target) return;
-    const Rect box = Letterbox(frame.w, frame.h, target->w, target->h);
-    SDL_Rect where{box.x, box.y, box.width, box.height};
+    const Box box = Letterbox(frame.w, frame.h, target->w, target->h);
+    SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
     const bool freshSurface = target != lastTarget_ || target->w != lastWidth_ ||
                               target->h != lastHeight_;
     if (freshSurface) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
