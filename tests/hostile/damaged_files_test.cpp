@@ -11,6 +11,7 @@
 #include "drivers/still_picture.h"
 #include "hostile/damaged_files.h"
 #include "hostile/headless_saver.h"
+#include "hostile/saver_outcome_expectations.h"
 #include "hostile/hostile_values.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
@@ -61,13 +62,7 @@ TEST_P(DamagedFile, SaverStartsShowsWhatItCanAndEndsOnAKey) {
       ASSERT_TRUE(WriteSetting(store, Key::MessageChecked, "1").ok);
 
       SaverOutcome outcome = RunHeadlessSaver(store, installFolder, 400, 2);
-      EXPECT_TRUE(outcome.loaded);
-      EXPECT_EQ(outcome.frames, 400u);
-      EXPECT_TRUE(outcome.endedOnKey);
-      EXPECT_TRUE(outcome.cursorShownAgain);
-      EXPECT_TRUE(outcome.saverRunningCleared);
-      EXPECT_TRUE(outcome.soundSilent);
-      EXPECT_EQ(outcome.exitStatus, 0);
+      ExpectEndedInOrder(outcome, 400);
       EXPECT_GT(outcome.spritesShown, 4) << "the rest of the scene should still show";
     }
     std::filesystem::remove_all(install / file.name);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "hostile/headless_saver.h"
+#include "hostile/saver_outcome_expectations.h"
 #include "hostile/hostile_values.h"
 #include "settings/ini_document.h"
 #include "settings/ini_settings_store.h"
@@ -118,13 +119,7 @@ TEST_P(HostileSetting, SaverEndsInOrderAndKeepsEveryOtherValue) {
       const auto before = StoredValues(store.path());
 
       SaverOutcome outcome = RunHeadlessSaver(store, kInstall, 300, 2);
-      EXPECT_TRUE(outcome.loaded);
-      EXPECT_EQ(outcome.frames, 300u);
-      EXPECT_TRUE(outcome.endedOnKey);
-      EXPECT_TRUE(outcome.cursorShownAgain);
-      EXPECT_TRUE(outcome.saverRunningCleared);
-      EXPECT_TRUE(outcome.soundSilent);
-      EXPECT_EQ(outcome.exitStatus, 0);
+      ExpectEndedInOrder(outcome, 300);
       EXPECT_TRUE(outcome.messages.empty());
       EXPECT_GT(outcome.spritesShown, 1) << "the scene showed nothing";
 

@@ -41,6 +41,14 @@ void DropPrivileges() {
   if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
 }
 
+// A hand-edited store whose defaults marker is gone: the saver will try to
+// write every default, and the hint timer its markers.
+void WriteDefaultsWithoutMarker(const std::filesystem::path& file) {
+  IniSettingsStore store(file);
+  ASSERT_TRUE(WriteDefaults(store, kInstall).ok);
+  ASSERT_TRUE(WriteSetting(store, Key::SetReg, "").ok);
+}
+
 // The saver on a store it cannot write: it ends in order, and the file is as it was.
 bool SaverRunsOnWhatItReads(const std::filesystem::path& file) {
   IniSettingsStore store(file);
@@ -59,12 +67,9 @@ TEST(StoreUnderStress, DialogAndSaverWritingAtOnceLoseNothing) {
 TEST(StoreOnAReadOnlyFolder, OldFileStaysAndTheSaverRunsOnItsValues) {
   const auto folder = MakeTempFolder("aerolark-readonly");
   const auto file = folder / "aerolark.ini";
+  ASSERT_NO_FATAL_FAILURE(WriteDefaultsWithoutMarker(file));
   {
     IniSettingsStore store(file);
-    ASSERT_TRUE(WriteDefaults(store, kInstall).ok);
-    // A hand-edited store whose defaults marker is gone: the saver will try
-    // to write every default, and the hint timer its markers.
-    ASSERT_TRUE(WriteSetting(store, Key::SetReg, "").ok);
     ASSERT_TRUE(WriteSetting(store, Key::Speed, "7").ok);
   }
   const std::string before = ReadText(file);
@@ -89,11 +94,7 @@ TEST(StoreOnAReadOnlyFolder, OldFileStaysAndTheSaverRunsOnItsValues) {
 TEST(StoreOnAFullDisk, FailedRewriteKeepsTheOldFile) {
   const auto folder = MakeTempFolder("aerolark-full");
   const auto file = folder / "aerolark.ini";
-  {
-    IniSettingsStore store(file);
-    ASSERT_TRUE(WriteDefaults(store, kInstall).ok);
-    ASSERT_TRUE(WriteSetting(store, Key::SetReg, "").ok);
-  }
+  ASSERT_NO_FATAL_FAILURE(WriteDefaultsWithoutMarker(file));
   const std::string before = ReadText(file);
   auto fullDisk = [] {
     std::signal(SIGXFSZ, SIG_IGN);
