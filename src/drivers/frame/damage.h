@@ -28,7 +28,9 @@ class DamageList {
       }
     }
     boxes_.push_back(area);
-    if (boxes_.size() > kMaxBoxes || TotalArea() >= Bounds().Area()) Collapse();
+    if (boxes_.size() > kMaxBoxes || (boxes_.size() > 1 && TotalArea() >= Bounds().Area())) {
+      Collapse();
+    }
   }
   void Clear() { boxes_.clear(); }
   bool Empty() const { return boxes_.empty(); }
