@@ -5,26 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <string>
 #include <system_error>
-#include <thread>
+
+#include "platform/lock_files.h"
 
 namespace aerolark {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string SafeName(const std::string& display) {
-  std::string name = display.empty() ? "none" : display;
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
-  }
-  return name;
-}
 
 // True when some process holds the lock of `file` (it is alive).
 bool HeldByLiveInstance(const fs::path& file) {
@@ -42,11 +33,7 @@ class GuardLock {
  public:
   explicit GuardLock(const fs::path& file)
       : fd_(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0 &&
-           std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    if (fd_ >= 0) LockWithin(fd_, std::chrono::seconds(2));
   }
   ~GuardLock() {
     if (fd_ >= 0) ::close(fd_);
@@ -68,7 +55,7 @@ InstanceRegistry::InstanceRegistry(fs::path folder, std::string display) {
   std::error_code ignored;
   fs::create_directories(folder, ignored);
   ::chmod(folder.c_str(), 0700);
-  const std::string prefix = SafeName(display) + ".";
+  const std::string prefix = DisplayFileStem(display) + ".";
   GuardLock guard(folder / (prefix + "guard"));
 
   std::string pattern = (folder / (prefix + std::to_string(::getpid()) + ".XXXXXX")).string();

@@ -4,18 +4,17 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <system_error>
+#include <utility>
+
+#include "platform/lock_files.h"
 
 namespace aerolark {
 
 SpeakerLock::SpeakerLock(std::filesystem::path folder, std::string display) {
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
-  for (char& c : display) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
-  }
-  file_ = folder / ((display.empty() ? std::string("none") : display) + ".speaker");
+  file_ = folder / (DisplayFileStem(std::move(display)) + ".speaker");
 }
 
 SpeakerLock::~SpeakerLock() {

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
-#include <thread>
 
+#include "platform/lock_files.h"
 #include "settings/ini_document.h"
 
 namespace aerolark {
@@ -26,16 +26,6 @@ constexpr off_t kMaxFileSize = 64 * 1024 * 1024;
 // or stuck) must not hang the saver or the dialog with it: past this the
 // write is reported as failed and the program carries on.
 constexpr std::chrono::milliseconds kLockPatience{3000};
-
-bool LockWithin(int fd, std::chrono::milliseconds patience) {
-  const auto deadline = std::chrono::steady_clock::now() + patience;
-  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EWOULDBLOCK && errno != EINTR) return false;
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
-}
 
 struct FileIdentity {
   dev_t device = 0;
@@ -216,6 +206,7 @@ WriteStatus IniSettingsStore::Impl::Write(std::string_view section, std::string_
     return WriteStatus{false, SystemError("Cannot lock", file)};
   }
   if (!LockWithin(lock.get(), kLockPatience)) {
+    if (errno != EWOULDBLOCK) return WriteStatus{false, SystemError("Cannot lock", file)};
     return WriteStatus{false, "Cannot write " + file.string() +
                                   ": another program keeps it locked"};
   }
