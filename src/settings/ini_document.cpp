@@ -121,7 +121,8 @@ std::optional<std::size_t> IniDocument::FindEntry(std::size_t sectionLine,
   // under a header of the same name belongs to it.
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const Line& line = lines_[i];
-    if (line.kind == Kind::Entry && EqualsIgnoringCase(lines_[line.section].name, lines_[sectionLine].name) &&
+    if (line.kind == Kind::Entry &&
+        EqualsIgnoringCase(lines_[line.section].name, lines_[sectionLine].name) &&
         EqualsIgnoringCase(line.name, key)) {
       return i;
     }

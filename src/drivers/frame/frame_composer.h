@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -67,8 +66,8 @@ class FrameComposer {
   void DrawBackdrop(Backdrop backdrop);
 
   FrameBuffer back_;
-  std::optional<Backdrop> backdrop_;  // what the back buffer holds beneath...
-  DamageList overBackdrop_;           // ...the parts drawn over it since
+  Backdrop backdrop_;        // what the back buffer holds beneath...
+  DamageList overBackdrop_;  // ...the parts drawn over it since
   FrameBuffer front_;
   std::uint64_t flips_ = 0;
   SpriteId lastId_ = 0;

@@ -141,7 +141,7 @@ std::string SdlWindowScreen::Presenter() const {
   return outputs_.empty() ? "none" : outputs_.front()->Describe();
 }
 
-const SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format) {
+SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format) {
   for (const SurfaceHandle& surface : converted_) {
     if (surface->format->format == format) return surface.get();
   }
@@ -159,7 +159,7 @@ void SdlWindowScreen::Present(const FrameBuffer& frame) {
   std::vector<Uint32> done;
   for (const auto& output : outputs_) {
     const Uint32 format = output->Format();
-    SDL_Surface* surface = const_cast<SDL_Surface*>(Converted(frame, format));
+    SDL_Surface* surface = Converted(frame, format);
     if (!surface) continue;
     if (std::find(done.begin(), done.end(), format) == done.end()) {
       SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),

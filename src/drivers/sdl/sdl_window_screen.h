@@ -44,7 +44,7 @@ class SdlWindowScreen : public Screen {
               const std::vector<MonitorArea>& monitors);
   bool CoverMonitors(int frameWidth, int frameHeight, const std::vector<MonitorArea>& monitors);
   bool AddOutput(SDL_Window* window, int frameWidth, int frameHeight);
-  const SDL_Surface* Converted(const FrameBuffer& frame, Uint32 format);
+  SDL_Surface* Converted(const FrameBuffer& frame, Uint32 format);
   void Deliver(const SDL_Event& event, DrawingEvents& sink);
 
   bool videoStarted_ = false;
