@@ -1,9 +1,6 @@
 #include "hostile/hostile_values.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace aerolark::hostile {
 
@@ -30,15 +27,6 @@ std::filesystem::path MakeTempFolder(const std::string& stem) {
   std::string pattern = (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) std::abort();
   return pattern;
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 void CopyInstallFolder(const std::filesystem::path& folder) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/text_files.h"
+
 namespace aerolark::hostile {
 
 struct HostileValue {
@@ -21,8 +23,8 @@ std::vector<HostileValue> HostileValues();
 // A fresh folder under the system's temporary folder; removed by the caller.
 std::filesystem::path MakeTempFolder(const std::string& stem);
 
-std::string ReadText(const std::filesystem::path& path);
-void WriteText(const std::filesystem::path& path, const std::string& text);
+using testing::ReadText;
+using testing::WriteText;
 
 // Copies the built-in files into `folder` (an install folder the test may damage).
 void CopyInstallFolder(const std::filesystem::path& folder);

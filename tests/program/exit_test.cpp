@@ -71,9 +71,9 @@ class SaverExit : public ::testing::TestWithParam<Placement> {
   void ExpectEndedInOrder(const std::string& event) {
     const std::vector<std::string> trace = session_->TraceLines();
     EXPECT_EQ(LastLines(trace, 8), ExitSequenceAfter(event));
-    EXPECT_EQ(CountLines(trace, TraceLine({"C", "ShowCursor", "False"})), 1u);
-    EXPECT_EQ(CountLines(trace, TraceLine({"C", "ShowCursor", "True"})), 1u);
-    EXPECT_EQ(CountLines(trace, TraceLine({"C", "ScreenSaverRunning", "True"})), 1u);
+    EXPECT_EQ(CountLines(trace, testing::Join({"C", "ShowCursor", "False"})), 1u);
+    EXPECT_EQ(CountLines(trace, testing::Join({"C", "ShowCursor", "True"})), 1u);
+    EXPECT_EQ(CountLines(trace, testing::Join({"C", "ScreenSaverRunning", "True"})), 1u);
     EXPECT_FALSE(x_.RootHasProperty(kRunningProperty)) << "still marked as running";
     EXPECT_TRUE(x_.WindowsTitled(kSaverTitle).empty()) << "its window is still on the screen";
     EXPECT_EQ(session_->process().Stderr(), "");

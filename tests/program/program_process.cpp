@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace aerolark::program_test {
 namespace {
@@ -60,7 +59,7 @@ RunFolder::~RunFolder() {
 
 void RunFolder::WriteSettings(const std::string& text) const {
   fs::create_directories(settingsFile().parent_path());
-  std::ofstream(settingsFile(), std::ios::binary) << text;
+  testing::WriteText(settingsFile(), text);
 }
 
 std::map<std::string, std::string> RunFolder::Environment(
@@ -120,13 +119,6 @@ void ProgramProcess::Signal(int signal) const {
 
 std::string ProgramProcess::Stdout() const { return ReadText(outputStem_.string() + ".out"); }
 std::string ProgramProcess::Stderr() const { return ReadText(outputStem_.string() + ".err"); }
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<std::string> ReadLines(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/text_files.h"
+
 namespace aerolark::program_test {
 
 namespace fs = std::filesystem;
@@ -80,7 +82,7 @@ class ProgramProcess {
   fs::path outputStem_;
 };
 
-std::string ReadText(const fs::path& path);
+using testing::ReadText;
 std::vector<std::string> ReadLines(const fs::path& path);
 
 // Milliseconds from `from` to `to`, for reports.

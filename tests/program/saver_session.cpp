@@ -30,15 +30,6 @@ bool SaverSession::WaitUntilShown() {
   return window.has_value();
 }
 
-std::string TraceLine(std::initializer_list<std::string> fields) {
-  std::string line;
-  for (const std::string& field : fields) {
-    if (!line.empty()) line += '\t';
-    line += field;
-  }
-  return line;
-}
-
 std::size_t CountLines(const std::vector<std::string>& lines, const std::string& line) {
   std::size_t count = 0;
   for (const std::string& each : lines) count += each == line ? 1 : 0;
@@ -51,14 +42,14 @@ std::vector<std::string> LastLines(const std::vector<std::string>& lines, std::s
 }
 
 std::vector<std::string> ExitSequenceAfter(const std::string& event) {
-  return {TraceLine({"E", event}),
-          TraceLine({"C", "StopAllSounds"}),
-          TraceLine({"C", "ReleaseSound", "1"}),
-          TraceLine({"C", "ScreenSaverRunning", "False"}),
-          TraceLine({"E", "Unload"}),
-          TraceLine({"C", "ReleaseSound", "1"}),
-          TraceLine({"C", "StopAllSounds"}),
-          TraceLine({"C", "ShowCursor", "True"})};
+  return {testing::Join({"E", event}),
+          testing::Join({"C", "StopAllSounds"}),
+          testing::Join({"C", "ReleaseSound", "1"}),
+          testing::Join({"C", "ScreenSaverRunning", "False"}),
+          testing::Join({"E", "Unload"}),
+          testing::Join({"C", "ReleaseSound", "1"}),
+          testing::Join({"C", "StopAllSounds"}),
+          testing::Join({"C", "ShowCursor", "True"})};
 }
 
 std::vector<StoredValue> StoredValues(const fs::path& settingsFile) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/call_log.h"
 #include "support/expected_defaults.h"
 
 #include "program_process.h"
@@ -47,8 +48,6 @@ class SaverSession {
   XWindow window_ = 0;
 };
 
-// Trace lines, TAB-separated as the program writes them.
-std::string TraceLine(std::initializer_list<std::string> fields);
 std::size_t CountLines(const std::vector<std::string>& lines, const std::string& line);
 // The last `count` lines (fewer when the trace is shorter).
 std::vector<std::string> LastLines(const std::vector<std::string>& lines, std::size_t count);

@@ -1,0 +1,13 @@
+#pragma once
+// Whole files as text, for tests that set up or inspect what a run leaves.
+
+#include <filesystem>
+#include <string>
+
+namespace aerolark::testing {
+
+// The file's bytes; empty when it cannot be read.
+std::string ReadText(const std::filesystem::path& path);
+void WriteText(const std::filesystem::path& path, const std::string& text);
+
+}  // namespace aerolark::testing
