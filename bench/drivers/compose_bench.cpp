@@ -11,7 +11,8 @@
 
 #include <SDL.h>
 
-#include "drivers/frame/frame_composer.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/software/software_compositor.h"
 #include "drivers/frame_copies.h"
 
 namespace aerolark {
@@ -52,7 +53,7 @@ struct Scene {
   Scene() {
     const auto dir = std::filesystem::temp_directory_path() / "aerolark-bench";
     std::filesystem::create_directories(dir);
-    composer.Open(800, 600);
+    composer.OpenScreen(800, 600, 16, "");
     background = Sprite((dir / "sunset.bmp").string(), 800, 600, Sunset, kKeyOpaque);
     logo = Sprite((dir / "logo.bmp").string(), 200, 120, Logo, kKeyOpaque);
     for (int i = 0; i < 17; ++i) {
@@ -66,16 +67,16 @@ struct Scene {
                   std::int32_t keyMode) {
     WriteBmp(path, w, h, rule);
     const SpriteId id = composer.NewSprite();
-    composer.LoadSprite(id, path, keyMode);
+    composer.LoadSprite(id, 1, path, keyMode);
     return id;
   }
   void DrawClock() {
-    composer.SetFont("Arial", 20, false, false, false);
+    composer.SetFont("Arial", 20, 1, false, false, false);
     composer.DrawText("12:34:56", 0, 0, PackColour(255, 255, 0));
   }
   void Compose() {
     composer.DrawSprite(background);
-    composer.SetFont("Arial", 30, false, false, false);
+    composer.SetFont("Arial", 30, 1, false, false, false);
     composer.DrawText("Fly with us over the evening sky", 5, 560, PackColour(0, 255, 255));
     composer.DrawSprite(logo);
     for (SpriteId id : flyers) {
@@ -83,13 +84,14 @@ struct Scene {
       composer.DrawSprite(id);
     }
     DrawClock();
-    composer.SetFont("Arial", 14, false, false, false);
+    composer.SetFont("Arial", 14, 1, false, false, false);
     composer.DrawText("1 of 2 Messages. These messages will only be displayed one time", 150, 225,
                       PackColour(255, 255, 0));
     composer.DrawText("This graphic will disappear in: 9 seconds", 150, 235, PackColour(255, 255, 0));
   }
 
-  FrameComposer composer;
+  SdlCodecs codecs;
+  SoftwareCompositor composer{*codecs.pictures, *codecs.text};
   SpriteId background = 0, logo = 0;
   std::vector<SpriteId> flyers;
 };
@@ -98,7 +100,7 @@ struct Scene {
 // the message, the logo, a hint picture with its countdown, and the clock.
 struct RealScene {
   RealScene() {
-    composer.Open(800, 600);
+    composer.OpenScreen(800, 600, 16, "");
     const std::string share = AEROLARK_SHARE_DIR;
     background = Load(share + "Sunset Red.BMP", kKeyOpaque);
     logo = Load(share + "Logo1.BMP", kKeyOpaque);
@@ -119,19 +121,19 @@ struct RealScene {
   }
   SpriteId Load(const std::string& path, std::int32_t keyMode) {
     const SpriteId id = composer.NewSprite();
-    composer.LoadSprite(id, path, keyMode);
+    composer.LoadSprite(id, 1, path, keyMode);
     return id;
   }
   void DrawClockAndHint() {
-    composer.SetFont("Arial", 16, false, false, false);
+    composer.SetFont("Arial", 16, 1, false, false, false);
     composer.DrawText("12:34:56", 700, 5, PackColour(255, 255, 0));
     composer.DrawSprite(hint);
-    composer.SetFont("Arial", 12, false, false, false);
+    composer.SetFont("Arial", 12, 1, false, false, false);
     composer.DrawText("This graphic will disappear in: 9 seconds", 150, 235, PackColour(255, 255, 0));
   }
   void Compose() {
     composer.DrawSprite(background);
-    composer.SetFont("Arial", 30, false, false, false);
+    composer.SetFont("Arial", 30, 1, false, false, false);
     composer.DrawText("I'd Rather be Flying", 5, 540, PackColour(0, 255, 255));
     composer.DrawSprite(logo);
     for (SpriteId id : flyers) {
@@ -141,7 +143,8 @@ struct RealScene {
     DrawClockAndHint();
   }
 
-  FrameComposer composer;
+  SdlCodecs codecs;
+  SoftwareCompositor composer{*codecs.pictures, *codecs.text};
   SpriteId background = 0, logo = 0, hint = 0;
   std::vector<SpriteId> flyers;
 };
@@ -166,7 +169,7 @@ void BM_ComposeSceneAndFlip(benchmark::State& state) {
   Scene scene;
   MeasureInFrameCopies(state, [&] {
     scene.Compose();
-    scene.composer.Flip();
+    scene.composer.FlipScreen();
   });
 }
 BENCHMARK(BM_ComposeSceneAndFlip);
@@ -175,10 +178,10 @@ BENCHMARK(BM_ComposeSceneAndFlip);
 void BM_ClockOnlyEvent(benchmark::State& state) {
   Scene scene;
   scene.Compose();
-  scene.composer.Flip();
+  scene.composer.FlipScreen();
   MeasureInFrameCopies(state, [&] {
     scene.DrawClock();
-    scene.composer.Flip();
+    scene.composer.FlipScreen();
   });
 }
 BENCHMARK(BM_ClockOnlyEvent);
@@ -188,7 +191,7 @@ void BM_RealSceneAndFlip(benchmark::State& state) {
   RealScene scene;
   MeasureInFrameCopies(state, [&] {
     scene.Compose();
-    scene.composer.Flip();
+    scene.composer.FlipScreen();
   });
 }
 BENCHMARK(BM_RealSceneAndFlip);
@@ -197,10 +200,10 @@ BENCHMARK(BM_RealSceneAndFlip);
 void BM_RealClockOnlyEvent(benchmark::State& state) {
   RealScene scene;
   scene.Compose();
-  scene.composer.Flip();
+  scene.composer.FlipScreen();
   MeasureInFrameCopies(state, [&] {
     scene.DrawClockAndHint();
-    scene.composer.Flip();
+    scene.composer.FlipScreen();
   });
 }
 BENCHMARK(BM_RealClockOnlyEvent);

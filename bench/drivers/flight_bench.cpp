@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "drivers/drivers.h"
+#include "drivers/headless/headless_events.h"
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/software/software_compositor.h"
 #include "drivers/frame_copies.h"
 #include "platform/null/null_platform.h"
 #include "saver/form1.h"
@@ -41,8 +44,8 @@ class Flight {
   ~Flight() { std::filesystem::remove_all(folder_); }
 
   void Fly(std::uint64_t events) {
-    drawing_.SetEventBudget(events);
-    drawing_.RunEvents(form_);
+    events_.SetEventBudget(events);
+    events_.RunEvents(form_);
   }
 
  private:
@@ -53,11 +56,13 @@ class Flight {
 
   std::filesystem::path folder_;
   IniSettingsStore settings_;
-  HeadlessDrawingDriver drawing_;
+  SdlCodecs codecs_;
+  SoftwareCompositor drawing_{*codecs_.pictures, *codecs_.text};
+  HeadlessEvents events_;
   SilentSoundPlayer sound_;
   NullPlatform platform_;
   StillClock clock_;
-  Form1 form_{SaverServices{settings_, drawing_, drawing_, sound_, platform_, clock_,
+  Form1 form_{SaverServices{settings_, drawing_, events_, sound_, platform_, clock_,
                             AEROLARK_SHARE_DIR}};
 };
 

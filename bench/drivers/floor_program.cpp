@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "drivers/drivers.h"
+#include "drivers/sdl/sdl_display.h"
 
 namespace {
 
@@ -39,17 +39,19 @@ int main(int argc, char** argv) {
   const char* windowed = std::getenv("AEROLARK_WINDOWED");
   ScreenOptions options;
   options.windowed = windowed && std::strcmp(windowed, "1") == 0;
-  auto driver = CreateSdlDrawingDriver(options);
-  if (!driver->OpenScreen(800, 600, 16, "")) {
+  if (const char* stats = std::getenv("AEROLARK_STATS")) options.statsPath = stats;
+  SdlDisplay display(options);
+  DrawingControl& drawing = display.drawing();
+  if (!drawing.OpenScreen(800, 600, 16, "")) {
     std::fprintf(stderr, "aerolark-floor: no screen\n");
     return 1;
   }
   const std::string picture =
       argc > 1 ? argv[1] : std::string(AEROLARK_SHARE_DIR) + "Sunset Red.BMP";
-  const SpriteId still = driver->NewSprite();
-  driver->LoadSprite(still, 1, picture, kKeyOpaque);
-  driver->DrawSprite(still);
-  StillFrame sink(*driver);
-  driver->RunEvents(sink);
+  const SpriteId still = drawing.NewSprite();
+  drawing.LoadSprite(still, 1, picture, kKeyOpaque);
+  drawing.DrawSprite(still);
+  StillFrame sink(drawing);
+  display.RunEvents(sink);
   return 0;
 }

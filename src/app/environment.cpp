@@ -32,12 +32,27 @@ std::optional<unsigned long> ParseWindowId(std::string_view text) {
   return value;
 }
 
-SaverPlacement PlacementFrom(const std::vector<std::string>& arguments) {
+namespace {
+
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+}  // namespace
+
+ProgramEnvironment ReadProgramEnvironment() {
+  return ProgramEnvironment{Variable("AEROLARK_WINDOWED"), Variable("XSCREENSAVER_WINDOW"),
+                            Variable("AEROLARK_TRACE"), Variable("AEROLARK_STATS"),
+                            Variable("DISPLAY")};
+}
+
+SaverPlacement PlacementFrom(const std::vector<std::string>& arguments,
+                             const ProgramEnvironment& environment) {
   SaverPlacement placement;
-  const char* windowed = std::getenv("AEROLARK_WINDOWED");
-  placement.windowed = windowed != nullptr && std::string_view(windowed) == "1";
-  if (const char* host = std::getenv("XSCREENSAVER_WINDOW")) {
-    placement.hostWindow = ParseWindowId(host);
+  placement.windowed = environment.windowed == "1";
+  if (!environment.xscreensaverWindow.empty()) {
+    placement.hostWindow = ParseWindowId(environment.xscreensaverWindow);
   }
   for (std::size_t i = 1; i + 1 < arguments.size() && !placement.hostWindow; ++i) {
     if (arguments[i] == "--window-id" || arguments[i] == "-window-id") {

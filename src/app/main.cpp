@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/backends.h"
 #include "app/command_line.h"
 #include "app/environment.h"
 #include "app/install_folder.h"
@@ -13,24 +14,8 @@
 #include "app/preview_mode.h"
 #include "app/saver_mode.h"
 #include "platform/instance_registry.h"
-#include "platform/x11/x11_platform.h"
 #include "settings/ini_settings_store.h"
 #include "setup/setup_entry.h"
-
-namespace {
-
-std::string EnvironmentValue(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
-bool TopLevelWindowExists(const std::string& title) {
-  std::unique_ptr<aerolark::PlatformServices> platform =
-      aerolark::CreateX11Platform(aerolark::X11PlatformOptions{});
-  return platform && platform->TopLevelWindowExists(title);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   using namespace aerolark;
@@ -38,19 +23,21 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
 
   const std::vector<std::string> arguments(argv, argv + argc);
-  const SaverPlacement placement = PlacementFrom(arguments);
+  const ProgramEnvironment environment = ReadProgramEnvironment();
+  const SaverPlacement placement = PlacementFrom(arguments, environment);
   const std::string installFolder = InstallFolderFor(OwnProgramPath());
-  InstanceRegistry instances(InstanceRegistry::DefaultFolder(), EnvironmentValue("DISPLAY"));
+  InstanceRegistry instances(InstanceRegistry::DefaultFolder(), environment.display);
   IniSettingsStore settings(IniSettingsStore::DefaultPath());
 
   StartupActions actions;
   actions.anotherInstanceRunning = [&] { return instances.anotherWasRunning(); };
-  actions.topLevelWindowExists = TopLevelWindowExists;
+  actions.topLevelWindowExists = [](const std::string& title) {
+    return ChoosePlatform(true)->TopLevelWindowExists(title);
+  };
   actions.hostWindowGiven = placement.hostWindow.has_value();
   actions.runSaver = [&] {
     return RunSaverMode(
-        SaverLaunch{settings, installFolder, placement, EnvironmentValue("AEROLARK_TRACE"),
-                    EnvironmentValue("DISPLAY")});
+        SaverLaunch{settings, installFolder, placement, environment});
   };
   actions.runPreview = [&](ForeignWindow parent) {
     return RunPreviewMode(parent, installFolder);

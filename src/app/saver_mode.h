@@ -12,8 +12,9 @@ struct SaverLaunch {
   Settings& settings;
   std::string installFolder;
   SaverPlacement placement;
-  std::string tracePath;  // empty: no trace
-  std::string display;    // savers on one display share one speaker
+  // Its trace path (empty: no trace), where the loop's figures go, and the
+  // display, whose savers share one speaker.
+  ProgramEnvironment environment;
 };
 
 // Runs the saver until input (or a host's SIGTERM) ends it; the exit status.

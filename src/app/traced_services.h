@@ -14,10 +14,9 @@
 
 namespace aerolark {
 
-class TracedDrawing final : public DrawingControl, public EventSource {
+class TracedDrawing final : public DrawingControl {
  public:
-  TracedDrawing(DrawingControl& drawing, EventSource& events, TraceSink& trace)
-      : drawing_(drawing), events_(events), trace_(trace) {}
+  TracedDrawing(DrawingControl& drawing, TraceSink& trace) : drawing_(drawing), trace_(trace) {}
 
   bool OpenScreen(std::int32_t width, std::int32_t height, std::int32_t bitDepth,
                   const std::string& options) override;
@@ -38,14 +37,8 @@ class TracedDrawing final : public DrawingControl, public EventSource {
   // A query, not a drawing call: passed on without a trace line.
   bool SpriteCoversScreen(SpriteId id) override { return drawing_.SpriteCoversScreen(id); }
 
-  void RunEvents(DrawingEvents& sink) override { events_.RunEvents(sink); }
-  bool ShowMessageBox(const std::string& title, const std::string& text) override {
-    return events_.ShowMessageBox(title, text);
-  }
-
  private:
   DrawingControl& drawing_;
-  EventSource& events_;
   TraceSink& trace_;
 };
 

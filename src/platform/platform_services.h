@@ -3,34 +3,13 @@
 // One implementation per system (x11/), and a null one for tests and for
 // machines without a display.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "render/contract_types.h"
+
 namespace aerolark {
-
-using ForeignWindow = std::uint32_t;  // an X11 window id
-
-struct WindowSize {
-  int width = 0;
-  int height = 0;
-};
-
-// A monitor's place on the desktop, in pixels.
-struct MonitorArea {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
-
-// A decoded picture: rows top to bottom, pixels 0xRRGGBB.
-struct StillPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-};
 
 class PlatformServices {
  public:

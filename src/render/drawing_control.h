@@ -6,15 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "render/contract_types.h"
+
 namespace aerolark {
 
 using SpriteId = std::int32_t;
-// Colours packed as red + green * 256 + blue * 65536.
-using Colour = std::int32_t;
-
-constexpr Colour PackColour(int red, int green, int blue) {
-  return red + green * 256 + blue * 65536;
-}
 
 // KeyMode of LoadSprite.
 constexpr std::int32_t kKeyTopLeftTransparent = -1;  // flying sprites

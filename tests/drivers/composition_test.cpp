@@ -1,19 +1,16 @@
-// Frames composed by the headless driver: the same code composes on screen.
+// Frames composed in memory by the compositor every backend draws with.
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <random>
 
-#include "drivers/drivers.h"
-#include "drivers/frame/font_finder.h"
-#include "drivers/picture_fixtures.h"
-#include "drivers/still_picture.h"
+#include "drivers/software/software_compositor.h"
+#include "drivers/software_fakes.h"
 
 namespace aerolark {
 namespace {
 
-using testing::TempFolder;
 
 constexpr Colour kRed = PackColour(255, 0, 0);
 constexpr Colour kBlue = PackColour(0, 0, 255);
@@ -32,7 +29,7 @@ class Composition : public ::testing::Test {
     driver.SetSpriteY(id, y);
     return id;
   }
-  Colour At(int x, int y) const { return driver.ShownColourAt(x, y); }
+  Colour At(int x, int y) const { return FromRgb565(driver.Front().At(x, y)); }
   int Count(Colour colour) const {
     int count = 0;
     for (int y = 0; y < 600; ++y)
@@ -40,8 +37,9 @@ class Composition : public ::testing::Test {
     return count;
   }
 
-  TempFolder folder;
-  HeadlessDrawingDriver driver;
+  testing::MemoryPictures pictures;
+  testing::BlockText text;
+  SoftwareCompositor driver{pictures, text};
 };
 
 TEST(PixelFormat, PacksColoursRedFirstAndRoundTripsFullIntensity) {
@@ -62,31 +60,10 @@ TEST(PixelFormat, PacksColoursRedFirstAndRoundTripsFullIntensity) {
   }
 }
 
-TEST_F(Composition, FillsWithThePackedColourAndSavesItAsPng) {
-  driver.FillScreen(PackColour(0, 226, 251));
-  driver.FlipScreen();
-  EXPECT_EQ(Count(PackColour(0, 227, 255)), 800 * 600);
-  const std::string png = folder.File("shot.png");
-  ASSERT_TRUE(driver.SavePng(png));
-  SDL_Surface* file = IMG_Load(png.c_str());
-  ASSERT_NE(file, nullptr);
-  SDL_Surface* loaded = SDL_ConvertSurfaceFormat(file, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(file);
-  EXPECT_EQ(loaded->w, 800);
-  EXPECT_EQ(loaded->h, 600);
-  const Uint32 pixel =
-      reinterpret_cast<const Uint32*>(static_cast<Uint8*>(loaded->pixels) + 300 * loaded->pitch)[400];
-  // Widening 5 and 6 bits to 8 may round either way.
-  EXPECT_LE((pixel >> 16) & 0xFF, 3u);
-  EXPECT_NEAR((pixel >> 8) & 0xFF, 226, 2);
-  EXPECT_GE(pixel & 0xFF, 252u);
-  SDL_FreeSurface(loaded);
-}
-
 TEST_F(Composition, KeyModeDecidesWhetherTheTopLeftColourIsTransparent) {
   // Magenta in the corner and in a stripe; the rest red.
   const auto rule = [](int x, int y) { return (x == 0 && y == 0) || x == 2 ? kMagenta : kRed; };
-  const std::string bmp = testing::WriteBmp(folder.File("plane.bmp"), 5, 4, rule);
+  const std::string bmp = pictures.Add("plane.bmp", 5, 4, rule);
   driver.FillScreen(kBlue);
   driver.DrawSprite(Load(bmp, kKeyTopLeftTransparent, 10, 10));
   driver.DrawSprite(Load(bmp, kKeyOpaque, 100, 10));
@@ -104,8 +81,7 @@ TEST_F(Composition, KeyModeDecidesWhetherTheTopLeftColourIsTransparent) {
 }
 
 TEST_F(Composition, PictureAlphaHidesPixelsOfKeyedSprites) {
-  const std::string png = testing::WritePng(
-      folder.File("a.png"), 4, 1, testing::Solid(kGreen), [](int x, int) { return x == 3 ? 0 : 255; });
+  const std::string png = pictures.Add("a.png", 4, 1, testing::Solid(kGreen), [](int x, int) { return x == 3 ? 0 : 255; });
   driver.FillScreen(kBlue);
   driver.DrawSprite(Load(png, kKeyTopLeftTransparent, 0, 0));
   driver.DrawSprite(Load(png, kKeyOpaque, 0, 1));
@@ -118,7 +94,7 @@ TEST_F(Composition, PictureAlphaHidesPixelsOfKeyedSprites) {
 
 TEST_F(Composition, SpritesClipAtEveryEdgeAndVanishWhollyOffScreen) {
   const std::string bmp =
-      testing::WriteBmp(folder.File("block.bmp"), 280, 100, [](int x, int y) {
+      pictures.Add("block.bmp", 280, 100, [](int x, int y) {
         return x == 0 && y == 0 ? kRed : (x == 279 && y == 99 ? kYellow : kGreen);
       });
   struct Case { int x, y; int visible; };
@@ -173,70 +149,8 @@ TEST_F(Composition, PositionsSaturateAndUnknownIdsDoNothing) {
   EXPECT_GT(next, id);
 }
 
-TEST_F(Composition, AllFourPictureKindsLoad) {
-  const std::vector<std::uint8_t> gif = {
-      0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x03, 0x00, 0x02, 0x00, 0xf1, 0x00, 0x00,
-      0xff, 0x00, 0x00, 0x00, 0xff, 0x00, 0xff, 0x00, 0xff, 0x00, 0x00, 0x00, 0x21,
-      0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x03,
-      0x00, 0x02, 0x00, 0x00, 0x02, 0x03, 0x14, 0x0e, 0x51, 0x00, 0x3b};  // 3x2: magenta, reds, green
-  driver.DrawSprite(Load(testing::WriteBytes(folder.File("p.gif"), gif), kKeyTopLeftTransparent, 0, 0));
-  driver.DrawSprite(Load(testing::WriteJpeg(folder.File("p.jpg"), 16, 16, testing::Solid(kBlue)),
-                         kKeyOpaque, 10, 0));
-  driver.DrawSprite(Load(testing::WritePng(folder.File("p.png"), 2, 2, testing::Solid(kYellow)),
-                         kKeyOpaque, 30, 0));
-  driver.DrawSprite(Load(testing::WriteBmp(folder.File("p.bmp"), 2, 2, testing::Solid(kGreen)),
-                         kKeyOpaque, 40, 0));
-  driver.FlipScreen();
-  EXPECT_EQ(At(0, 0), PackColour(0, 0, 0));  // transparent corner
-  EXPECT_EQ(At(1, 0), kRed);
-  EXPECT_EQ(At(2, 1), kGreen);
-  const Colour jpeg = At(18, 8);
-  EXPECT_LT(jpeg & 0xFF, 24);
-  EXPECT_GT((jpeg >> 16) & 0xFF, 230);
-  EXPECT_EQ(At(31, 1), kYellow);
-  EXPECT_EQ(At(41, 1), kGreen);
-}
-
-TEST_F(Composition, BrokenPicturesLeaveSpritesThatDrawNothing) {
-  const std::string bmp = testing::WriteBmp(folder.File("ok.bmp"), 64, 64, testing::Solid(kRed));
-  const std::string png = testing::WritePng(folder.File("ok.png"), 64, 64, testing::Solid(kRed));
-  auto bytes = testing::ReadBytes(bmp);
-  auto truncatedBmp = std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 200);
-  auto hugeBmp = bytes;
-  hugeBmp[18] = 0x60; hugeBmp[19] = 0xEA; hugeBmp[22] = 0x60; hugeBmp[23] = 0xEA;  // 60000 x 60000
-  auto pngBytes = testing::ReadBytes(png);
-  auto truncatedPng = std::vector<std::uint8_t>(pngBytes.begin(), pngBytes.begin() + 60);
-  auto hugePng = pngBytes;
-  hugePng[18] = 0xEA; hugePng[19] = 0x60; hugePng[22] = 0xEA; hugePng[23] = 0x60;
-  std::filesystem::create_directory(folder.File("folder.bmp"));
-  const std::string paths[] = {
-      folder.File("missing.bmp"),
-      folder.File("folder.bmp"),
-      testing::WriteBytes(folder.File("truncated.bmp"), truncatedBmp),
-      testing::WriteBytes(folder.File("huge.bmp"), hugeBmp),
-      testing::WriteBytes(folder.File("truncated.png"), truncatedPng),
-      testing::WriteBytes(folder.File("huge.png"), hugePng),
-      testing::WriteBytes(folder.File("text.bmp"), {'h', 'e', 'l', 'l', 'o'}),
-      testing::WriteBytes(folder.File("empty.jpg"), {}),
-      "",
-  };
-  driver.FillScreen(kBlue);
-  for (const std::string& path : paths) {
-    driver.DrawSprite(Load(path, kKeyOpaque, 0, 0));
-    driver.DrawSprite(Load(path, kKeyTopLeftTransparent, 100, 100));
-  }
-  driver.FlipScreen();
-  EXPECT_EQ(Count(kBlue), 800 * 600);
-  // A later good picture still loads into a sprite that was broken.
-  const SpriteId reused = Load(paths[0], kKeyOpaque);
-  driver.LoadSprite(reused, 1, bmp, kKeyOpaque);
-  driver.DrawSprite(reused);
-  driver.FlipScreen();
-  EXPECT_EQ(Count(kRed), 64 * 64);
-}
-
 TEST_F(Composition, FlipPublishesTheBackFrameWhichKeepsItsContent) {
-  const std::string bmp = testing::WriteBmp(folder.File("s.bmp"), 30, 20, testing::Solid(kRed));
+  const std::string bmp = pictures.Add("s.bmp", 30, 20, testing::Solid(kRed));
   const SpriteId id = Load(bmp, kKeyOpaque, 100, 100);
   driver.FillScreen(kBlue);
   EXPECT_EQ(At(0, 0), PackColour(0, 0, 0));  // not shown before the flip
@@ -267,45 +181,54 @@ TEST_F(Composition, FlipPublishesTheBackFrameWhichKeepsItsContent) {
     }
     if (action >= 5) {
       driver.FlipScreen();
-      const auto& back = driver.Composer().Back();
-      const auto& shown = driver.Shown();
+      const auto& back = driver.Back();
+      const auto& shown = driver.Front();
       ASSERT_TRUE(std::equal(back.Data(), back.Data() + 800 * 600, shown.Data())) << round;
     }
   }
 }
 
-}  // namespace
-}  // namespace aerolark
 
-namespace aerolark {
-namespace {
+TEST_F(Composition, TextIsRasterisedOnceAndDrawnInItsColourWithBlendedEdges) {
+  driver.FillScreen(kBlue);
+  driver.SetFont("Arial", 20, 1, false, false, false);
+  driver.DrawText("12:00", 10, 10, kYellow);
+  driver.DrawText("12:00", 10, 40, kYellow);  // the clock draws the same text again and again
+  EXPECT_EQ(text.calls, 1);
+  driver.SetFont("Arial", 20, 1, true, false, false);
+  driver.DrawText("12:00", 10, 70, kYellow);
+  EXPECT_EQ(text.calls, 2);
+  // Sizes out of range and empty texts draw nothing and ask for nothing.
+  for (const int size : {0, -5, 1001}) {
+    driver.SetFont("Arial", size, 1, false, false, false);
+    driver.DrawText("x", 300, 300, kYellow);
+  }
+  driver.SetFont("Arial", 20, 1, false, false, false);
+  driver.DrawText("", 300, 300, kYellow);
+  EXPECT_EQ(text.calls, 2);
+  driver.FlipScreen();
+  EXPECT_EQ(At(10, 10), kYellow);
+  EXPECT_EQ(At(58, 29), kYellow);
+  const Colour edge = At(59, 29);  // half covered: between the two colours
+  EXPECT_NE(edge, kYellow);
+  EXPECT_NE(edge, kBlue);
+  EXPECT_EQ(At(60, 29), kBlue);
+  EXPECT_EQ(Count(kYellow) + Count(edge), 3 * 50 * 20);
+}
 
 TEST_F(Composition, OnlyAWholeOpaquePictureCoversTheScreen) {
-  const std::string full = testing::WriteBmp(folder.File("full.bmp"), 800, 600, testing::Solid(kRed));
-  const std::string large = testing::WriteBmp(folder.File("large.bmp"), 900, 700, testing::Solid(kRed));
-  const std::string narrow = testing::WriteBmp(folder.File("narrow.bmp"), 799, 600, testing::Solid(kRed));
-  const std::string short_ = testing::WriteBmp(folder.File("short.bmp"), 800, 599, testing::Solid(kRed));
+  const std::string full = pictures.Add("full.bmp", 800, 600, testing::Solid(kRed));
+  const std::string large = pictures.Add("large.bmp", 900, 700, testing::Solid(kRed));
+  const std::string narrow = pictures.Add("narrow.bmp", 799, 600, testing::Solid(kRed));
+  const std::string short_ = pictures.Add("short.bmp", 800, 599, testing::Solid(kRed));
   EXPECT_TRUE(driver.SpriteCoversScreen(Load(full, kKeyOpaque)));
   EXPECT_TRUE(driver.SpriteCoversScreen(Load(large, kKeyOpaque)));
   EXPECT_FALSE(driver.SpriteCoversScreen(Load(narrow, kKeyOpaque)));
   EXPECT_FALSE(driver.SpriteCoversScreen(Load(short_, kKeyOpaque)));
-  EXPECT_FALSE(driver.SpriteCoversScreen(Load(folder.File("missing.bmp"), kKeyOpaque)));
+  EXPECT_FALSE(driver.SpriteCoversScreen(Load("missing.bmp", kKeyOpaque)));
   // Keyed, the top-left colour is a hole.
   EXPECT_FALSE(driver.SpriteCoversScreen(Load(full, kKeyTopLeftTransparent)));
   EXPECT_FALSE(driver.SpriteCoversScreen(12345));
-}
-
-TEST_F(Composition, StillPicturesKeepTheirTrueColours) {
-  const std::string png = testing::WritePng(folder.File("still.png"), 3, 2, [](int x, int y) {
-    return PackColour(x * 100, y * 200, 7);
-  });
-  std::optional<StillPicture> picture = LoadStillPicture(png);
-  ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->width, 3);
-  EXPECT_EQ(picture->height, 2);
-  EXPECT_EQ(picture->pixels[0], 0x000007u);
-  EXPECT_EQ(picture->pixels[5], 0xC8C807u);  // x 2, y 1: red 200, green 200
-  EXPECT_FALSE(LoadStillPicture(folder.File("missing.bmp")));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// Event timing: the headless driver's simulated clock and the pacing the
+// Event timing: the headless simulated clock and the pacing the
 // real loop follows.
 
 #include <gtest/gtest.h>
 
-#include "drivers/drivers.h"
-#include "drivers/frame/event_pacer.h"
-#include "drivers/frame/letterbox.h"
-#include "drivers/frame/picture_header.h"
+#include "drivers/headless/headless_events.h"
+#include "drivers/software/event_pacer.h"
+#include "drivers/software/letterbox.h"
+#include "drivers/software/picture_header.h"
 #include "drivers/recording_sink.h"
 
 namespace aerolark {
@@ -16,7 +16,7 @@ using testing::Recorded;
 using testing::RecordingSink;
 
 TEST(HeadlessEvents, SecondsTickEvery360FramesAndTheBudgetBoundsARun) {
-  HeadlessDrawingDriver driver;
+  HeadlessEvents driver;
   RecordingSink sink;
   driver.SetEventBudget(1000);
   driver.RunEvents(sink);
@@ -29,7 +29,7 @@ TEST(HeadlessEvents, SecondsTickEvery360FramesAndTheBudgetBoundsARun) {
 }
 
 TEST(HeadlessEvents, ScriptedInputArrivesAtItsFrameAndTheLoopStopsWhenTheSinkEnds) {
-  HeadlessDrawingDriver driver;
+  HeadlessEvents driver;
   driver.Script({50, InputKind::kPointer, 10, 10});   // first report: only places the pointer
   driver.Script({60, InputKind::kPointer, 10, 10});   // unchanged
   driver.Script({70, InputKind::kPointer, 11, 10});
@@ -46,7 +46,7 @@ TEST(HeadlessEvents, ScriptedInputArrivesAtItsFrameAndTheLoopStopsWhenTheSinkEnd
 }
 
 TEST(HeadlessEvents, AnEndDuringAFrameStopsAtOnceAndMessageBoxesAreRecorded) {
-  HeadlessDrawingDriver driver;
+  HeadlessEvents driver;
   RecordingSink sink;
   sink.frameLimit = 360;  // ends inside the 360th DrawFrame: no SecondTick follows
   driver.RunEvents(sink);

@@ -13,8 +13,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "drivers/drivers.h"
-#include "drivers/frame/letterbox.h"
+#include "drivers/sdl/sdl_display.h"
+#include "drivers/software/letterbox.h"
 #include "drivers/picture_fixtures.h"
 #include "drivers/recording_sink.h"
 #include "platform/x11/x11_platform.h"
@@ -69,10 +69,10 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
   const unsigned windowsBefore = TopLevelWindows(x);
 
   testing::TempFolder folder;
-  auto driver = CreateSdlDrawingDriver({.windowed = false, .hostWindow = {}, .monitors = monitors});
-  ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
-  const SpriteId quarter = driver->NewSprite();
-  driver->LoadSprite(quarter, 1,
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = false, .hostWindow = {}, .monitors = monitors});
+  ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
+  const SpriteId quarter = driver->drawing().NewSprite();
+  driver->drawing().LoadSprite(quarter, 1,
                      testing::WriteBmp(folder.File("q.bmp"), 400, 300, testing::Solid(kBlue)),
                      kKeyOpaque);
   std::vector<Seen> seen;
@@ -80,9 +80,9 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
   testing::RecordingSink sink;
   sink.frameLimit = 1800;  // a guard: the key should end it long before
   sink.onFrame = [&](std::uint64_t frame) {
-    driver->FillScreen(kRed);
-    driver->DrawSprite(quarter);
-    driver->FlipScreen();
+    driver->drawing().FillScreen(kRed);
+    driver->drawing().DrawSprite(quarter);
+    driver->drawing().FlipScreen();
     if (frame == 120) {
       windowsWhileRunning = TopLevelWindows(x);
       for (const MonitorArea& m : monitors) {

@@ -10,13 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "drivers/drivers.h"
-#include "drivers/picture_fixtures.h"
+#include "drivers/software/software_compositor.h"
+#include "drivers/software_fakes.h"
 
 namespace aerolark {
 namespace {
-
-using testing::TempFolder;
 
 // One drawing, enough to replay it on another driver.
 struct Drawing {
@@ -40,7 +38,7 @@ struct Drawing {
 // Draws onto a driver, loading each picture into a sprite of its own once.
 class Painter {
  public:
-  explicit Painter(HeadlessDrawingDriver& driver) : driver_(driver) {}
+  explicit Painter(SoftwareCompositor& driver) : driver_(driver) {}
   void Draw(const Drawing& drawing) {
     if (drawing.kind == Drawing::kFill) driver_.FillScreen(drawing.colour);
     if (drawing.kind == Drawing::kText) {
@@ -63,7 +61,7 @@ class Painter {
     }
     return at->second;
   }
-  HeadlessDrawingDriver& driver_;
+  SoftwareCompositor& driver_;
   std::map<std::string, SpriteId> sprites_;
 };
 
@@ -74,25 +72,25 @@ class Repaint : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(driver.OpenScreen(800, 600, 16, ""));
-    sunset = testing::WriteBmp(folder.File("sunset.bmp"), 800, 600, Gradient);
-    dusk = testing::WriteBmp(folder.File("dusk.bmp"), 900, 700, Stripes);
-    plane = testing::WriteBmp(folder.File("plane.bmp"), 70, 30, [](int x, int y) {
+    sunset = pictures.Add("sunset.bmp", 800, 600, Gradient);
+    dusk = pictures.Add("dusk.bmp", 900, 700, Stripes);
+    plane = pictures.Add("plane.bmp", 70, 30, [](int x, int y) {
       return (x - 35) * (x - 35) / 4 + (y - 15) * (y - 15) < 120 ? PackColour(220, 200, x * 3)
                                                                   : PackColour(255, 0, 255);
     });
-    block = testing::WriteBmp(folder.File("block.bmp"), 40, 40, testing::Solid(PackColour(9, 99, 199)));
+    block = pictures.Add("block.bmp", 40, 40, testing::Solid(PackColour(9, 99, 199)));
   }
 
   // The frame a fresh driver shows after drawing `since` (everything drawn
   // after the last backdrop, which covers all that came before).
   void ExpectShownAsDrawnAfresh(const std::vector<Drawing>& since, int round) {
-    HeadlessDrawingDriver fresh;
+    SoftwareCompositor fresh(pictures, text);
     ASSERT_TRUE(fresh.OpenScreen(800, 600, 16, ""));
     Painter painter(fresh);
     for (const Drawing& drawing : since) painter.Draw(drawing);
     fresh.FlipScreen();
-    const auto& want = fresh.Shown();
-    const auto& got = driver.Shown();
+    const auto& want = fresh.Front();
+    const auto& got = driver.Front();
     for (int y = 0; y < 600; ++y) {
       for (int x = 0; x < 800; ++x) {
         ASSERT_EQ(got.At(x, y), want.At(x, y)) << "round " << round << " at " << x << "," << y;
@@ -100,8 +98,9 @@ class Repaint : public ::testing::Test {
     }
   }
 
-  TempFolder folder;
-  HeadlessDrawingDriver driver;
+  testing::MemoryPictures pictures;
+  testing::BlockText text;
+  SoftwareCompositor driver{pictures, text};
   std::string sunset, dusk, plane, block;
 };
 

@@ -1,4 +1,4 @@
-// The SDL drawing driver on a real (virtual) X server: what appears on the
+// Drawing on a real (virtual) X server: what appears on the
 // screen, in each of the three ways of showing it, and the input it raises.
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <functional>
 #include <map>
 
-#include "drivers/drivers.h"
+#include "drivers/sdl/sdl_display.h"
 #include "drivers/picture_fixtures.h"
 #include "drivers/recording_sink.h"
 
@@ -63,7 +63,7 @@ void RunCommand(const std::string& command) { ASSERT_EQ(std::system(command.c_st
 // blue, and runs the given actions at chosen frames.
 class KnownScene {
  public:
-  explicit KnownScene(DrawingDriver& driver) : driver_(driver) {
+  explicit KnownScene(DrawingControl& driver) : driver_(driver) {
     const std::string bmp = testing::WriteBmp(folder_.File("quarter.bmp"), 400, 300, testing::Solid(kBlue));
     quarter_ = driver.NewSprite();
     driver.LoadSprite(quarter_, 1, bmp, kKeyOpaque);
@@ -78,7 +78,7 @@ class KnownScene {
   std::map<std::uint64_t, std::function<void()>> actions;
 
  private:
-  DrawingDriver& driver_;
+  DrawingControl& driver_;
   TempFolder folder_;
   SpriteId quarter_ = 0;
 };
@@ -89,22 +89,22 @@ std::size_t CountOf(const RecordingSink& sink, const std::string& event) {
   return count;
 }
 
-TEST(SdlDrawingDriver, WithoutADisplayNothingOpensAndNoBoxShows) {
+TEST(SdlDisplay, WithoutADisplayNothingOpensAndNoBoxShows) {
   const std::string display = std::getenv("DISPLAY");
   unsetenv("DISPLAY");
   for (const ScreenOptions& options :
        {ScreenOptions{}, ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}}, ScreenOptions{.windowed = false, .hostWindow = 12345ul, .monitors = {}}}) {
-    auto driver = CreateSdlDrawingDriver(options);
-    EXPECT_FALSE(driver->OpenScreen(800, 600, 16, ""));
+    auto driver = std::make_unique<SdlDisplay>(options);
+    EXPECT_FALSE(driver->drawing().OpenScreen(800, 600, 16, ""));
     RecordingSink sink;
     driver->RunEvents(sink);  // returns at once: nothing could end it
     EXPECT_EQ(sink.frames, 0u);
   }
-  EXPECT_FALSE(CreateSdlDrawingDriver({})->ShowMessageBox("Error", "No display"));
+  EXPECT_FALSE(std::make_unique<SdlDisplay>(ScreenOptions{})->ShowMessageBox("Error", "No display"));
   setenv("DISPLAY", display.c_str(), 1);
 }
 
-TEST(SdlDrawingDriver, MessageBoxShowsUntilItsOkButtonIsPressed) {
+TEST(SdlDisplay, MessageBoxShowsUntilItsOkButtonIsPressed) {
   // The box blocks this thread. Once it is up, a click on its OK button (centred,
   // near its bottom edge) must close it.
   RunCommand(
@@ -114,16 +114,16 @@ TEST(SdlDrawingDriver, MessageBoxShowsUntilItsOkButtonIsPressed) {
       " END {print x + int(w / 2), y + h - 28}' | xargs xdotool mousemove --sync"
       " && xdotool click 1) >/dev/null 2>&1 &");
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_TRUE(CreateSdlDrawingDriver({})->ShowMessageBox("Error opening", "A text to read."));
+  EXPECT_TRUE(std::make_unique<SdlDisplay>(ScreenOptions{})->ShowMessageBox("Error opening", "A text to read."));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 // How fast the loop runs is measured by the benchmarks; here only what it does.
-TEST(SdlDrawingDriver, FullScreenCoversTheScreenAndEndsOnASignal) {
+TEST(SdlDisplay, FullScreenCoversTheScreenAndEndsOnASignal) {
   XServer x;
-  auto driver = CreateSdlDrawingDriver({});
-  ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
-  KnownScene scene(*driver);
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{});
+  ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
+  KnownScene scene(driver->drawing());
   std::map<std::string, Colour> seen;
   scene.actions[180] = [&] {
     for (auto [name, px, py] : {std::tuple{"top left", 0, 0}, {"quarter's end", 509, 381},
@@ -149,12 +149,12 @@ TEST(SdlDrawingDriver, FullScreenCoversTheScreenAndEndsOnASignal) {
   EXPECT_GE(std::count(events.begin(), events.end(), "SecondTick"), 1);
 }
 
-TEST(SdlDrawingDriver, WindowedRaisesInputButNotForAWarpOntoIt) {
+TEST(SdlDisplay, WindowedRaisesInputButNotForAWarpOntoIt) {
   XServer x;
   RunCommand("xdotool mousemove 5 5");
-  auto driver = CreateSdlDrawingDriver({.windowed = true, .hostWindow = {}, .monitors = {}});
-  ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
-  KnownScene scene(*driver);
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}});
+  ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
+  KnownScene scene(driver->drawing());
   std::map<std::string, Colour> seen;
   // The 800 x 600 window stands centred on the 1024 x 768 screen, at (112, 84).
   scene.actions[100] = [&] {
@@ -186,7 +186,7 @@ TEST(SdlDrawingDriver, WindowedRaisesInputButNotForAWarpOntoIt) {
   EXPECT_LT(scene.sink.frames, 1800u);
 }
 
-TEST(SdlDrawingDriver, HostWindowIsFollowedAndItsEndEndsTheLoop) {
+TEST(SdlDisplay, HostWindowIsFollowedAndItsEndEndsTheLoop) {
   XServer x;
   Display* d = x.display();
   const Window host = XCreateSimpleWindow(d, x.Root(), 100, 300, 400, 400, 0, 0,
@@ -195,9 +195,9 @@ TEST(SdlDrawingDriver, HostWindowIsFollowedAndItsEndEndsTheLoop) {
   XSync(d, False);
   const unsigned windowsBefore = x.TopLevelWindows();
 
-  auto driver = CreateSdlDrawingDriver({.windowed = false, .hostWindow = host, .monitors = {}});
-  ASSERT_TRUE(driver->OpenScreen(800, 600, 16, ""));
-  KnownScene scene(*driver);
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = false, .hostWindow = host, .monitors = {}});
+  ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
+  KnownScene scene(driver->drawing());
   std::map<std::string, Colour> seen;
   // 400 x 400: the frame shown 400 x 300 with bars of 50 above and below.
   scene.actions[100] = [&] {

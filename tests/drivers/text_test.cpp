@@ -1,11 +1,12 @@
-// Texts drawn by the headless driver: face lookup, size, position, bad input.
+// Texts drawn as the program draws them: face lookup, size, position, bad input.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
-#include "drivers/drivers.h"
-#include "drivers/frame/font_finder.h"
+#include "drivers/sdl/font_finder.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/software/software_compositor.h"
 
 namespace aerolark {
 namespace {
@@ -32,7 +33,7 @@ class Text : public ::testing::Test {
     Box box;
     for (int row = 0; row < 600; ++row) {
       for (int column = 0; column < 800; ++column) {
-        if (driver.ShownColourAt(column, row) == kBlack) continue;
+        if (ShownAt(column, row) == kBlack) continue;
         box.left = std::min(box.left, column);
         box.right = std::max(box.right, column);
         box.top = std::min(box.top, row);
@@ -41,11 +42,13 @@ class Text : public ::testing::Test {
     }
     return box;
   }
+  Colour ShownAt(int x, int y) const { return FromRgb565(driver.Front().At(x, y)); }
   std::vector<Pixel565> Frame() const {
-    return {driver.Shown().Data(), driver.Shown().Data() + 800 * 600};
+    return {driver.Front().Data(), driver.Front().Data() + 800 * 600};
   }
 
-  HeadlessDrawingDriver driver;
+  SdlCodecs codecs;
+  SoftwareCompositor driver{*codecs.pictures, *codecs.text};
 };
 
 TEST(FontLookup, ArialFindsItsMetricTwinAndUnknownNamesTheDefaultFace) {
@@ -68,7 +71,7 @@ TEST_F(Text, StandsWithItsTopLeftAtThePositionAndSizeIsItsHeight) {
   EXPECT_LE(box.top, 50 + 12);
   EXPECT_LE(box.bottom, 50 + 40);  // the whole line fits in the size
   EXPECT_GE(box.Height(), 28);     // and fills most of it
-  EXPECT_EQ(driver.ShownColourAt(box.left + 1, box.top + 10), kYellow);  // the H's stem is solid
+  EXPECT_EQ(ShownAt(box.left + 1, box.top + 10), kYellow);  // the H's stem is solid
 
   const Box clock = Draw("Arial", 20, "12:34:56", 0, 0);
   EXPECT_LE(clock.top, 6);

@@ -56,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(ParentWindowOf(input) == ParentWindowByEverySuffix(input));
 
   if (const auto id = ParseWindowId(input)) Require(*id != 0 && *id <= UINT32_MAX);
-  (void)PlacementFrom(arguments);
+  (void)PlacementFrom(arguments, ProgramEnvironment{});
   return 0;
 }

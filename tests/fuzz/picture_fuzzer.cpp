@@ -10,7 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "drivers/headless/headless_drawing_driver.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/software/software_compositor.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // One screen for the whole run, as the saver has: each load replaces the
   // sprite's picture (or empties it), so no input depends on an earlier one.
-  static HeadlessDrawingDriver driver;
+  static SdlCodecs codecs;
+  static SoftwareCompositor driver(*codecs.pictures, *codecs.text);
   static const bool opened = driver.OpenScreen(800, 600, 16, "");
   static const SpriteId flyer = driver.NewSprite();
   static const SpriteId whole = driver.NewSprite();

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "drivers/still_picture.h"
+#include "drivers/sdl/sdl_backends.h"
 #include "hostile/damaged_files.h"
 #include "hostile/headless_saver.h"
 #include "hostile/saver_outcome_expectations.h"
@@ -90,7 +90,7 @@ TEST(DamagedPreviewPicture, EveryDamageLoadsNothingOrAPicture) {
     std::filesystem::remove_all(path);
     std::filesystem::copy_file(std::string(AEROLARK_SHARE_DIR) + "preview.bmp", path);
     ApplyDamage(path, kind.damage);
-    std::optional<StillPicture> still = LoadStillPicture(path.string());
+    std::optional<StillPicture> still = CreateSdlPictureDecoder()->Decode(path.string());
     if (still) {
       EXPECT_EQ(still->pixels.size(),
                 static_cast<std::size_t>(still->width) * static_cast<std::size_t>(still->height));

@@ -2,7 +2,10 @@
 
 #include <set>
 
-#include "drivers/drivers.h"
+#include "drivers/headless/headless_events.h"
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/software/software_compositor.h"
 #include "platform/null/null_platform.h"
 #include "saver/form1.h"
 #include "support/stub_services.h"
@@ -11,11 +14,13 @@ namespace aerolark::hostile {
 
 SaverOutcome RunHeadlessSaver(Settings& settings, const std::string& installFolder, int frames,
                               int seconds) {
-  HeadlessDrawingDriver drawing;
+  SdlCodecs codecs;
+  SoftwareCompositor drawing(*codecs.pictures, *codecs.text);
+  HeadlessEvents events;
   SilentSoundPlayer sound;
   NullPlatform platform;
   testing::FakeClock clock;
-  Form1 form(SaverServices{settings, drawing, drawing, sound, platform, clock, installFolder});
+  Form1 form(SaverServices{settings, drawing, events, sound, platform, clock, installFolder});
 
   SaverOutcome outcome;
   form.Load();
@@ -39,12 +44,12 @@ SaverOutcome RunHeadlessSaver(Settings& settings, const std::string& installFold
   outcome.soundSilent = !sound.Playing(form.engineSound().id());
   outcome.exitStatus = form.ExitStatus();
   std::set<Pixel565> colours;
-  const FrameBuffer& shown = drawing.Shown();
+  const FrameBuffer& shown = drawing.Front();
   for (int y = 0; y < 600; y += 7) {
     for (int x = 0; x < 800; x += 7) colours.insert(shown.At(x, y));
   }
   outcome.spritesShown = static_cast<int>(colours.size());
-  for (const ShownMessage& m : drawing.Messages()) outcome.messages.push_back(m.title);
+  for (const ShownMessage& m : events.Messages()) outcome.messages.push_back(m.title);
   return outcome;
 }
 

@@ -36,7 +36,7 @@ struct SaverRig {
   TracedSettings settings{storeReads, log};
   StubDrawing drawingStub;
   ScriptedEvents events{log};
-  TracedDrawing drawing{drawingStub, events, log};
+  TracedDrawing drawing{drawingStub, log};
   StubSound soundStub;
   TracedSound sound{soundStub, log};
   NullPlatform platformStub;

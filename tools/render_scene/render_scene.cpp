@@ -11,7 +11,11 @@
 #include <filesystem>
 #include <string>
 
-#include "drivers/drivers.h"
+#include "drivers/headless/headless_events.h"
+#include "drivers/headless/png_file.h"
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/software/software_compositor.h"
 #include "platform/null/null_platform.h"
 #include "saver/form1.h"
 #include "settings/ini_settings_store.h"
@@ -46,15 +50,17 @@ int main(int argc, char** argv) {
   WriteSetting(settings, Key::TuneScrSvr, "True");
   WriteSetting(settings, Key::RunMonitor, "True");
 
-  HeadlessDrawingDriver drawing;
+  SdlCodecs codecs;
+  SoftwareCompositor drawing(*codecs.pictures, *codecs.text);
+  HeadlessEvents events;
   SilentSoundPlayer sound;
   NullPlatform platform;
   FixedClock clock;
-  Form1 form(SaverServices{settings, drawing, drawing, sound, platform, clock, argv[3]});
+  Form1 form(SaverServices{settings, drawing, events, sound, platform, clock, argv[3]});
   form.Load();
-  drawing.SetEventBudget(static_cast<std::uint64_t>(seconds * 360.0));
-  drawing.RunEvents(form);
-  const bool saved = drawing.SavePng(argv[1]);
+  events.SetEventBudget(static_cast<std::uint64_t>(seconds * 360.0));
+  events.RunEvents(form);
+  const bool saved = SavePng(drawing.Front(), argv[1]);
   std::filesystem::remove_all(folder);
   if (!saved) std::fprintf(stderr, "cannot write %s\n", argv[1]);
   return saved ? 0 : 1;

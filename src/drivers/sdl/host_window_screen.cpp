@@ -14,8 +14,8 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 
-#include "drivers/frame/letterbox.h"
-#include "drivers/frame/sdl_handles.h"
+#include "drivers/software/letterbox.h"
+#include "drivers/sdl/sdl_handles.h"
 
 namespace aerolark {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "drivers/frame/frame_buffer.h"
+#include "drivers/software/frame_buffer.h"
 #include "render/drawing_events.h"
 
 namespace aerolark {

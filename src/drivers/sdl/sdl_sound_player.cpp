@@ -9,8 +9,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include "drivers/drivers.h"
-#include "drivers/sound_volume.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "assets/sound_volume.h"
 
 namespace aerolark {
 namespace {
@@ -102,14 +102,13 @@ class SdlSoundPlayer : public SoundControl {
 
 }  // namespace
 
-std::unique_ptr<SoundControl> CreateSdlSoundPlayer() {
-  // No audio device or sound server: the saver runs silent.
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return std::make_unique<SilentSoundPlayer>();
+std::unique_ptr<SoundControl> OpenSdlSoundPlayer() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
   // Closing the device waits for the buffer being played, so a short one
   // lets the saver end promptly on a key.
   if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kAudioBufferFrames) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return std::make_unique<SilentSoundPlayer>();
+    return nullptr;
   }
   return std::make_unique<SdlSoundPlayer>();
 }

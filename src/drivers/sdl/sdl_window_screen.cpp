@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "drivers/frame/letterbox.h"
+#include "drivers/software/letterbox.h"
 
 namespace aerolark {
 namespace {

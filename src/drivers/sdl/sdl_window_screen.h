@@ -8,12 +8,12 @@
 
 #include <SDL.h>
 
-#include "drivers/frame/pointer_filter.h"
-#include "drivers/frame/sdl_handles.h"
+#include "drivers/software/pointer_filter.h"
+#include "drivers/sdl/sdl_handles.h"
 #include "drivers/sdl/screen.h"
 #include "drivers/sdl/window_output.h"
 
-#include "platform/platform_services.h"
+#include "render/contract_types.h"
 
 namespace aerolark {
 

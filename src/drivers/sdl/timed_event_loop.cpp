@@ -3,7 +3,7 @@
 #include <chrono>
 #include <optional>
 
-#include "drivers/frame/event_pacer.h"
+#include "drivers/software/event_pacer.h"
 #include "drivers/sdl/signal_watch.h"
 
 namespace aerolark {
@@ -21,7 +21,7 @@ void RaiseFrames(std::int64_t count, DrawingEvents& sink, LoopStats& stats) {
 }
 
 // Runs the loop proper; returns when it is over.
-void Loop(Screen& screen, const FrameComposer& composer, DrawingEvents& sink, LoopStats& stats) {
+void Loop(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sink, LoopStats& stats) {
   const SignalWatch signals;
   EventPacer pacer(Now(), screen.PresentRate());
   std::optional<std::uint64_t> shownFlip;  // nothing shown yet: show at once
@@ -56,7 +56,7 @@ void Loop(Screen& screen, const FrameComposer& composer, DrawingEvents& sink, Lo
 
 }  // namespace
 
-void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink,
+void RunTimedEvents(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sink,
                     LoopStats& stats) {
   stats.Started(Now());
   stats.Describe(screen.Presenter(), screen.PresentRate(), screen.Outputs());

@@ -3,7 +3,7 @@
 // sink, presents the newest published frame once per refresh, and sleeps in
 // between.
 
-#include "drivers/frame/frame_composer.h"
+#include "drivers/software/software_compositor.h"
 #include "drivers/sdl/loop_stats.h"
 #include "drivers/sdl/screen.h"
 #include "render/drawing_events.h"
@@ -14,7 +14,7 @@ namespace aerolark {
 // is raised as a key; the loop returns after it even if the sink did not end,
 // as nothing else could end it.
 // `stats` learns what was raised and presented, and is written at the end.
-void RunTimedEvents(Screen& screen, const FrameComposer& composer, DrawingEvents& sink,
+void RunTimedEvents(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sink,
                     LoopStats& stats);
 
 }  // namespace aerolark

@@ -5,7 +5,7 @@
 
 #include <SDL_syswm.h>
 
-#include "drivers/frame/letterbox.h"
+#include "drivers/software/letterbox.h"
 
 namespace aerolark {
 namespace {

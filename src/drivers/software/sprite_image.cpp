@@ -1,4 +1,4 @@
-#include "drivers/frame/sprite_image.h"
+#include "drivers/software/sprite_image.h"
 
 #include <algorithm>
 

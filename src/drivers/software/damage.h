@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "drivers/frame/box.h"
+#include "drivers/software/box.h"
 
 namespace aerolark {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "drivers/frame/lru_cache.h"
+#include "drivers/software/lru_cache.h"
 
 namespace aerolark {
 

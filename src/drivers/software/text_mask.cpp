@@ -1,4 +1,4 @@
-#include "drivers/frame/text_mask.h"
+#include "drivers/software/text_mask.h"
 
 #include <algorithm>
 #include <utility>

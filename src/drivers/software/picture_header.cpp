@@ -1,4 +1,4 @@
-#include "drivers/frame/picture_header.h"
+#include "drivers/software/picture_header.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "drivers/frame/frame_buffer.h"
+#include "drivers/software/frame_buffer.h"
 
 namespace aerolark {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "drivers/frame/frame_buffer.h"
-#include "drivers/frame/sprite_image.h"
+#include "drivers/software/frame_buffer.h"
+#include "drivers/software/sprite_image.h"
 
 namespace aerolark {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "drivers/frame/frame_buffer.h"
-#include "drivers/frame/picture.h"
+#include "drivers/software/frame_buffer.h"
+#include "drivers/software/picture.h"
 
 namespace aerolark {
 

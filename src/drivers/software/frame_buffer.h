@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "drivers/frame/damage.h"
-#include "drivers/frame/pixel_format.h"
+#include "drivers/software/damage.h"
+#include "drivers/software/pixel_format.h"
 
 namespace aerolark {
 

@@ -1,4 +1,4 @@
-#include "drivers/frame/font_finder.h"
+#include "drivers/sdl/font_finder.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,4 +1,4 @@
-#include "drivers/frame/event_pacer.h"
+#include "drivers/software/event_pacer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "drivers/frame/backdrop.h"
+#include "drivers/software/backdrop.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,14 +1,14 @@
 #pragma once
-// A drawing driver without a display: frames are composed exactly as on
-// screen and kept in memory, and events are raised by a simulated clock the
-// caller drives, so runs are fast and repeat exactly.
+// The saver's events without a display: raised by a simulated clock the
+// caller drives, so runs are fast and repeat exactly. Frames are composed by
+// a SoftwareCompositor with no output, and stay in memory.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "drivers/frame/composing_driver.h"
-#include "drivers/frame/pointer_filter.h"
+#include "drivers/software/pointer_filter.h"
+#include "render/drawing_events.h"
 
 namespace aerolark {
 
@@ -27,12 +27,8 @@ struct ShownMessage {
   std::string text;
 };
 
-class HeadlessDrawingDriver : public ComposingDriver {
+class HeadlessEvents final : public EventSource {
  public:
-  // Any bit depth is accepted; frames are composed in 16-bit colour.
-  bool OpenScreen(std::int32_t width, std::int32_t height, std::int32_t bitDepth,
-                  const std::string& options) override;
-
   // Raises DrawFrame at 1/360 s of simulated time each, SecondTick after
   // every 360th DrawFrame, and the scripted inputs that fall due, until the
   // sink ends or this call has raised its budget of DrawFrame events.
@@ -48,12 +44,6 @@ class HeadlessDrawingDriver : public ComposingDriver {
   std::uint64_t FramesRaised() const { return framesRaised_; }
   double SimulatedSeconds() const { return static_cast<double>(framesRaised_) / 360.0; }
   const std::vector<ShownMessage>& Messages() const { return messages_; }
-
-  // The published (front) frame.
-  const FrameBuffer& Shown() const { return composer_.Front(); }
-  Colour ShownColourAt(int x, int y) const { return FromRgb565(Shown().At(x, y)); }
-  // Writes the published frame as a PNG file; false when it cannot.
-  bool SavePng(const std::string& path) const;
 
  private:
   void RaiseDueInputs(DrawingEvents& sink);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "drivers/frame/box.h"
+#include "drivers/software/box.h"
 
 namespace aerolark {
 

@@ -1,0 +1,130 @@
+// Text through SDL2_ttf, the face found by name with fontconfig. Opened
+// fonts are kept (the clock draws with the same one all the time), a few at
+// most.
+
+#include <cmath>
+
+#include "drivers/sdl/font_finder.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/sdl/sdl_handles.h"
+#include "drivers/software/lru_cache.h"
+
+namespace aerolark {
+namespace {
+
+constexpr std::size_t kFontCacheSize = 8;
+// A rendered text larger than this is cut short: far more than the frame
+// shows, and a bound on memory for a hand-edited message of any length.
+constexpr std::int64_t kMaxTextPixels = 4 * 1024 * 1024;
+// Longer texts are cut before measuring, which costs time per character: no
+// frame shows more characters than this even at the smallest size.
+constexpr std::size_t kMaxTextBytes = 2048;
+
+// The longest prefix of `text` no longer than `bytes` that does not split a
+// UTF-8 sequence.
+std::string CutAtCharacter(const std::string& text, std::size_t bytes) {
+  while (bytes > 0 && bytes < text.size() &&
+         (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) {
+    --bytes;
+  }
+  return text.substr(0, bytes);
+}
+
+// Shortens `text` until its rendering stays within kMaxTextPixels.
+std::string FitText(TTF_Font* font, std::string text) {
+  if (text.size() > kMaxTextBytes) text = CutAtCharacter(text, kMaxTextBytes);
+  int width = 0, height = 0;
+  while (!text.empty() && TTF_SizeUTF8(font, text.c_str(), &width, &height) == 0 &&
+         static_cast<std::int64_t>(width) * height > kMaxTextPixels) {
+    text = CutAtCharacter(text, text.size() / 2);
+  }
+  return text;
+}
+
+std::shared_ptr<const TextMask> MaskFromArgb(SDL_Surface& argb) {
+  std::vector<std::uint8_t> coverage(static_cast<std::size_t>(argb.w) * argb.h);
+  SDL_LockSurface(&argb);
+  for (int y = 0; y < argb.h; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(
+        static_cast<const std::uint8_t*>(argb.pixels) + static_cast<std::size_t>(y) * argb.pitch);
+    for (int x = 0; x < argb.w; ++x) {
+      coverage[static_cast<std::size_t>(y) * argb.w + x] = static_cast<std::uint8_t>(row[x] >> 24);
+    }
+  }
+  SDL_UnlockSurface(&argb);
+  return std::make_shared<const TextMask>(argb.w, argb.h, std::move(coverage));
+}
+
+int StyleOf(const FontRequest& font) {
+  return (font.bold ? TTF_STYLE_BOLD : 0) | (font.italic ? TTF_STYLE_ITALIC : 0) |
+         (font.underline ? TTF_STYLE_UNDERLINE : 0);
+}
+
+FontHandle OpenFont(const FontFile& file, int height, int style) {
+  FontHandle font(TTF_OpenFontIndex(file.path.c_str(), height, file.index));
+  if (!font) return font;
+  // Point sizes give the em; the wanted height is the whole line (ascent
+  // plus descent), as the message's placement above its baseline assumes.
+  const int lineHeight = TTF_FontHeight(font.get());
+  if (lineHeight > 0 && lineHeight != height) {
+    const double scaled = std::round(static_cast<double>(height) * height / lineHeight);
+    TTF_SetFontSize(font.get(), std::max(1, static_cast<int>(scaled)));
+  }
+  TTF_SetFontStyle(font.get(), style);
+  return font;
+}
+
+class TtfTextRasteriser final : public TextRasteriser {
+ public:
+  TtfTextRasteriser() : ttfReady_(TTF_Init() == 0) {}
+  ~TtfTextRasteriser() override {
+    // Fonts must close before the library shuts down.
+    fonts_.Clear();
+    if (ttfReady_) TTF_Quit();
+  }
+
+  std::shared_ptr<const TextMask> Rasterise(const FontRequest& request,
+                                            const std::string& text) override {
+    if (!ttfReady_ || request.height <= 0 || text.empty()) return nullptr;
+    TTF_Font* font = FontFor(request);
+    if (!font) return nullptr;
+    const std::string fitted = FitText(font, text);
+    SurfaceHandle rendered(
+        TTF_RenderUTF8_Blended(font, fitted.c_str(), SDL_Color{255, 255, 255, 255}));
+    if (!rendered) return nullptr;
+    SurfaceHandle argb(SDL_ConvertSurfaceFormat(rendered.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    if (!argb) return nullptr;
+    return MaskFromArgb(*argb);
+  }
+
+ private:
+  // The font, opened on first use; an unreadable file for the chosen face
+  // has the default face stand in. Null when neither opens.
+  TTF_Font* FontFor(const FontRequest& request) {
+    const auto file = finder_.Find(request.name);
+    if (!file) return nullptr;
+    const int style = StyleOf(request);
+    const std::string key = file->path + '\n' + std::to_string(file->index) + '\n' +
+                            std::to_string(request.height) + '\n' + std::to_string(style);
+    if (auto* open = fonts_.Find(key)) return open->get();
+    FontHandle font = OpenFont(*file, request.height, style);
+    if (!font) {
+      const auto fallback = finder_.DefaultSans();
+      if (fallback && !(*fallback == *file)) font = OpenFont(*fallback, request.height, style);
+    }
+    if (!font) return nullptr;
+    return fonts_.Put(key, std::move(font)).get();
+  }
+
+  bool ttfReady_;
+  FontFinder finder_;
+  LruCache<std::string, FontHandle> fonts_{kFontCacheSize};
+};
+
+}  // namespace
+
+std::unique_ptr<TextRasteriser> CreateTtfTextRasteriser() {
+  return std::make_unique<TtfTextRasteriser>();
+}
+
+}  // namespace aerolark
