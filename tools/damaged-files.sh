@@ -17,9 +17,8 @@ program=$(make_install "$build" "$work/install")
 share=$work/install/share/aerolark
 cp -r "$share" "$work/pristine"
 
-files="monitor.bmp TuneMsg.bmp Sunset_Red.BMP Logo1.BMP FastJet.bmp BGbiplane.bmp"
-for n in 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15; do files="$files biplane$n.bmp"; done
-files="$files biplane1.wav"
+# Every built-in file the saver loads: what the build wrote, less the preview's.
+files=$(cd "$share" && ls | grep -vx preview.bmp | tr ' ' _ | tr '\n' ' ')
 picture_damages="empty truncated random folder huge_bmp huge_png huge_gif huge_jpeg lying_png_chunk"
 sound_damages="empty truncated random folder huge_wave"
 

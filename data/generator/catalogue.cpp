@@ -1,7 +1,6 @@
 #include "catalogue.h"
 
-#include <cstdio>
-
+#include "assets/builtin_files.h"
 #include "biplane_art.h"
 #include "file_formats.h"
 #include "hint_art.h"
@@ -14,24 +13,25 @@ namespace aerolark::art {
 
 std::vector<PictureEntry> PictureCatalogue() {
   std::vector<PictureEntry> entries;
-  for (int n = 1; n <= 15; ++n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "biplane%02d.bmp", n);
-    entries.push_back({name, PictureKind::Sprite, [n] { return MakeBiplaneSprite(n); }});
+  using namespace builtin;
+  for (int n = 1; n <= static_cast<int>(kBiplanes.size()); ++n) {
+    entries.push_back({std::string(kBiplanes[n - 1]), PictureKind::Sprite,
+                       [n] { return MakeBiplaneSprite(n); }});
   }
-  entries.push_back({"BGbiplane.bmp", PictureKind::Sprite, MakeBackgroundBiplaneSprite});
-  entries.push_back({"FastJet.bmp", PictureKind::Sprite, MakeJetSprite});
-  entries.push_back({"TuneMsg.bmp", PictureKind::Whole, MakeTuneHintPicture});
-  entries.push_back({"monitor.bmp", PictureKind::Whole, MakeMonitorHintPicture});
-  entries.push_back({"Sunset Red.BMP", PictureKind::Whole, MakeSunsetPicture});
-  entries.push_back({"Logo1.BMP", PictureKind::Whole, MakeLogoPicture});
-  entries.push_back({"preview.bmp", PictureKind::Whole, MakePreviewPicture});
+  entries.push_back({std::string(kBackgroundBiplane), PictureKind::Sprite,
+                     MakeBackgroundBiplaneSprite});
+  entries.push_back({std::string(kFastJet), PictureKind::Sprite, MakeJetSprite});
+  entries.push_back({std::string(kTuneHint), PictureKind::Whole, MakeTuneHintPicture});
+  entries.push_back({std::string(kMonitorHint), PictureKind::Whole, MakeMonitorHintPicture});
+  entries.push_back({std::string(kSunset), PictureKind::Whole, MakeSunsetPicture});
+  entries.push_back({std::string(kLogo), PictureKind::Whole, MakeLogoPicture});
+  entries.push_back({std::string(kPreview), PictureKind::Whole, MakePreviewPicture});
   return entries;
 }
 
 void WriteInstallFolder(const std::string& folder) {
   for (const PictureEntry& entry : PictureCatalogue()) WriteBmp24(folder + "/" + entry.file, entry.make());
-  WriteWav16(folder + "/" + kSoundFile, SynthesisePropellerPass(), kSoundRate);
+  WriteWav16(folder + "/" + std::string(builtin::kPropellerSound), SynthesisePropellerPass(), kSoundRate);
 }
 
 }  // namespace aerolark::art

@@ -20,8 +20,6 @@ struct PictureEntry {
   std::function<Raster()> make;
 };
 
-inline constexpr const char* kSoundFile = "biplane1.wav";
-
 std::vector<PictureEntry> PictureCatalogue();
 
 // Writes every picture and the sound into `folder` (which must exist).

@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "assets/builtin_files.h"
 #include "catalogue.h"
 #include "file_formats.h"
 #include "paint.h"
@@ -83,7 +84,8 @@ void Waveform(cairo_t* cr, const std::vector<std::int16_t>& samples, double x, d
   int peak = 1;
   for (std::int16_t s : samples) peak = std::max(peak, std::abs(int{s}));
   char label[160];
-  std::snprintf(label, sizeof label, "%s   %.2f s, 16-bit PCM, peak %.1f dBFS", kSoundFile,
+  std::snprintf(label, sizeof label, "%s   %.2f s, 16-bit PCM, peak %.1f dBFS",
+                std::string(builtin::kPropellerSound).c_str(),
                 samples.size() / 22050.0, 20 * std::log10(peak / 32768.0));
   SelectFont(cr, 14, Weight::Bold);
   SetColour(cr, Rgb8(20, 20, 20));
@@ -170,7 +172,7 @@ void WriteContactSheet(const std::string& folder, const std::string& sheetPng) {
   cairo_move_to(cr, kGap, 38);
   cairo_show_text(cr, ("Aerolark built-in files: " + folder).c_str());
   Layout(cr, shown, 60);
-  Waveform(cr, ReadWavSamples(folder + "/" + kSoundFile), kGap, picturesEnd, 800, 90);
+  Waveform(cr, ReadWavSamples(folder + "/" + std::string(builtin::kPropellerSound)), kGap, picturesEnd, 800, 90);
   cairo_destroy(cr);
   cairo_surface_write_to_png(surface, sheetPng.c_str());
   cairo_surface_destroy(surface);

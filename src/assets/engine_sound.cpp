@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "assets/builtin_files.h"
 #include "settings/conversions.h"
 #include "settings/setting_keys.h"
 
@@ -52,7 +53,7 @@ void EngineSound::Configure(std::string soundOffText, std::int16_t volume) {
 void EngineSound::OpenSession(const std::string& installFolder, Settings& settings) {
   // Releasing number 0 first is harmless and keeps the control's call order.
   sound_.ReleaseSound(soundId_);
-  soundId_ = sound_.LoadSound(installFolder + "biplane1.wav");
+  soundId_ = sound_.LoadSound(builtin::PathIn(installFolder, builtin::kPropellerSound));
   sound_.StopSound(soundId_);
   propSound_ = ReadSetting(settings, Key::Prop);
 }

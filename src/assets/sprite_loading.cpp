@@ -1,13 +1,15 @@
 #include "assets/sprite_loading.h"
 
-#include <cstdio>
-
+#include "assets/builtin_files.h"
 #include "render/biplane_relay.h"
 #include "settings/conversions.h"
 #include "settings/setting_keys.h"
 
 namespace aerolark {
 namespace {
+
+using builtin::PathIn;
+static_assert(builtin::kBiplanes.size() == kBiplaneCount);
 
 constexpr std::int32_t kScreenWidth = 800;
 constexpr std::int32_t kScreenHeight = 600;
@@ -35,21 +37,15 @@ SpriteId MakeHintSprite(DrawingControl& drawing, const std::string& path) {
   return id;
 }
 
-std::string BiplaneFile(int number) {
-  char name[32];
-  std::snprintf(name, sizeof name, "biplane%02d.bmp", number);
-  return name;
-}
-
 void LoadHints(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings,
                const std::string& installFolder) {
   loaded.monitorShown = MarkerRead(ReadSetting(settings, Key::RunMonitor));
   if (!loaded.monitorShown) {
-    loaded.sprites.monitor = MakeHintSprite(drawing, installFolder + "monitor.bmp");
+    loaded.sprites.monitor = MakeHintSprite(drawing, PathIn(installFolder, builtin::kMonitorHint));
   }
   loaded.tuneShown = MarkerRead(ReadSetting(settings, Key::TuneScrSvr));
   if (!loaded.tuneShown) {
-    loaded.sprites.tuneMsg = MakeHintSprite(drawing, installFolder + "TuneMsg.bmp");
+    loaded.sprites.tuneMsg = MakeHintSprite(drawing, PathIn(installFolder, builtin::kTuneHint));
   }
 }
 
@@ -70,14 +66,17 @@ void LoadUserPictures(LoadedPictures& loaded, DrawingControl& drawing, Settings&
 void LoadFlyers(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings,
                 const std::string& installFolder) {
   loaded.sprites.aircraft =
-      MakeSprite(drawing, installFolder + "FastJet.bmp", kKeyTopLeftTransparent, 805, 75);
+      MakeSprite(drawing, PathIn(installFolder, builtin::kFastJet),
+                                       kKeyTopLeftTransparent, 805, 75);
   loaded.planeBG = ReadSetting(settings, Key::PlaneBG);
   loaded.sprites.bgPlane =
-      MakeSprite(drawing, installFolder + "BGbiplane.bmp", kKeyTopLeftTransparent, 805, 350);
+      MakeSprite(drawing, PathIn(installFolder, builtin::kBackgroundBiplane),
+                                      kKeyTopLeftTransparent, 805, 350);
   for (int n = 1; n <= kBiplaneCount; ++n) {
     const BiplaneRoute& route = BiplaneRoutes()[n - 1];
-    loaded.sprites.planes[n - 1] = MakeSprite(drawing, installFolder + BiplaneFile(n),
-                                              kKeyTopLeftTransparent, route.startX, route.startY);
+    loaded.sprites.planes[n - 1] =
+        MakeSprite(drawing, PathIn(installFolder, builtin::kBiplanes[n - 1]),
+                   kKeyTopLeftTransparent, route.startX, route.startY);
   }
 }
 

@@ -10,7 +10,8 @@
 #include <string>
 #include <system_error>
 
-#include "platform/lock_files.h"
+#include "os/file_lock.h"
+#include "platform/display_file_stem.h"
 
 namespace aerolark {
 namespace {

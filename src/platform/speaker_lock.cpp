@@ -7,7 +7,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/lock_files.h"
+#include "platform/display_file_stem.h"
 
 namespace aerolark {
 

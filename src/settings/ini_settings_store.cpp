@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/lock_files.h"
+#include "os/file_lock.h"
 #include "settings/ini_document.h"
 
 namespace aerolark {

@@ -10,35 +10,28 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "artwork/install_file_readers.h"
+#include "assets/builtin_files.h"
+#include "settings/setting_keys.h"
 
 namespace aerolark::test {
 namespace {
 
 const std::string kShare = AEROLARK_SHARE_DIR;
 
-std::string BiplaneFile(int n) {
-  char name[32];
-  std::snprintf(name, sizeof name, "biplane%02d.bmp", n);
-  return name;
-}
-
 std::vector<std::string> FlyingSprites() {
-  std::vector<std::string> files;
-  for (int n = 1; n <= 15; ++n) files.push_back(BiplaneFile(n));
-  files.push_back("BGbiplane.bmp");
-  files.push_back("FastJet.bmp");
-  return files;
+  return {builtin::kFlyingPictures.begin(), builtin::kFlyingPictures.end()};
 }
 
-const std::vector<std::string> kWholePictures = {"TuneMsg.bmp", "monitor.bmp", "Sunset Red.BMP", "Logo1.BMP",
-                                                 "preview.bmp"};
+const std::vector<std::string> kWholePictures = {builtin::kWholePictures.begin(),
+                                                 builtin::kWholePictures.end()};
 
-Bitmap Load(const std::string& file) {
-  auto bmp = ReadBitmap(kShare + file);
+Bitmap Load(std::string_view file) {
+  auto bmp = ReadBitmap(kShare + std::string(file));
   if (!bmp) ADD_FAILURE() << file << " is not a readable uncompressed BMP";
   return bmp.value_or(Bitmap{});
 }
@@ -51,43 +44,56 @@ double Coverage(const Bitmap& bmp) {
   return double(solid) / bmp.pixels.size();
 }
 
-TEST(ArtworkFiles, EveryInstallFileIsThere) {
-  std::vector<std::string> all = FlyingSprites();
-  all.insert(all.end(), kWholePictures.begin(), kWholePictures.end());
-  all.push_back("biplane1.wav");
-  for (const std::string& file : all) {
-    const std::filesystem::path path = kShare + file;
-    EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
-    if (std::filesystem::is_regular_file(path)) {
-      EXPECT_GT(std::filesystem::file_size(path), 100u) << path;
-    }
+// The folder is installed as it stands, so it must hold the list and no more.
+TEST(ArtworkFiles, TheInstallFolderHoldsEveryBuiltInFileAndNothingElse) {
+  std::set<std::string> wanted(builtin::kAllFiles.begin(), builtin::kAllFiles.end());
+  std::set<std::string> found;
+  for (const auto& entry : std::filesystem::directory_iterator(kShare)) {
+    found.insert(entry.path().filename().string());
+    EXPECT_TRUE(entry.is_regular_file()) << entry.path();
+    if (entry.is_regular_file()) EXPECT_GT(entry.file_size(), 100u) << entry.path();
   }
+  EXPECT_EQ(found, wanted);
+}
+
+// The defaults writer names built-in pictures; they must be ones the build makes.
+TEST(ArtworkFiles, DefaultsNameBuiltInFiles) {
+  int named = 0;
+  for (const SettingDeclaration& setting : SettingDeclarations()) {
+    if (!setting.writerValueInInstallFolder) continue;
+    ++named;
+    EXPECT_NE(std::find(builtin::kAllFiles.begin(), builtin::kAllFiles.end(), setting.writerValue),
+              builtin::kAllFiles.end())
+        << setting.name;
+  }
+  EXPECT_EQ(named, 2);  // the background and the logo
 }
 
 TEST(ArtworkFiles, PicturesFitTheScene) {
   struct Limit {
-    std::string file;
+    std::string_view file;
     int maxWidth, maxHeight;
   };
-  std::vector<Limit> limits = {{"BGbiplane.bmp", 350, 100}, {"FastJet.bmp", 300, 120},
-                               {"TuneMsg.bmp", 500, 340},   {"monitor.bmp", 500, 340},
-                               {"Logo1.BMP", 320, 120}};
+  using namespace builtin;
+  std::vector<Limit> limits = {{kBackgroundBiplane, 350, 100}, {kFastJet, 300, 120},
+                               {kTuneHint, 500, 340},          {kMonitorHint, 500, 340},
+                               {kLogo, 320, 120}};
   // At 280 wide a biplane standing at X -281 or 805 is wholly off screen.
-  for (int n = 1; n <= 15; ++n) limits.push_back({BiplaneFile(n), 280, 104});
+  for (const std::string_view biplane : kBiplanes) limits.push_back({biplane, 280, 104});
   for (const Limit& l : limits) {
     const Bitmap bmp = Load(l.file);
     EXPECT_GT(bmp.width, 0) << l.file;
     EXPECT_LE(bmp.width, l.maxWidth) << l.file;
     EXPECT_LE(bmp.height, l.maxHeight) << l.file;
   }
-  const Bitmap sunset = Load("Sunset Red.BMP");
+  const Bitmap sunset = Load(builtin::kSunset);
   EXPECT_EQ(sunset.width, 800);
   EXPECT_EQ(sunset.height, 600);
-  const Bitmap preview = Load("preview.bmp");
+  const Bitmap preview = Load(builtin::kPreview);
   EXPECT_EQ(preview.width, 153);
   EXPECT_EQ(preview.height, 115);
   // The background plane is far away: smaller than the near biplanes.
-  EXPECT_LT(Load("BGbiplane.bmp").width, Load("biplane01.bmp").width);
+  EXPECT_LT(Load(builtin::kBackgroundBiplane).width, Load(builtin::kBiplanes[0]).width);
 }
 
 TEST(ArtworkFiles, FlyingSpritesHaveACleanTransparentKey) {
@@ -144,11 +150,11 @@ double Difference(const std::map<int, double>& a, const std::map<int, double>& b
 
 TEST(ArtworkFiles, FifteenBiplanesInFifteenLiveries) {
   std::vector<std::map<int, double>> palettes;
-  for (int n = 1; n <= 15; ++n) palettes.push_back(Palette(Load(BiplaneFile(n))));
+  for (const std::string_view biplane : builtin::kBiplanes) palettes.push_back(Palette(Load(biplane)));
   for (int a = 0; a < 15; ++a)
     for (int b = a + 1; b < 15; ++b)
       EXPECT_GT(Difference(palettes[a], palettes[b]), 0.3)
-          << BiplaneFile(a + 1) << " and " << BiplaneFile(b + 1) << " look alike";
+          << builtin::kBiplanes[a] << " and " << builtin::kBiplanes[b] << " look alike";
 }
 
 TEST(ArtworkFiles, WholePicturesNeverShowTheKey) {
@@ -168,7 +174,7 @@ TEST(ArtworkFiles, WholePicturesNeverShowTheKey) {
 // gradient) would be flat along every row and step visibly between bands;
 // dithered, neighbours along a row keep changing between adjacent levels.
 TEST(ArtworkFiles, SunsetSkyIsDitheredTo16BitLevels) {
-  const Bitmap sunset = Load("Sunset Red.BMP");
+  const Bitmap sunset = Load(builtin::kSunset);
   if (sunset.pixels.empty()) return;
   int pairs = 0, changes = 0;
   for (int y = 0; y < 50; y += 3) {
@@ -181,8 +187,8 @@ TEST(ArtworkFiles, SunsetSkyIsDitheredTo16BitLevels) {
 }
 
 TEST(ArtworkFiles, PropellerSoundIsAShortCleanPass) {
-  const auto wave = ReadWave(kShare + "biplane1.wav");
-  ASSERT_TRUE(wave.has_value()) << "biplane1.wav does not parse as RIFF WAVE";
+  const auto wave = ReadWave(builtin::PathIn(kShare, builtin::kPropellerSound));
+  ASSERT_TRUE(wave.has_value()) << "the propeller sound does not parse as RIFF WAVE";
   EXPECT_EQ(wave->format, 1);
   EXPECT_EQ(wave->bitsPerSample, 16);
   ASSERT_GT(wave->sampleRate, 0);
@@ -234,7 +240,7 @@ double EnginePitch(const Wave& wave, double from, double to) {
 }
 
 TEST(ArtworkFiles, PropellerPitchDropsAsTheAircraftPasses) {
-  const auto wave = ReadWave(kShare + "biplane1.wav");
+  const auto wave = ReadWave(builtin::PathIn(kShare, builtin::kPropellerSound));
   ASSERT_TRUE(wave.has_value());
   const double approaching = EnginePitch(*wave, 0.1, 0.3);
   const double receding = EnginePitch(*wave, 0.7, 0.9);

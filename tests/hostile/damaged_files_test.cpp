@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "assets/builtin_files.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "hostile/damaged_files.h"
 #include "hostile/headless_saver.h"
@@ -31,12 +32,11 @@ struct BuiltInFile {
 };
 
 std::vector<BuiltInFile> SaverFiles() {
-  std::vector<BuiltInFile> files{{"monitor.bmp"}, {"TuneMsg.bmp"}, {"Sunset Red.BMP"},
-                                 {"Logo1.BMP"},   {"FastJet.bmp"}, {"BGbiplane.bmp"}};
-  for (int n = 1; n <= 15; ++n) {
-    files.push_back({std::string("biplane") + (n < 10 ? "0" : "") + std::to_string(n) + ".bmp"});
+  // The preview's picture is not the saver's: it has a test of its own.
+  std::vector<BuiltInFile> files;
+  for (const std::string_view name : builtin::kAllFiles) {
+    if (name != builtin::kPreview) files.push_back({std::string(name), name == builtin::kPropellerSound});
   }
-  files.push_back({"biplane1.wav", true});
   return files;
 }
 
@@ -84,11 +84,11 @@ INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(Save
 
 TEST(DamagedPreviewPicture, EveryDamageLoadsNothingOrAPicture) {
   const auto folder = MakeTempFolder("aerolark-damaged-preview");
-  const auto path = folder / "preview.bmp";
+  const auto path = folder / builtin::kPreview;
   for (const DamageKind& kind : PictureDamages()) {
     SCOPED_TRACE(kind.label);
     std::filesystem::remove_all(path);
-    std::filesystem::copy_file(std::string(AEROLARK_SHARE_DIR) + "preview.bmp", path);
+    std::filesystem::copy_file(builtin::PathIn(AEROLARK_SHARE_DIR, builtin::kPreview), path);
     ApplyDamage(path, kind.damage);
     std::optional<StillPicture> still = CreateSdlPictureDecoder()->Decode(path.string());
     if (still) {

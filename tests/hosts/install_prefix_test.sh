@@ -6,12 +6,13 @@ cmake=$1 build=$2
 . "$(dirname "$0")/host_support.sh"
 
 install_to "$scratch/first" || fail "cmake --install failed"
-for f in bin/aerolark share/aerolark/biplane01.bmp share/aerolark/biplane1.wav \
-         "share/aerolark/Sunset Red.BMP" share/xscreensaver/config/aerolark.xml \
+for f in bin/aerolark share/xscreensaver/config/aerolark.xml \
          share/applications/screensavers/aerolark.desktop \
          share/applications/aerolark-settings.desktop share/man/man6/aerolark.6; do
   [ -e "$scratch/first/$f" ] || fail "not installed: $f"
 done
+diff -r "$build/share/aerolark" "$scratch/first/share/aerolark" >/dev/null ||
+  fail "the built-in files were not all installed"
 # Moved elsewhere, the copy must still find its own files.
 mv "$scratch/first" "$scratch/moved"
 prefix="$scratch/moved"

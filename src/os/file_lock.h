@@ -1,13 +1,11 @@
 #pragma once
-// Small pieces shared by the files that processes lock to agree with each
-// other: the settings store, the instance registry and the speaker.
+// The lock processes take on a shared file to agree with each other: the
+// settings store, the instance registry and the speaker all use it.
 
 #include <sys/file.h>
 
-#include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <string>
 #include <thread>
 
 namespace aerolark {
@@ -24,15 +22,6 @@ inline bool LockWithin(int fd, std::chrono::milliseconds patience) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   return true;
-}
-
-// A display name ("localhost:10.0") as part of a file name.
-inline std::string DisplayFileStem(std::string display) {
-  if (display.empty()) return "none";
-  for (char& c : display) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
-  }
-  return display;
 }
 
 }  // namespace aerolark
