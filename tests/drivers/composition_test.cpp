@@ -5,42 +5,13 @@
 #include <climits>
 #include <random>
 
-#include "drivers/software/software_compositor.h"
-#include "drivers/software_fakes.h"
+#include "drivers/compositor_testing.h"
 
 namespace aerolark {
 namespace {
 
-
-constexpr Colour kRed = PackColour(255, 0, 0);
-constexpr Colour kBlue = PackColour(0, 0, 255);
-constexpr Colour kMagenta = PackColour(255, 0, 255);
-constexpr Colour kGreen = PackColour(0, 255, 0);
-constexpr Colour kYellow = PackColour(255, 255, 0);
-
-class Composition : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(driver.OpenScreen(800, 600, 16, "")); }
-
-  SpriteId Load(const std::string& path, std::int32_t keyMode, int x = 0, int y = 0) {
-    const SpriteId id = driver.NewSprite();
-    driver.LoadSprite(id, 1, path, keyMode);
-    driver.SetSpriteX(id, x);
-    driver.SetSpriteY(id, y);
-    return id;
-  }
-  Colour At(int x, int y) const { return FromRgb565(driver.Front().At(x, y)); }
-  int Count(Colour colour) const {
-    int count = 0;
-    for (int y = 0; y < 600; ++y)
-      for (int x = 0; x < 800; ++x) count += At(x, y) == colour;
-    return count;
-  }
-
-  testing::MemoryPictures pictures;
-  testing::BlockText text;
-  SoftwareCompositor driver{pictures, text};
-};
+using Composition = testing::CompositorTest<testing::FakeCodecs>;
+using namespace testing;  // the colours
 
 TEST(PixelFormat, PacksColoursRedFirstAndRoundTripsFullIntensity) {
   struct Case { Colour colour; Pixel565 pixel; Colour back; };
@@ -63,7 +34,7 @@ TEST(PixelFormat, PacksColoursRedFirstAndRoundTripsFullIntensity) {
 TEST_F(Composition, KeyModeDecidesWhetherTheTopLeftColourIsTransparent) {
   // Magenta in the corner and in a stripe; the rest red.
   const auto rule = [](int x, int y) { return (x == 0 && y == 0) || x == 2 ? kMagenta : kRed; };
-  const std::string bmp = pictures.Add("plane.bmp", 5, 4, rule);
+  const std::string bmp = codecs.pictures->Add("plane.bmp", 5, 4, rule);
   driver.FillScreen(kBlue);
   driver.DrawSprite(Load(bmp, kKeyTopLeftTransparent, 10, 10));
   driver.DrawSprite(Load(bmp, kKeyOpaque, 100, 10));
@@ -81,7 +52,7 @@ TEST_F(Composition, KeyModeDecidesWhetherTheTopLeftColourIsTransparent) {
 }
 
 TEST_F(Composition, PictureAlphaHidesPixelsOfKeyedSprites) {
-  const std::string png = pictures.Add("a.png", 4, 1, testing::Solid(kGreen), [](int x, int) { return x == 3 ? 0 : 255; });
+  const std::string png = codecs.pictures->Add("a.png", 4, 1, testing::Solid(kGreen), [](int x, int) { return x == 3 ? 0 : 255; });
   driver.FillScreen(kBlue);
   driver.DrawSprite(Load(png, kKeyTopLeftTransparent, 0, 0));
   driver.DrawSprite(Load(png, kKeyOpaque, 0, 1));
@@ -94,7 +65,7 @@ TEST_F(Composition, PictureAlphaHidesPixelsOfKeyedSprites) {
 
 TEST_F(Composition, SpritesClipAtEveryEdgeAndVanishWhollyOffScreen) {
   const std::string bmp =
-      pictures.Add("block.bmp", 280, 100, [](int x, int y) {
+      codecs.pictures->Add("block.bmp", 280, 100, [](int x, int y) {
         return x == 0 && y == 0 ? kRed : (x == 279 && y == 99 ? kYellow : kGreen);
       });
   struct Case { int x, y; int visible; };
@@ -150,7 +121,7 @@ TEST_F(Composition, PositionsSaturateAndUnknownIdsDoNothing) {
 }
 
 TEST_F(Composition, FlipPublishesTheBackFrameWhichKeepsItsContent) {
-  const std::string bmp = pictures.Add("s.bmp", 30, 20, testing::Solid(kRed));
+  const std::string bmp = codecs.pictures->Add("s.bmp", 30, 20, testing::Solid(kRed));
   const SpriteId id = Load(bmp, kKeyOpaque, 100, 100);
   driver.FillScreen(kBlue);
   EXPECT_EQ(At(0, 0), PackColour(0, 0, 0));  // not shown before the flip
@@ -194,10 +165,10 @@ TEST_F(Composition, TextIsRasterisedOnceAndDrawnInItsColourWithBlendedEdges) {
   driver.SetFont("Arial", 20, 1, false, false, false);
   driver.DrawText("12:00", 10, 10, kYellow);
   driver.DrawText("12:00", 10, 40, kYellow);  // the clock draws the same text again and again
-  EXPECT_EQ(text.calls, 1);
+  EXPECT_EQ(codecs.text->calls, 1);
   driver.SetFont("Arial", 20, 1, true, false, false);
   driver.DrawText("12:00", 10, 70, kYellow);
-  EXPECT_EQ(text.calls, 2);
+  EXPECT_EQ(codecs.text->calls, 2);
   // Sizes out of range and empty texts draw nothing and ask for nothing.
   for (const int size : {0, -5, 1001}) {
     driver.SetFont("Arial", size, 1, false, false, false);
@@ -205,7 +176,7 @@ TEST_F(Composition, TextIsRasterisedOnceAndDrawnInItsColourWithBlendedEdges) {
   }
   driver.SetFont("Arial", 20, 1, false, false, false);
   driver.DrawText("", 300, 300, kYellow);
-  EXPECT_EQ(text.calls, 2);
+  EXPECT_EQ(codecs.text->calls, 2);
   driver.FlipScreen();
   EXPECT_EQ(At(10, 10), kYellow);
   EXPECT_EQ(At(58, 29), kYellow);
@@ -217,10 +188,10 @@ TEST_F(Composition, TextIsRasterisedOnceAndDrawnInItsColourWithBlendedEdges) {
 }
 
 TEST_F(Composition, OnlyAWholeOpaquePictureCoversTheScreen) {
-  const std::string full = pictures.Add("full.bmp", 800, 600, testing::Solid(kRed));
-  const std::string large = pictures.Add("large.bmp", 900, 700, testing::Solid(kRed));
-  const std::string narrow = pictures.Add("narrow.bmp", 799, 600, testing::Solid(kRed));
-  const std::string short_ = pictures.Add("short.bmp", 800, 599, testing::Solid(kRed));
+  const std::string full = codecs.pictures->Add("full.bmp", 800, 600, testing::Solid(kRed));
+  const std::string large = codecs.pictures->Add("large.bmp", 900, 700, testing::Solid(kRed));
+  const std::string narrow = codecs.pictures->Add("narrow.bmp", 799, 600, testing::Solid(kRed));
+  const std::string short_ = codecs.pictures->Add("short.bmp", 800, 599, testing::Solid(kRed));
   EXPECT_TRUE(driver.SpriteCoversScreen(Load(full, kKeyOpaque)));
   EXPECT_TRUE(driver.SpriteCoversScreen(Load(large, kKeyOpaque)));
   EXPECT_FALSE(driver.SpriteCoversScreen(Load(narrow, kKeyOpaque)));

@@ -13,34 +13,12 @@ namespace {
 
 using testing::TempFolder;
 
-constexpr Colour kRed = PackColour(255, 0, 0);
-constexpr Colour kBlue = PackColour(0, 0, 255);
-constexpr Colour kGreen = PackColour(0, 255, 0);
-constexpr Colour kYellow = PackColour(255, 255, 0);
 
-class PictureDecoding : public ::testing::Test {
+class PictureDecoding : public testing::CompositorTest<SdlCodecs> {
  protected:
-  void SetUp() override { ASSERT_TRUE(driver.OpenScreen(800, 600, 16, "")); }
-
-  SpriteId Load(const std::string& path, std::int32_t keyMode, int x = 0, int y = 0) {
-    const SpriteId id = driver.NewSprite();
-    driver.LoadSprite(id, 1, path, keyMode);
-    driver.SetSpriteX(id, x);
-    driver.SetSpriteY(id, y);
-    return id;
-  }
-  Colour At(int x, int y) const { return FromRgb565(driver.Front().At(x, y)); }
-  int Count(Colour colour) const {
-    int count = 0;
-    for (int y = 0; y < 600; ++y)
-      for (int x = 0; x < 800; ++x) count += At(x, y) == colour;
-    return count;
-  }
-
   TempFolder folder;
-  SdlCodecs codecs;
-  SoftwareCompositor driver{*codecs.pictures, *codecs.text};
 };
+using namespace testing;  // the colours
 
 TEST_F(PictureDecoding, AllFourPictureKindsLoad) {
   const std::vector<std::uint8_t> gif = {

@@ -11,7 +11,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include "render/drawing_control.h"
+#include "drivers/compositor_testing.h"
 
 namespace aerolark::testing {
 
@@ -28,8 +28,6 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
-
-using PixelRule = std::function<Colour(int x, int y)>;
 
 // An RGBA picture whose pixels `rule` gives; alpha from `alpha` (255 when empty).
 inline SDL_Surface* MakeSurface(int width, int height, const PixelRule& rule,
@@ -86,10 +84,6 @@ inline std::string WriteBytes(const std::string& path, const std::vector<std::ui
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline PixelRule Solid(Colour colour) {
-  return [colour](int, int) { return colour; };
 }
 
 }  // namespace aerolark::testing

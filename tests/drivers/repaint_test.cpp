@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "drivers/software/software_compositor.h"
-#include "drivers/software_fakes.h"
+#include "drivers/compositor_testing.h"
 
 namespace aerolark {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "drivers/sdl/font_finder.h"
 #include "drivers/sdl/sdl_backends.h"
-#include "drivers/software/software_compositor.h"
+#include "drivers/compositor_testing.h"
 
 namespace aerolark {
 namespace {
@@ -42,7 +42,7 @@ class Text : public ::testing::Test {
     }
     return box;
   }
-  Colour ShownAt(int x, int y) const { return FromRgb565(driver.Front().At(x, y)); }
+  Colour ShownAt(int x, int y) const { return testing::ShownAt(driver, x, y); }
   std::vector<Pixel565> Frame() const {
     return {driver.Front().Data(), driver.Front().Data() + 800 * 600};
   }

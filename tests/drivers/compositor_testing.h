@@ -1,16 +1,25 @@
 #pragma once
 // Pictures and text made by the tests themselves, so the compositor is
-// tried without any decoding or font library.
+// tried without any decoding or font library; and what tests ask of a
+// compositor's shown frame.
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "drivers/software/picture_decoder.h"
-#include "drivers/software/text_rasteriser.h"
+#include "drivers/software/software_compositor.h"
 
 namespace aerolark::testing {
+
+inline constexpr Colour kRed = PackColour(255, 0, 0);
+inline constexpr Colour kGreen = PackColour(0, 255, 0);
+inline constexpr Colour kBlue = PackColour(0, 0, 255);
+inline constexpr Colour kYellow = PackColour(255, 255, 0);
+inline constexpr Colour kMagenta = PackColour(255, 0, 255);
+inline constexpr Colour kBlack = PackColour(0, 0, 0);
 
 using PixelRule = std::function<Colour(int x, int y)>;
 using AlphaRule = std::function<int(int x, int y)>;
@@ -62,6 +71,51 @@ class BlockText final : public TextRasteriser {
     return std::make_shared<const TextMask>(width, font.height, std::move(coverage));
   }
   int calls = 0;
+};
+
+// The fakes, held as the real codecs are.
+struct FakeCodecs {
+  std::unique_ptr<MemoryPictures> pictures = std::make_unique<MemoryPictures>();
+  std::unique_ptr<BlockText> text = std::make_unique<BlockText>();
+};
+
+// A new sprite showing the picture at `path`, placed at (x, y).
+inline SpriteId PlaceSprite(DrawingControl& drawing, const std::string& path,
+                            std::int32_t keyMode, int x = 0, int y = 0) {
+  const SpriteId id = drawing.NewSprite();
+  drawing.LoadSprite(id, 1, path, keyMode);
+  drawing.SetSpriteX(id, x);
+  drawing.SetSpriteY(id, y);
+  return id;
+}
+
+inline Colour ShownAt(const SoftwareCompositor& compositor, int x, int y) {
+  return FromRgb565(compositor.Front().At(x, y));
+}
+
+inline int CountShown(const SoftwareCompositor& compositor, Colour colour) {
+  int count = 0;
+  const FrameBuffer& shown = compositor.Front();
+  for (int y = 0; y < shown.Height(); ++y) {
+    for (int x = 0; x < shown.Width(); ++x) count += FromRgb565(shown.At(x, y)) == colour;
+  }
+  return count;
+}
+
+// A compositor with its 800 x 600 screen open, drawing with `Codecs`.
+template <typename Codecs>
+class CompositorTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(driver.OpenScreen(800, 600, 16, "")); }
+
+  SpriteId Load(const std::string& path, std::int32_t keyMode, int x = 0, int y = 0) {
+    return PlaceSprite(driver, path, keyMode, x, y);
+  }
+  Colour At(int x, int y) const { return ShownAt(driver, x, y); }
+  int Count(Colour colour) const { return CountShown(driver, colour); }
+
+  Codecs codecs;
+  SoftwareCompositor driver{*codecs.pictures, *codecs.text};
 };
 
 }  // namespace aerolark::testing
