@@ -5,7 +5,6 @@
 #include <sys/shm.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -16,25 +15,10 @@
 
 #include "drivers/software/letterbox.h"
 #include "drivers/sdl/sdl_handles.h"
+#include "platform/x11/x11_error_trap.h"
 
 namespace aerolark {
 namespace {
-
-// Xlib's default error handler ends the process when the host destroys its
-// window under us. Error handlers are process-wide and get no context, so
-// what they learn must live here; one host window is watched at a time.
-std::atomic<unsigned long> watchedWindow{0};
-std::atomic<bool> watchedWindowGone{false};
-std::atomic<int> errorCount{0};
-
-int NoteXError(Display*, XErrorEvent* error) {
-  ++errorCount;
-  if (error->resourceid == watchedWindow.load() &&
-      (error->error_code == BadWindow || error->error_code == BadDrawable)) {
-    watchedWindowGone = true;
-  }
-  return 0;
-}
 
 // An XImage of the window's visual and its pixels, in shared memory when
 // the server offers it.
@@ -70,13 +54,13 @@ std::unique_ptr<HostImage> MakeSharedImage(Display* display, Visual* visual, int
   if (host->shm.shmid < 0) return nullptr;
   host->shm.shmaddr = host->image->data = static_cast<char*>(shmat(host->shm.shmid, nullptr, 0));
   host->shm.readOnly = False;
-  const int errorsBefore = errorCount;
+  const unsigned long errorsBefore = X11ErrorTrap::ErrorsSeen();
   const bool attached = host->shm.shmaddr != reinterpret_cast<char*>(-1) &&
                         XShmAttach(display, &host->shm);
   XSync(display, False);
   // Marked for removal now, so it goes away with the last user even on a crash.
   shmctl(host->shm.shmid, IPC_RMID, nullptr);
-  if (!attached || errorCount != errorsBefore) {
+  if (!attached || X11ErrorTrap::ErrorsSeen() != errorsBefore) {
     if (host->shm.shmaddr != reinterpret_cast<char*>(-1)) shmdt(host->shm.shmaddr);
     host->image->data = nullptr;
     return nullptr;  // a remote server cannot share our memory
@@ -103,7 +87,9 @@ struct HostWindowScreen::State {
   Display* display = nullptr;
   Window window = 0;
   GC gc = nullptr;
-  XErrorHandler previousHandler = nullptr;
+  // Errors are recorded, not fatal, from before the display opens until
+  // after it closes: the host may destroy its window at any moment.
+  std::unique_ptr<X11ErrorTrap> errors = std::make_unique<X11ErrorTrap>(nullptr);
   std::unique_ptr<HostImage> image;
   SurfaceHandle converted;  // the frame in the image's format, unscaled
 
@@ -114,8 +100,7 @@ struct HostWindowScreen::State {
       XSync(display, False);
       XCloseDisplay(display);
     }
-    XSetErrorHandler(previousHandler);
-    watchedWindow = 0;
+    X11ErrorTrap::WatchWindow(0);
   }
 
   bool SizeImage(int width, int height);
@@ -171,21 +156,19 @@ void HostWindowScreen::State::Show(const FrameBuffer& frame) {
 
 std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
   auto state = std::make_unique<State>();
-  state->previousHandler = XSetErrorHandler(NoteXError);
-  watchedWindow = window;
-  watchedWindowGone = false;
+  X11ErrorTrap::WatchWindow(window);
   state->display = XOpenDisplay(nullptr);
   if (!state->display) return nullptr;
   state->window = static_cast<Window>(window);
   XWindowAttributes attributes;
-  if (!XGetWindowAttributes(state->display, state->window, &attributes) || watchedWindowGone) {
+  if (!XGetWindowAttributes(state->display, state->window, &attributes) || X11ErrorTrap::WatchedWindowGone()) {
     return nullptr;
   }
   // Size changes and the window's end; other clients' input masks are left alone.
   XSelectInput(state->display, state->window, StructureNotifyMask);
   state->gc = XCreateGC(state->display, state->window, 0, nullptr);
   XSync(state->display, False);
-  if (watchedWindowGone) return nullptr;
+  if (X11ErrorTrap::WatchedWindowGone()) return nullptr;
   return std::unique_ptr<HostWindowScreen>(new HostWindowScreen(std::move(state)));
 }
 
@@ -193,7 +176,7 @@ HostWindowScreen::HostWindowScreen(std::unique_ptr<State> state) : state_(std::m
 
 HostWindowScreen::~HostWindowScreen() = default;
 
-bool HostWindowScreen::Gone() const { return watchedWindowGone; }
+bool HostWindowScreen::Gone() const { return X11ErrorTrap::WatchedWindowGone(); }
 
 std::string HostWindowScreen::Presenter() const {
   if (!state_->image) return "host window";
@@ -219,7 +202,7 @@ void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
     XEvent event;
     XNextEvent(state_->display, &event);
     if (event.type == DestroyNotify && event.xdestroywindow.window == state_->window) {
-      watchedWindowGone = true;
+      X11ErrorTrap::NoteWatchedWindowGone();
     }
   }
   if (Gone()) sink.KeyEvent();
