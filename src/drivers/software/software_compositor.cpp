@@ -19,11 +19,11 @@ std::int32_t SaturatingAdd(std::int32_t value, std::int32_t delta) {
       sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// Unambiguous whatever characters the name and the text hold.
-std::string TextKey(const FontRequest& font, const std::string& text) {
+// Unambiguous whatever characters the name holds; the text follows it.
+std::string FontKey(const FontRequest& font) {
   const int style = (font.bold ? 1 : 0) | (font.italic ? 2 : 0) | (font.underline ? 4 : 0);
   return std::to_string(font.name.size()) + ':' + font.name + ':' + std::to_string(font.height) +
-         ':' + std::to_string(style) + ':' + text;
+         ':' + std::to_string(style) + ':';
 }
 
 }  // namespace
@@ -132,10 +132,11 @@ void SoftwareCompositor::SetFont(const std::string& name, std::int32_t size, std
                                  bool bold, bool italic, bool underline) {
   const bool drawable = size >= kMinTextHeight && size <= kMaxTextHeight;
   font_ = FontRequest{name, drawable ? size : 0, bold, italic, underline};
+  fontKey_ = FontKey(font_);
 }
 
 std::shared_ptr<const TextMask> SoftwareCompositor::TextFor(const std::string& text) {
-  const std::string key = TextKey(font_, text);
+  const std::string key = fontKey_ + text;
   if (const auto* cached = texts_.Find(key)) return *cached;
   std::shared_ptr<const TextMask> mask = rasteriser_.Rasterise(font_, text);
   if (mask && mask->coverage.size() <= kMaxCachedMaskBytes) texts_.Put(key, mask);

@@ -100,6 +100,7 @@ class SoftwareCompositor final : public DrawingControl {
   SpriteId lastId_ = 0;
   std::unordered_map<SpriteId, Sprite> sprites_;
   FontRequest font_;
+  std::string fontKey_;  // of font_, the start of its texts' cache keys
   // The clock draws the same text hundreds of times a second.
   LruCache<std::string, std::shared_ptr<const TextMask>> texts_;
 };
