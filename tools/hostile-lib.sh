@@ -5,7 +5,7 @@
 #   under_own_xvfb <script> <arguments...>
 under_own_xvfb() {
   [ -n "${HOSTILE_UNDER_XVFB:-}" ] && return
-  HOSTILE_UNDER_XVFB=1 exec "$here/tests/support/with-xvfb" "$@"
+  HOSTILE_UNDER_XVFB=1 exec "$here/tools/with-xvfb" "$@"
 }
 
 # A private copy of the program with its built-in files, so files can be damaged.

@@ -27,7 +27,7 @@ if mount -t tmpfs -o size=64k tmpfs "$work/full" 2>"$work/mount.err"; then
   # Fill what is left, so no rewrite fits.
   dd if=/dev/zero of="$work/full/filler" bs=1k count=64 2>/dev/null
   df -k "$work/full" | tail -1
-  outcome=$(HOSTILE_UNDER_XVFB=1 "$here/tests/support/with-xvfb" bash -c '
+  outcome=$(HOSTILE_UNDER_XVFB=1 "$here/tools/with-xvfb" bash -c '
     . "$1/tools/hostile-lib.sh"; here=$1; sanitizer_environment
     saver_outcome "$2/bin/aerolark" "$3" 3 "$4/saver.log"' _ "$here" "$build" "$work/full" "$work")
   after=$(md5sum <"$work/full/aerolark/aerolark.ini")
