@@ -3,7 +3,7 @@
 # its pictures and sound beside itself, not in the build tree.
 set -u
 cmake=$1 build=$2
-. "$(dirname "$0")/host_support.sh"
+. "$(dirname "$0")/../support/program.sh"
 
 install_to "$scratch/first" || fail "cmake --install failed"
 for f in bin/aerolark share/xscreensaver/config/aerolark.xml \
@@ -16,19 +16,16 @@ diff -r "$build/share/aerolark" "$scratch/first/share/aerolark" >/dev/null ||
 # Moved elsewhere, the copy must still find its own files.
 mv "$scratch/first" "$scratch/moved"
 prefix="$scratch/moved"
-mkdir -p "$scratch/config" "$scratch/runtime"
-XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime" AEROLARK_WINDOWED=1 \
-  SDL_AUDIODRIVER=dummy AEROLARK_TRACE="$scratch/trace" "$prefix/bin/aerolark" /s &
-pid=$!
-wait_until 10 grep -q '^E	DrawFrame' "$scratch/trace" || fail "no frame drawn"
+program="$prefix/bin/aerolark"
+AEROLARK_WINDOWED=1 start_saver installed
 kill -TERM "$pid"
 wait "$pid" || fail "exit status $?"
 
-grep -q "^C	OpenScreen	800	600	16		=	True" "$scratch/trace" || fail "screen not opened"
-grep -q "^C	LoadSprite	.*	1	$prefix/share/aerolark/biplane15.bmp	-1$" "$scratch/trace" ||
+grep -q "^C	OpenScreen	800	600	16		=	True" "$scratch/installed.trace" || fail "screen not opened"
+grep -q "^C	LoadSprite	.*	1	$prefix/share/aerolark/biplane15.bmp	-1$" "$scratch/installed.trace" ||
   fail "biplanes not loaded from the prefix"
-grep -q "^C	LoadSound	$prefix/share/aerolark/biplane1.wav	=" "$scratch/trace" ||
+grep -q "^C	LoadSound	$prefix/share/aerolark/biplane1.wav	=" "$scratch/installed.trace" ||
   fail "sound not loaded from the prefix"
-grep -q "BMPFileName=$prefix/share/aerolark/Sunset Red.BMP" "$scratch/config/aerolark/aerolark.ini" ||
+grep -q "BMPFileName=$prefix/share/aerolark/Sunset Red.BMP" "$settings" ||
   fail "default background does not name the installed picture"
-if grep "LoadSprite" "$scratch/trace" | grep -q "$build"; then fail "a picture came from the build tree"; fi
+if grep "LoadSprite" "$scratch/installed.trace" | grep -q "$build"; then fail "a picture came from the build tree"; fi

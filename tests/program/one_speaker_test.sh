@@ -4,16 +4,12 @@
 # exist ends the saver with a message on standard error, not a box.
 set -u
 cmake=$1 build=$2
-. "$(dirname "$0")/host_support.sh"
-program="$build/bin/aerolark"
-mkdir -p "$scratch/config" "$scratch/runtime"
-export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
-
+. "$(dirname "$0")/../support/program.sh"
 xmessage -name host1 -geometry 320x240+0+0 one &
 hosts=($!)
 xmessage -name host2 -geometry 320x240+400+0 two &
 hosts+=($!)
-trap 'kill ${hosts[*]} 2>/dev/null; rm -rf "$scratch"' EXIT
+on_exit "kill ${hosts[*]} 2>/dev/null"
 window_of() { xdotool search --classname "$1" 2>/dev/null | head -n 1; }
 has_window() { [ -n "$(window_of "$1")" ]; }
 wait_until 10 has_window host1 && wait_until 10 has_window host2 || fail "no host windows"
@@ -25,7 +21,10 @@ for n in 1 2; do
   savers+=($!)
 done
 # The aircraft's first pass starts its sound within the first second.
-sleep 4
+nonzero_bytes() { tr -d '\000' < "$scratch/sound$1.raw" 2>/dev/null | wc -c; }
+one_is_loud() { [ "$(nonzero_bytes 1)" -gt 10000 ] || [ "$(nonzero_bytes 2)" -gt 10000 ]; }
+wait_until 10 one_is_loud || fail "no saver played the propeller"
+sleep 1  # the other must stay silent: a while to show it does
 for pid in "${savers[@]}"; do
   is_running "$pid" || fail "a saver ended by itself"
   kill -TERM "$pid"
@@ -35,7 +34,7 @@ for pid in "${savers[@]}"; do wait "$pid" || fail "saver exit status $?"; done
 loud=0
 for n in 1 2; do
   [ -s "$scratch/sound$n.raw" ] || fail "saver $n wrote no audio at all"
-  nonzero=$(tr -d '\000' < "$scratch/sound$n.raw" | wc -c)
+  nonzero=$(nonzero_bytes $n)
   echo "saver $n: $nonzero non-zero audio bytes"
   [ "$nonzero" -gt 10000 ] && loud=$((loud + 1))
 done
