@@ -7,18 +7,16 @@
 #include <filesystem>
 #include <memory>
 
+#include "support/files.h"
+
 namespace aerolark {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path FreshFolder() {
-  std::string pattern = (fs::temp_directory_path() / "aerolark-instances-XXXXXX").string();
-  return ::mkdtemp(pattern.data());
-}
-
 TEST(InstanceRegistry, SeesOthersOnTheSameDisplayOnly) {
-  fs::path folder = FreshFolder();
+  const testing::TempFolder temp;
+  const fs::path& folder = temp.path();
   auto first = std::make_unique<InstanceRegistry>(folder, ":0");
   EXPECT_FALSE(first->anotherWasRunning());
   auto second = std::make_unique<InstanceRegistry>(folder, ":0");
@@ -29,11 +27,11 @@ TEST(InstanceRegistry, SeesOthersOnTheSameDisplayOnly) {
   second.reset();
   InstanceRegistry third(folder, ":0");
   EXPECT_FALSE(third.anotherWasRunning());
-  fs::remove_all(folder);
 }
 
 TEST(InstanceRegistry, ACrashedInstanceDoesNotBlockLaterStarts) {
-  fs::path folder = FreshFolder();
+  const testing::TempFolder temp;
+  const fs::path& folder = temp.path();
   pid_t child = ::fork();
   if (child == 0) {
     new InstanceRegistry(folder, ":0");  // never destroyed: the process dies holding it
@@ -42,7 +40,6 @@ TEST(InstanceRegistry, ACrashedInstanceDoesNotBlockLaterStarts) {
   ::waitpid(child, nullptr, 0);
   InstanceRegistry next(folder, ":0");
   EXPECT_FALSE(next.anotherWasRunning());
-  fs::remove_all(folder);
 }
 
 }  // namespace
@@ -54,7 +51,8 @@ namespace aerolark {
 namespace {
 
 TEST(SpeakerLock, OneSaverPlaysAndAnotherTakesOverWhenItEnds) {
-  fs::path folder = FreshFolder();
+  const testing::TempFolder temp;
+  const fs::path& folder = temp.path();
   auto first = std::make_unique<SpeakerLock>(folder, ":0");
   SpeakerLock second(folder, ":0");
   SpeakerLock otherDisplay(folder, ":1");
@@ -64,7 +62,6 @@ TEST(SpeakerLock, OneSaverPlaysAndAnotherTakesOverWhenItEnds) {
   EXPECT_TRUE(otherDisplay.TryHold());
   first.reset();
   EXPECT_TRUE(second.TryHold());
-  fs::remove_all(folder);
 }
 
 }  // namespace
@@ -77,7 +74,8 @@ namespace aerolark {
 namespace {
 
 TEST(InstanceRegistry, AnInstanceStuckWhileRegisteringDoesNotStopLaterStarts) {
-  fs::path folder = FreshFolder();
+  const testing::TempFolder temp;
+  const fs::path& folder = temp.path();
   InstanceRegistry first(folder, ":0");
   int guard = ::open((folder / "_0.guard").c_str(), O_RDWR | O_CLOEXEC);
   ASSERT_GE(guard, 0);
@@ -85,7 +83,6 @@ TEST(InstanceRegistry, AnInstanceStuckWhileRegisteringDoesNotStopLaterStarts) {
   InstanceRegistry second(folder, ":0");
   EXPECT_TRUE(second.anotherWasRunning());
   ::close(guard);
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "drivers/sdl/loop_stats.h"
-#include "support/text_files.h"
+#include "support/files.h"
 
 namespace aerolark {
 namespace {

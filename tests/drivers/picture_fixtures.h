@@ -12,22 +12,9 @@
 #include <SDL_image.h>
 
 #include "drivers/compositor_testing.h"
+#include "support/files.h"
 
 namespace aerolark::testing {
-
-// A folder that is removed when the test ends.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "aerolark-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 // An RGBA picture whose pixels `rule` gives; alpha from `alpha` (255 when empty).
 inline SDL_Surface* MakeSurface(int width, int height, const PixelRule& rule,

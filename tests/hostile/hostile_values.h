@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/text_files.h"
+#include "support/files.h"
 
 namespace aerolark::hostile {
 

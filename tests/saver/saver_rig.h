@@ -14,6 +14,7 @@
 #include "support/call_log.h"
 #include "app/traced_services.h"
 #include "platform/null/null_platform.h"
+#include "support/files.h"
 #include "support/stub_drawing.h"
 #include "support/stub_services.h"
 
@@ -21,15 +22,9 @@ namespace aerolark::testing {
 
 inline const std::string kInstall = "/opt/aerolark/share/";
 
-inline std::filesystem::path MakeTempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "aerolark-saver-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  return pattern;
-}
-
 struct SaverRig {
-  std::filesystem::path folder = MakeTempFolder();
-  IniSettingsStore store{folder / "aerolark.ini"};
+  TempFolder folder{"aerolark-saver"};
+  IniSettingsStore store{folder.path() / "aerolark.ini"};
   CallLog log;
   // Stand-ins, each wrapped in the program's trace wrapper that records its calls.
   ReadRecordingSettings storeReads{store};
@@ -44,8 +39,6 @@ struct SaverRig {
   FakeClock clock;
   TracedEvents trace{log};
   std::unique_ptr<Form1> form;
-
-  ~SaverRig() { std::filesystem::remove_all(folder); }
 
   // Fills the store as a first start would, without recording the writes.
   SaverRig& Defaults() {

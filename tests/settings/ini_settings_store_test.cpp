@@ -10,40 +10,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "settings/ini_document.h"
+#include "support/files.h"
 
 namespace aerolark {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "aerolark-store-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, ignored);
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::string FileText(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::TempFolder;
 
 TEST(IniSettingsStore, WritesCreateTheFolderAndReadBack) {
   TempFolder folder;
@@ -52,7 +30,7 @@ TEST(IniSettingsStore, WritesCreateTheFolderAndReadBack) {
   ASSERT_TRUE(store.WriteSetting("Startup", "Speed", "3").ok);
   ASSERT_TRUE(store.WriteSetting("System", "SetReg", "2").ok);
   EXPECT_EQ(store.ReadSetting("startup", "SPEED", "1"), "3");
-  EXPECT_EQ(FileText(store.path()), "[Startup]\nSpeed=3\n[System]\nSetReg=2\n");
+  EXPECT_EQ(testing::ReadText(store.path()), "[Startup]\nSpeed=3\n[System]\nSetReg=2\n");
   IniSettingsStore other(store.path());
   EXPECT_EQ(other.ReadSetting("System", "SetReg", "1"), "2");
 }
@@ -83,7 +61,7 @@ TEST(IniSettingsStore, GarbageFilesAreReadCalmlyAndKeptOnRewrite) {
   IniSettingsStore store(file);
   EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "\xc3\x28");
   ASSERT_TRUE(store.WriteSetting("Startup", "TunePC", "6").ok);
-  std::string text = FileText(file);
+  std::string text = testing::ReadText(file);
   EXPECT_NE(text.find(std::string(200000, 'z')), std::string::npos);
   EXPECT_EQ(store.ReadSetting("Startup", "TunePC", "1"), "6");
 }
@@ -119,7 +97,7 @@ TEST(IniSettingsStore, ReadOnlyFolderLeavesTheOldFileAndReportsTheFailure) {
   fs::path file = folder.path() / "aerolark.ini";
   IniSettingsStore setup(file);
   setup.WriteSetting("Startup", "Speed", "3");
-  std::string before = FileText(file);
+  std::string before = testing::ReadText(file);
   fs::permissions(folder.path(), fs::perms::owner_all | fs::perms::group_read |
                                      fs::perms::group_exec | fs::perms::others_read |
                                      fs::perms::others_exec);
@@ -130,7 +108,7 @@ TEST(IniSettingsStore, ReadOnlyFolderLeavesTheOldFileAndReportsTheFailure) {
     return !write.ok && !write.error.empty() && store.ReadSetting("Startup", "Speed", "1") == "3";
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(FileText(file), before);
+  EXPECT_EQ(testing::ReadText(file), before);
 }
 
 TEST(IniSettingsStore, TwoProcessesWritingAtOnceLoseNothing) {
