@@ -15,7 +15,7 @@ for patch in "$here"/*.patch; do
   name=$(basename "$patch" .patch)
   [ -n "$only" ] && [[ $name != *"$only"* ]] && continue
   tests=$(sed -n '1s/^Tests: //p' "$patch")
-  if ! git apply "$patch"; then echo "$name: does not apply"; continue; fi
+  if ! git apply --unidiff-zero "$patch"; then echo "$name: does not apply"; continue; fi
   if ! cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1; then
     result="does not build"
   elif ! (cd "$build" && ctest -N -R "$tests" | grep -q 'Total Tests: [1-9]'); then
@@ -25,7 +25,7 @@ for patch in "$here"/*.patch; do
   else
     result=caught caught=$((caught + 1))
   fi
-  git apply -R "$patch"
+  git apply --unidiff-zero -R "$patch"
   echo "$name: $result"
 done
 cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1
