@@ -15,7 +15,7 @@
 #include "platform/instance_registry.h"
 #include "platform/x11/x11_platform.h"
 #include "settings/ini_settings_store.h"
-#include "setup/setup_entry.h"
+#include "setup/qt/setup_entry.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStringList>
-#include <QUrl>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -17,20 +15,12 @@
 #include "settings/ini_document.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
-#include "setup/message_sink.h"
-#include "setup/setup_dialog.h"
-#include "setup/setup_services.h"
+#include "setup/qt/setup_dialog.h"
 
 namespace aerolark::hostile {
 namespace {
 
 const std::string kInstall = AEROLARK_SHARE_DIR;
-
-class CountingSink final : public MessageSink {
- public:
-  void Show(QWidget*, const Message&) override { ++shown; }
-  int shown = 0;
-};
 
 void EnsureApplication() {
   if (QApplication::instance()) return;
@@ -157,12 +147,14 @@ TEST_P(HostileSetting, DialogOpensAndClosesOnTheSameStore) {
       HandEdit(store, key, hostile);
       const auto before = StoredValues(store.path());
 
-      CountingSink sink;
+      int shown = 0;
       SetupServices services;
-      services.messages = &sink;
-      services.fontFamilies = [] { return QStringList{"Arial", "Liberation Sans", "Serif"}; };
+      services.showMessage = [&shown](QWidget*, const Message&) { ++shown; };
+      services.fontFamilies = [] {
+        return std::vector<std::string>{"Arial", "Liberation Sans", "Serif"};
+      };
       services.fileSystems = [] { return std::vector<FileSystem>{}; };
-      services.openUrl = [](const QUrl&) {};
+      services.openUrl = [](const std::string&) {};
       services.runModal = [](QDialog&) {};
       {
         aerolark::Setup setup(store, QString::fromStdString(kInstall), std::move(services));
@@ -173,7 +165,7 @@ TEST_P(HostileSetting, DialogOpensAndClosesOnTheSameStore) {
         QApplication::processEvents();
         EXPECT_FALSE(setup.isVisible());
       }
-      EXPECT_EQ(sink.shown, 0);
+      EXPECT_EQ(shown, 0);
 
       const auto after = StoredValues(store.path());
       for (const SettingDeclaration& d : SettingDeclarations()) {

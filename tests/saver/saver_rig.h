@@ -2,7 +2,6 @@
 // A saver window wired to recording fakes, a fake clock and a real settings
 // file in a fresh temporary folder.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,19 +15,14 @@
 #include "platform/null/null_platform.h"
 #include "support/stub_drawing.h"
 #include "support/stub_services.h"
+#include "support/text_files.h"
 
 namespace aerolark::testing {
 
 inline const std::string kInstall = "/opt/aerolark/share/";
 
-inline std::filesystem::path MakeTempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "aerolark-saver-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  return pattern;
-}
-
 struct SaverRig {
-  std::filesystem::path folder = MakeTempFolder();
+  std::filesystem::path folder = MakeTempFolder("aerolark-saver");
   IniSettingsStore store{folder / "aerolark.ini"};
   CallLog log;
   // Stand-ins, each wrapped in the program's trace wrapper that records its calls.
