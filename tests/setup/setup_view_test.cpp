@@ -148,8 +148,7 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdHelp"));
   EXPECT_EQ(openedPages, Values{"http://www.aerolark.example/support.htm"});
   Click(Get("cmdAbout"));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].icon, MessageIcon::About);
+  EXPECT_EQ(messages.size(), 1u);  // "&About"
 
   const char* button = "cmdOK";
   runModal = [&button](QDialog& chooser) {
