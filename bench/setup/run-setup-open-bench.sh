@@ -26,7 +26,7 @@ mkdir -p "$work/fonts" "$work/cache"
 } > "$work/fonts.conf"
 
 run() {
-  "$here/../../tests/support/with-xvfb" "$bench" 2>/dev/null | sed "s/^/$1: /"
+  "$here/../../tools/with-xvfb" "$bench" 2>/dev/null | sed "s/^/$1: /"
 }
 echo "machine fonts (3 runs):"
 for _ in 1 2 3; do run "  system"; done

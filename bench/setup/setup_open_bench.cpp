@@ -12,8 +12,7 @@
 #include <unistd.h>
 
 #include "settings/setting_keys.h"
-#include "setup/message_sink.h"
-#include "setup/setup_dialog.h"
+#include "setup/qt/setup_dialog.h"
 
 namespace {
 
@@ -48,9 +47,8 @@ int main(int argc, char** argv) {
   const auto mainStart = std::chrono::steady_clock::now();
   QApplication app(argc, argv);
   MemorySettings settings;
-  aerolark::MessageBoxSink sink;
   aerolark::Setup setup(settings, QStringLiteral("/usr/share/aerolark/"),
-                        aerolark::DesktopSetupServices(sink));
+                        aerolark::DesktopSetupServices());
   setup.show();
   if (!QTest::qWaitForWindowExposed(&setup)) std::fprintf(stderr, "window not exposed in time\n");
   const double shown = std::chrono::duration<double, std::milli>(

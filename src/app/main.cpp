@@ -15,7 +15,7 @@
 #include "app/saver_mode.h"
 #include "platform/instance_registry.h"
 #include "settings/ini_settings_store.h"
-#include "setup/setup_entry.h"
+#include "setup/qt/setup_entry.h"
 
 int main(int argc, char** argv) {
   using namespace aerolark;

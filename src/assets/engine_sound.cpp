@@ -7,21 +7,10 @@
 #include "assets/builtin_files.h"
 #include "settings/conversions.h"
 #include "settings/setting_keys.h"
+#include "settings/stop_sound_choices.h"
 
 namespace aerolark {
 namespace {
-
-struct StopChoice {
-  int minutes;
-  std::int16_t seconds;
-};
-
-// Only the dialog's own choices are recognised.
-constexpr std::array<StopChoice, 19> kStopChoices = {{
-    {1, 60}, {2, 120}, {3, 180}, {4, 240}, {5, 300}, {10, 600}, {15, 900},
-    {20, 1200}, {30, 1800}, {45, 2700}, {60, 3600}, {90, 5400}, {120, 7200},
-    {180, 10800}, {240, 14400}, {300, 18000}, {360, 21600}, {420, 25200}, {480, 28800},
-}};
 
 // The count wraps a little before a day's worth of seconds.
 constexpr std::int32_t kSecondsWrap = 86398;
@@ -31,8 +20,11 @@ constexpr std::int32_t kSecondsWrap = 86398;
 std::optional<std::int16_t> StopSoundSeconds(std::string_view soundOffText) {
   std::optional<double> minutes = WholeNumber(soundOffText);
   if (!minutes) return std::nullopt;
-  for (const StopChoice& choice : kStopChoices) {
-    if (*minutes == choice.minutes) return choice.seconds;
+  // Only the dialog's own choices are recognised; "Never" is no number.
+  for (const StopSoundChoice& choice : kStopSoundChoices) {
+    if (choice.minutes > 0 && *minutes == choice.minutes) {
+      return static_cast<std::int16_t>(choice.minutes * 60);
+    }
   }
   return std::nullopt;
 }
@@ -59,8 +51,7 @@ void EngineSound::OpenSession(const std::string& installFolder, Settings& settin
 }
 
 bool EngineSound::PropOn() const {
-  std::optional<double> prop = WholeNumber(propSound_);
-  return prop.has_value() && *prop == 1;
+  return SwitchOn(propSound_);
 }
 
 void EngineSound::CountSecond() {

@@ -13,13 +13,6 @@ constexpr const char* kScreenFailureTitle = "Error opening Direct Draw!";
 constexpr const char* kScreenFailureText =
     "This program requires that you use a monitor that is capable of displaying 64K colors.";
 
-// A switch stored as text is on only when it is the number 1; a text that is
-// no number counts as off.
-bool SwitchOn(std::string_view stored) {
-  std::optional<double> value = WholeNumber(stored);
-  return value.has_value() && *value == 1;
-}
-
 }  // namespace
 
 Form1::Form1(SaverServices services)

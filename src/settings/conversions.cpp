@@ -107,6 +107,11 @@ bool MarkerRead(std::string_view text) {
   return number.has_value() && *number != 0.0;
 }
 
+bool SwitchOn(std::string_view text) {
+  std::optional<double> number = WholeNumber(text);
+  return number.has_value() && *number == 1;
+}
+
 std::int16_t RoundToInt16(double value) { return RoundSaturating<std::int16_t>(value); }
 std::int32_t RoundToInt32(double value) { return RoundSaturating<std::int32_t>(value); }
 

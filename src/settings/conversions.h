@@ -22,6 +22,10 @@ std::optional<std::int16_t> StrictIntegerRead(std::string_view text);
 // "True" or "False" in any letter case, or a number (0 false); anything else false.
 bool MarkerRead(std::string_view text);
 
+// A switch stored as text (the aircraft, the background plane) is on only
+// when it is the number 1; a text that is no number counts as off.
+bool SwitchOn(std::string_view text);
+
 // ASCII letters compared without regard to case, as key names are.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

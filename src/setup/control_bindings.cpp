@@ -1,16 +1,49 @@
 #include "setup/control_bindings.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <algorithm>
-#include <optional>
+#include <array>
+#include <string>
 
 #include "settings/conversions.h"
 #include "setup/dialog_store.h"
 
 namespace aerolark {
+namespace {
+
+using Kind = ControlBinding::Kind;
+using Storing = ControlBinding::Storing;
+using C = Control;
+
+constexpr ControlBinding Check(C control, Key key) {
+  return {control, Kind::Check, key, std::nullopt, 0, 1, Storing::Continuously};
+}
+constexpr ControlBinding Text(C control, Key key) {
+  return {control, Kind::Text, key, std::nullopt, 0, 0, Storing::Continuously};
+}
+constexpr ControlBinding Slider(C control, std::optional<C> box, Key key, int first, int last,
+                                Storing storing = Storing::Continuously) {
+  return {control, Kind::Slider, key, box, first, last, storing};
+}
+
+const std::array<ControlBinding, 14> kBindings = {{
+    Check(C::chkBG, Key::PlaneBG),
+    Check(C::chkClock, Key::Clock),
+    Check(C::chkLogo, Key::LogoChecked),
+    Check(C::chkMessage, Key::MessageChecked),
+    Check(C::chkPowerSave, Key::PwrSave),
+    Check(C::chkProp, Key::Prop),
+    Slider(C::hsbMouseS, C::txtMouseS, Key::MouseSens, 2, 20),
+    Slider(C::HSBSec, C::txtBGPlanes, Key::BGFreq, 36, 300),
+    Slider(C::hsbFastJet, C::txtFastJet, Key::SecDelay, 30, 300),
+    Slider(C::hsbSpeed, C::txtSpeed, Key::Speed, 2, 10),
+    Slider(C::hsbTunePC, C::txtTunePC, Key::TunePC, 0, 20),
+    // The volume is heard only once the thumb settles; nothing is stored while dragging.
+    Slider(C::hsbVolume, std::nullopt, Key::Volume, -2500, 0, Storing::WhenSettled),
+    Text(C::txtFontSize, Key::FontClock),
+    Text(C::txtMessage, Key::Message),
+}};
+
+}  // namespace
 
 int StoredPosition(std::string_view text, int first, int last) {
   std::optional<std::int16_t> number = StrictIntegerRead(text);
@@ -24,82 +57,50 @@ int StoredListIndex(std::string_view text, int count) {
   return *number;
 }
 
-CheckBinding::CheckBinding(QCheckBox* box, Key key, DialogStore& store)
-    : box_(box), key_(key), store_(store) {
-  QObject::connect(box_, &QCheckBox::clicked, box_, [this] { OnChanged(); });
-}
-
-void CheckBinding::Load() {
-  box_->setChecked(StoredPosition(store_.Read(key_), 0, 1) == 1);
-  OnChanged();
-}
-
-void CheckBinding::OnChanged() { store_.Write(key_, std::string_view(box_->isChecked() ? "1" : "0")); }
-
-SliderBinding::SliderBinding(QScrollBar* slider, QLineEdit* valueBox, Key key,
-                             DialogStore& store, Storing storing)
-    : slider_(slider), valueBox_(valueBox), key_(key), store_(store) {
-  if (storing == Storing::Continuously) {
-    QObject::connect(slider_, &QScrollBar::valueChanged, slider_, [this] { OnChanged(); });
-    return;
+const ControlBinding* FindBinding(Control control) {
+  for (const ControlBinding& binding : kBindings) {
+    if (binding.control == control) return &binding;
   }
-  // While the thumb is held the value changes with it, but nothing is stored
-  // until it is let go.
-  QObject::connect(slider_, &QScrollBar::valueChanged, slider_, [this] {
-    if (!slider_->isSliderDown()) OnChanged();
-  });
-  QObject::connect(slider_, &QScrollBar::sliderReleased, slider_, [this] { OnChanged(); });
+  return nullptr;
 }
 
-void SliderBinding::Load() {
-  {
-    QSignalBlocker quiet(slider_);
-    slider_->setValue(
-        StoredPosition(store_.Read(key_), slider_->minimum(), slider_->maximum()));
+void ControlBindings::Load(Control control) {
+  const ControlBinding* binding = FindBinding(control);
+  if (!binding) return;
+  const std::string stored = store_.Read(binding->key);
+  switch (binding->kind) {
+    case Kind::Check:
+    case Kind::Slider:
+      view_.SetNumber(control, StoredPosition(stored, binding->first, binding->last));
+      break;
+    case Kind::Text: view_.SetText(control, stored); break;
   }
-  OnChanged();
+  OnChanged(control);
 }
 
-void SliderBinding::OnChanged() {
-  QString value = QString::number(slider_->value());
-  if (valueBox_) valueBox_->setText(value);
-  store_.Write(key_, value);
-}
-
-TextBinding::TextBinding(QLineEdit* box, Key key, DialogStore& store)
-    : box_(box), key_(key), store_(store) {
-  QObject::connect(box_, &QLineEdit::textChanged, box_, [this] { OnChanged(); });
-}
-
-void TextBinding::Load() {
-  {
-    QSignalBlocker quiet(box_);
-    box_->setText(store_.ReadText(key_));
+void ControlBindings::OnChanged(Control control) {
+  const ControlBinding* binding = FindBinding(control);
+  if (!binding) return;
+  switch (binding->kind) {
+    case Kind::Check: store_.Write(binding->key, view_.Number(control) == 1 ? "1" : "0"); break;
+    case Kind::Slider: {
+      const std::string value = std::to_string(view_.Number(control));
+      if (binding->valueBox) view_.SetText(*binding->valueBox, value);
+      store_.Write(binding->key, value);
+      break;
+    }
+    case Kind::Text: store_.Write(binding->key, view_.Text(control)); break;
   }
-  OnChanged();
 }
 
-void TextBinding::OnChanged() { store_.Write(key_, box_->text()); }
-
-QScrollBar* MakeSlider(const char* name, int minimum, int maximum, QWidget* parent) {
-  auto* slider = new QScrollBar(Qt::Horizontal, parent);
-  slider->setObjectName(name);
-  slider->setRange(minimum, maximum);
-  slider->setSingleStep(1);
-  slider->setPageStep(1);
-  // A scroll bar inverts its keys by default (Left would raise the value);
-  // as a slider, Left must lower it.
-  slider->setInvertedControls(false);
-  return slider;
-}
-
-QLineEdit* MakeValueBox(const char* name, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  box->setReadOnly(true);
-  box->setAlignment(Qt::AlignRight);
-  box->setFixedWidth(36);
-  return box;
+void ControlBindings::OnSlider(Control control, SliderMove move) {
+  const ControlBinding* binding = FindBinding(control);
+  if (!binding || binding->kind != Kind::Slider) return;
+  const bool settledOnly = binding->storing == Storing::WhenSettled;
+  // A continuous slider has already stored the value its thumb was let go at.
+  if (move == SliderMove::ThumbReleased && !settledOnly) return;
+  if (move == SliderMove::Dragged && settledOnly) return;
+  OnChanged(control);
 }
 
 }  // namespace aerolark

@@ -1,18 +1,14 @@
 #pragma once
-// A control tied to one setting. Load() assigns the stored value to the
-// control and then runs the control's handler exactly as a user's change
-// does, whether or not the value differs, so the store gets the value back in
-// canonical form. The handler runs on the user's changes from then on.
-// Bindings connect to their control and must not be moved.
+// The controls tied to one setting each: check boxes, sliders and text
+// boxes. Load() assigns the stored value to the control and then runs the
+// control's handler exactly as a user's change does, whether or not the
+// value differs, so the store gets the value back in canonical form.
 
+#include <optional>
 #include <string_view>
 
 #include "settings/setting_keys.h"
-
-class QCheckBox;
-class QLineEdit;
-class QScrollBar;
-class QWidget;
+#include "setup/dialog_view.h"
 
 namespace aerolark {
 
@@ -26,64 +22,44 @@ int StoredPosition(std::string_view text, int first, int last);
 // read when it is a position of the list, the first entry otherwise.
 int StoredListIndex(std::string_view text, int count);
 
-class CheckBinding {
- public:
-  CheckBinding(QCheckBox* box, Key key, DialogStore& store);
-  CheckBinding(const CheckBinding&) = delete;
-  CheckBinding& operator=(const CheckBinding&) = delete;
-
-  void Load();
-  // Stores "0" or "1".
-  void OnChanged();
-
- private:
-  QCheckBox* box_;
-  Key key_;
-  DialogStore& store_;
-};
-
-class SliderBinding {
- public:
+struct ControlBinding {
+  enum class Kind { Check, Slider, Text };
   enum class Storing {
     Continuously,  // every move, including each step of a drag
     WhenSettled,   // arrow, track and keyboard steps, and the end of a drag
   };
-  // `valueBox` may be null (a slider without a value box).
-  SliderBinding(QScrollBar* slider, QLineEdit* valueBox, Key key, DialogStore& store,
-                Storing storing);
-  SliderBinding(const SliderBinding&) = delete;
-  SliderBinding& operator=(const SliderBinding&) = delete;
-
-  void Load();
-  // Shows the value in the value box and stores it in decimal.
-  void OnChanged();
-
- private:
-  QScrollBar* slider_;
-  QLineEdit* valueBox_;
-  Key key_;
-  DialogStore& store_;
+  Control control;
+  Kind kind;
+  Key key;
+  std::optional<Control> valueBox;  // sliders only
+  int first = 0;                     // the positions: 0 and 1 for a check box
+  int last = 0;
+  Storing storing = Storing::Continuously;
 };
 
-class TextBinding {
+// The binding of `control`; null for a control bound to no single setting.
+const ControlBinding* FindBinding(Control control);
+
+enum class SliderMove {
+  Settled,       // an arrow, a click in the track, a key
+  Dragged,       // the thumb moved while held
+  ThumbReleased  // the end of a drag
+};
+
+class ControlBindings {
  public:
-  TextBinding(QLineEdit* box, Key key, DialogStore& store);
-  TextBinding(const TextBinding&) = delete;
-  TextBinding& operator=(const TextBinding&) = delete;
+  ControlBindings(DialogView& view, DialogStore& store) : view_(view), store_(store) {}
 
-  void Load();
-  // Stores the text unchanged, an empty text included.
-  void OnChanged();
+  void Load(Control control);
+  // The handler: stores "0" or "1", the slider's value in decimal (shown in
+  // its value box too), or the text unchanged, an empty text included.
+  void OnChanged(Control control);
+  // Runs the handler on the moves its slider stores on.
+  void OnSlider(Control control, SliderMove move);
 
  private:
-  QLineEdit* box_;
-  Key key_;
+  DialogView& view_;
   DialogStore& store_;
 };
-
-// A horizontal slider that moves in steps of 1 by arrow and by page.
-QScrollBar* MakeSlider(const char* name, int minimum, int maximum, QWidget* parent);
-// A read-only box that shows a slider's value.
-QLineEdit* MakeValueBox(const char* name, QWidget* parent);
 
 }  // namespace aerolark

@@ -4,13 +4,10 @@
 // session is reported to the user once; later failures stay quiet so the
 // user is not flooded while they keep working.
 
-#include <QString>
 #include <string>
 #include <string_view>
 
 #include "settings/setting_keys.h"
-
-class QWidget;
 
 namespace aerolark {
 
@@ -21,20 +18,14 @@ class DialogStore {
   DialogStore(Settings& settings, MessageSink& messages);
 
   std::string Read(Key key);
-  QString ReadText(Key key);
   // True when the value was stored.
   bool Write(Key key, std::string_view value);
-  bool Write(Key key, const QString& value);
 
-  // The window that owns the failure message; none means no owner.
-  void SetMessageOwner(QWidget* owner) { owner_ = owner; }
-  MessageSink& messages() { return messages_; }
   bool writeFailureReported() const { return failureReported_; }
 
  private:
   Settings& settings_;
   MessageSink& messages_;
-  QWidget* owner_ = nullptr;
   bool failureReported_ = false;
 };
 

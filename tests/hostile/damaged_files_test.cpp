@@ -44,7 +44,8 @@ class DamagedFile : public ::testing::TestWithParam<BuiltInFile> {};
 
 TEST_P(DamagedFile, SaverStartsShowsWhatItCanAndEndsOnAKey) {
   const BuiltInFile file = GetParam();
-  const auto folder = MakeTempFolder("aerolark-damaged");
+  const TempFolder temp("aerolark-damaged");
+  const auto& folder = temp.path();
   const auto install = folder / "share";
   CopyInstallFolder(install);
   const std::string installFolder = install.string() + "/";
@@ -70,7 +71,6 @@ TEST_P(DamagedFile, SaverStartsShowsWhatItCanAndEndsOnAKey) {
   }
   // A picture claiming 60000 x 60000 pixels would need gigabytes if decoded.
   EXPECT_LT(PeakResidentMegabytes(), 1500);
-  std::filesystem::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(SaverFiles()),
@@ -83,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(Save
                          });
 
 TEST(DamagedPreviewPicture, EveryDamageLoadsNothingOrAPicture) {
-  const auto folder = MakeTempFolder("aerolark-damaged-preview");
+  const TempFolder temp("aerolark-damaged-preview");
+  const auto& folder = temp.path();
   const auto path = folder / builtin::kPreview;
   for (const DamageKind& kind : PictureDamages()) {
     SCOPED_TRACE(kind.label);
@@ -96,7 +97,6 @@ TEST(DamagedPreviewPicture, EveryDamageLoadsNothingOrAPicture) {
                 static_cast<std::size_t>(still->width) * static_cast<std::size_t>(still->height));
     }
   }
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStringList>
-#include <QUrl>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -17,20 +15,12 @@
 #include "settings/ini_document.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
-#include "setup/message_sink.h"
-#include "setup/setup_dialog.h"
-#include "setup/setup_services.h"
+#include "setup/qt/setup_dialog.h"
 
 namespace aerolark::hostile {
 namespace {
 
 const std::string kInstall = AEROLARK_SHARE_DIR;
-
-class CountingSink final : public MessageSink {
- public:
-  void Show(QWidget*, const Message&) override { ++shown; }
-  int shown = 0;
-};
 
 void EnsureApplication() {
   if (QApplication::instance()) return;
@@ -111,7 +101,8 @@ TEST_P(HostileSetting, SaverEndsInOrderAndKeepsEveryOtherValue) {
   const Key key = GetParam();
   for (const HostileValue& hostile : HostileValues()) {
     SCOPED_TRACE(hostile.label);
-    const auto folder = MakeTempFolder("aerolark-hostile");
+    const TempFolder temp("aerolark-hostile");
+    const auto& folder = temp.path();
     {
       IniSettingsStore store(folder / "aerolark.ini");
       WriteBaseline(store);
@@ -130,7 +121,6 @@ TEST_P(HostileSetting, SaverEndsInOrderAndKeepsEveryOtherValue) {
         EXPECT_NE(ReadText(store.path()).find("\n5\n"), std::string::npos);
       }
     }
-    std::filesystem::remove_all(folder);
   }
 }
 
@@ -150,19 +140,22 @@ TEST_P(HostileSetting, DialogOpensAndClosesOnTheSameStore) {
   const Key key = GetParam();
   for (const HostileValue& hostile : HostileValues()) {
     SCOPED_TRACE(hostile.label);
-    const auto folder = MakeTempFolder("aerolark-hostile-dialog");
+    const TempFolder temp("aerolark-hostile-dialog");
+    const auto& folder = temp.path();
     {
       IniSettingsStore store(folder / "aerolark.ini");
       WriteBaseline(store);
       HandEdit(store, key, hostile);
       const auto before = StoredValues(store.path());
 
-      CountingSink sink;
+      int shown = 0;
       SetupServices services;
-      services.messages = &sink;
-      services.fontFamilies = [] { return QStringList{"Arial", "Liberation Sans", "Serif"}; };
+      services.showMessage = [&shown](QWidget*, const Message&) { ++shown; };
+      services.fontFamilies = [] {
+        return std::vector<std::string>{"Arial", "Liberation Sans", "Serif"};
+      };
       services.fileSystems = [] { return std::vector<FileSystem>{}; };
-      services.openUrl = [](const QUrl&) {};
+      services.openUrl = [](const std::string&) {};
       services.runModal = [](QDialog&) {};
       {
         aerolark::Setup setup(store, QString::fromStdString(kInstall), std::move(services));
@@ -173,7 +166,7 @@ TEST_P(HostileSetting, DialogOpensAndClosesOnTheSameStore) {
         QApplication::processEvents();
         EXPECT_FALSE(setup.isVisible());
       }
-      EXPECT_EQ(sink.shown, 0);
+      EXPECT_EQ(shown, 0);
 
       const auto after = StoredValues(store.path());
       for (const SettingDeclaration& d : SettingDeclarations()) {
@@ -195,7 +188,6 @@ TEST_P(HostileSetting, DialogOpensAndClosesOnTheSameStore) {
         EXPECT_NE(ReadText(store.path()).find("\n5\n"), std::string::npos);
       }
     }
-    std::filesystem::remove_all(folder);
   }
 }
 

@@ -1,7 +1,5 @@
 #include "hostile/hostile_values.h"
 
-#include <cstdlib>
-
 namespace aerolark::hostile {
 
 std::vector<HostileValue> HostileValues() {
@@ -21,12 +19,6 @@ std::vector<HostileValue> HostileValues() {
       {"newline_raw", "4\n5", true},
       {"newline_quoted", "4\n5"},
   };
-}
-
-std::filesystem::path MakeTempFolder(const std::string& stem) {
-  std::string pattern = (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  return pattern;
 }
 
 void CopyInstallFolder(const std::filesystem::path& folder) {

@@ -20,9 +20,7 @@ struct HostileValue {
 
 std::vector<HostileValue> HostileValues();
 
-// A fresh folder under the system's temporary folder; removed by the caller.
-std::filesystem::path MakeTempFolder(const std::string& stem);
-
+using testing::TempFolder;
 using testing::ReadText;
 using testing::WriteText;
 

@@ -58,14 +58,15 @@ bool SaverRunsOnWhatItReads(const std::filesystem::path& file) {
 }
 
 TEST(StoreUnderStress, DialogAndSaverWritingAtOnceLoseNothing) {
-  const auto folder = MakeTempFolder("aerolark-stress");
+  const TempFolder temp("aerolark-stress");
+  const auto& folder = temp.path();
   StressReport report = RunStoreStress(folder / "aerolark.ini", 3.0);
   EXPECT_TRUE(report.Clean()) << report.Summary();
-  std::filesystem::remove_all(folder);
 }
 
 TEST(StoreOnAReadOnlyFolder, OldFileStaysAndTheSaverRunsOnItsValues) {
-  const auto folder = MakeTempFolder("aerolark-readonly");
+  const TempFolder temp("aerolark-readonly");
+  const auto& folder = temp.path();
   const auto file = folder / "aerolark.ini";
   ASSERT_NO_FATAL_FAILURE(WriteDefaultsWithoutMarker(file));
   {
@@ -86,13 +87,13 @@ TEST(StoreOnAReadOnlyFolder, OldFileStaysAndTheSaverRunsOnItsValues) {
             0);
   EXPECT_EQ(ReadText(file), before);
   ::chmod(folder.c_str(), 0755);
-  std::filesystem::remove_all(folder);
 }
 
 // A full disk, as the process sees it: no write may grow a file past a few
 // bytes. The rewrite fails and the old file stays whole.
 TEST(StoreOnAFullDisk, FailedRewriteKeepsTheOldFile) {
-  const auto folder = MakeTempFolder("aerolark-full");
+  const TempFolder temp("aerolark-full");
+  const auto& folder = temp.path();
   const auto file = folder / "aerolark.ini";
   ASSERT_NO_FATAL_FAILURE(WriteDefaultsWithoutMarker(file));
   const std::string before = ReadText(file);
@@ -114,7 +115,6 @@ TEST(StoreOnAFullDisk, FailedRewriteKeepsTheOldFile) {
     EXPECT_TRUE(entry.path() == file || entry.path().extension() == ".lock")
         << "a half-written temporary was left: " << entry.path();
   }
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

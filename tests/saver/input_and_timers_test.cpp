@@ -184,6 +184,7 @@ TEST(SoundTimer, StopTableRecognisesOnlyTheDialogsChoices) {
   EXPECT_EQ(StopSoundSeconds("7"), std::nullopt);
   EXPECT_EQ(StopSoundSeconds("5 minutes"), std::nullopt);
   EXPECT_EQ(StopSoundSeconds("Never"), std::nullopt);
+  EXPECT_EQ(StopSoundSeconds("0"), std::nullopt);  // "Never" is listed as 0 minutes
 }
 
 TEST(SoundTimer, ClockTextIsTheLoadTimeUntilTheFirstTick) {

@@ -2,7 +2,6 @@
 // A saver window wired to recording fakes, a fake clock and a real settings
 // file in a fresh temporary folder.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>

@@ -71,5 +71,10 @@ TEST(MarkerRead, AcceptsWordsInAnyCaseAndNumbers) {
   EXPECT_FALSE(MarkerRead("Truely"));
 }
 
+TEST(SwitchOn, OnlyTheNumberOneIsOn) {
+  for (const char* on : {"1", " 1 ", "1.0", "+1"}) EXPECT_TRUE(SwitchOn(on)) << on;
+  for (const char* off : {"0", "2", "-1", "0.5", "", "1x", "True"}) EXPECT_FALSE(SwitchOn(off)) << off;
+}
+
 }  // namespace
 }  // namespace aerolark

@@ -1,219 +1,142 @@
 // The image chooser: what it lists, the path it stores, and its messages.
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "setup/dialog_store.h"
-#include "setup/image_file_chooser.h"
+#include "setup/file_systems.h"
 #include "setup_test_support.h"
 
 namespace aerolark::testing {
 namespace {
 
-void Touch(const QString& path) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
+using C = Control;
+using Names = std::vector<std::string>;
 
-QStringList Listed(QListWidget* list) {
-  QStringList names;
-  for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
-  return names;
-}
-
-// A folder tree standing for two drives: the machine's root file system and
-// one mounted at <tmp>/card; and a third whose mount point cannot be read.
-class ImageFileChooserTest : public ::testing::Test {
+// Two drives: the machine's root file system and one mounted at <tmp>/card;
+// and a third whose mount point cannot be read.
+class ImageChooserTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    EnsureApplication();
-    ASSERT_TRUE(tmp.isValid());
-    root = tmp.path();
-    QDir(root).mkpath("pictures/holiday");
-    QDir(root).mkpath("card");
-    for (const char* name : {"sky.bmp", "SKY2.BMP", "dusk.Bmp", "clouds.gif", "notes.txt",
-                             "README", ".hidden.bmp"}) {
-      Touch(root + "/pictures/" + name);
-    }
-    Touch(root + "/card/pic.bmp");
-    previous = QDir::currentPath();
-    QDir::setCurrent(root + "/pictures");
-    fileSystems = {{"/", ""}, {root + "/card", "card"}, {root + "/gone", "empty drive"}};
+  ImageChooserLogic& Open(const ChooserKind& kind = BackgroundChooser()) {
+    view = RecordingChooserView();
+    chooser.emplace(kind, store, view, fileSystems);
+    chooser->Open();
+    return *chooser;
   }
-  void TearDown() override { QDir::setCurrent(previous); }
-
-  std::unique_ptr<ImageFileChooser> Open(const ChooserKind& kind = BackgroundChooser()) {
-    auto chooser = std::make_unique<ImageFileChooser>(kind, store, fileSystems);
-    chooser->show();
-    return chooser;
-  }
-  template <typename T>
-  static T* Control(QWidget* chooser, const char* name) { return Find<T>(chooser, name); }
-  static void ClickFile(QWidget* chooser, const QString& name) {
-    auto* files = Control<QListWidget>(chooser, "filFiles");
-    QListWidgetItem* item = files->findItems(name, Qt::MatchExactly).value(0);
-    ASSERT_NE(item, nullptr) << name.toStdString();
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(item).center());
-  }
-  static void ClickOk(QWidget* chooser) {
-    QTest::mouseClick(Control<QPushButton>(chooser, "cmdOK"), Qt::LeftButton);
+  // The user clicks a listed file.
+  void Click(const std::string& name) {
+    const Names& files = view.items[C::filFiles];
+    chooser->ClickFile(static_cast<int>(std::find(files.begin(), files.end(), name) - files.begin()));
   }
 
-  QTemporaryDir tmp;
-  QString root;
-  QString previous;
-  std::vector<FileSystem> fileSystems;
+  PictureFolders folders;
+  const std::string& root = folders.root;
+  std::vector<FileSystem> fileSystems = {
+      {"/", ""}, {root + "/card", "card"}, {root + "/gone", "empty drive"}};
   RecordingSettings settings;
-  RecordingSink sink;
-  DialogStore store{settings, sink};
+  RecordingChooserView view;
+  DialogStore store{settings, view};
+  std::optional<ImageChooserLogic> chooser;
 };
 
-TEST_F(ImageFileChooserTest, OpensInTheCurrentFolderListingPicturesOfTheTypeWithoutRegardToCase) {
-  auto chooser = Open();
-  auto* files = Control<QListWidget>(chooser.get(), "filFiles");
-  EXPECT_EQ(Listed(files), (QStringList{"dusk.Bmp", "sky.bmp", "SKY2.BMP"}));
-  EXPECT_EQ(Control<QLabel>(chooser.get(), "lblDirName")->text(), root + "/pictures");
-  EXPECT_EQ(Control<QLineEdit>(chooser.get(), "txtFileName")->text(), "");
-  auto* types = Control<QComboBox>(chooser.get(), "cboFileType");
-  ASSERT_EQ(types->count(), 4);
-  EXPECT_EQ(types->itemText(3), "All files (*.*)");
+TEST_F(ImageChooserTest, OpensInTheCurrentFolderListingPicturesOfTheTypeWithoutRegardToCase) {
+  ImageChooserLogic& logic = Open();
+  EXPECT_EQ(view.items[C::filFiles], (Names{"dusk.Bmp", "sky.bmp", "SKY2.BMP"}));
+  EXPECT_EQ(view.texts[C::lblDirName], root + "/pictures");
+  EXPECT_EQ(view.items[C::cboFileType], (Names{"BMP files (*.BMP)", "GIF files (*.GIF)",
+                                               "JPG files (*.JPG)", "All files (*.*)"}));
+  EXPECT_EQ(view.numbers[C::cboFileType], 0);
+  EXPECT_EQ(view.items[C::drvDrive], (Names{"/", root + "/card  [card]", root + "/gone  [empty drive]"}));
+  EXPECT_EQ(view.numbers[C::drvDrive], 0);
 
-  emit types->activated(1);
-  EXPECT_EQ(Listed(files), (QStringList{"clouds.gif"}));
-  emit types->activated(3);  // every ordinary file, hidden ones and folders left out
-  EXPECT_EQ(Listed(files), (QStringList{"clouds.gif", "dusk.Bmp", "notes.txt", "README",
-                                        "sky.bmp", "SKY2.BMP"}));
-  chooser->ChooseFileType(7);  // no such type: nothing changes
-  EXPECT_EQ(chooser->pattern(), "*");
+  logic.ChooseFileType(1);
+  EXPECT_EQ(view.items[C::filFiles], (Names{"clouds.gif"}));
+  logic.ChooseFileType(3);  // every ordinary file, hidden ones and folders left out
+  EXPECT_EQ(view.items[C::filFiles],
+            (Names{"clouds.gif", "dusk.Bmp", "notes.txt", "README", "sky.bmp", "SKY2.BMP"}));
+  logic.ChooseFileType(7);  // no such type: nothing changes
+  EXPECT_EQ(logic.pattern(), "*");
 
   // The folder list runs from the drive's root down to the current folder,
-  // which is opened to show its own folders.
-  auto* folders = Control<QTreeWidget>(chooser.get(), "dirDirectory");
-  EXPECT_EQ(folders->topLevelItem(0)->text(0), "/");
-  EXPECT_EQ(folders->currentItem()->text(0), "pictures");
-  ASSERT_EQ(folders->currentItem()->childCount(), 1);
-  EXPECT_EQ(folders->currentItem()->child(0)->text(0), "holiday");
+  // then lists the current folder's own folders.
+  EXPECT_EQ(view.tree.opened.front().text, "/");
+  EXPECT_EQ(view.tree.opened.back().text, "pictures");
+  ASSERT_EQ(view.tree.inside.size(), 1u);
+  EXPECT_EQ(view.tree.inside[0].text, "holiday");
+  EXPECT_EQ(view.tree.inside[0].path, root + "/pictures/holiday");
 }
 
-TEST_F(ImageFileChooserTest, OkStoresTheFolderAndNameOrTheTypedTextAsItIs) {
-  {  // a clicked file in a folder
-    auto chooser = Open();
-    ClickFile(chooser.get(), "sky.bmp");
-    EXPECT_EQ(Control<QLineEdit>(chooser.get(), "txtFileName")->text(), "sky.bmp");
-    ClickOk(chooser.get());
-    EXPECT_EQ(settings.Stored(Key::BMPFileName), (root + "/pictures/sky.bmp").toStdString());
-    EXPECT_FALSE(chooser->isVisible());
-    EXPECT_EQ(chooser->result(), QDialog::Accepted);
-  }
-  {  // the same at the root of a file system: one separator
-    auto chooser = Open(LogoChooser());
-    emit Control<QComboBox>(chooser.get(), "drvDrive")->activated(1);
-    EXPECT_EQ(chooser->folder(), root + "/card");
-    ClickFile(chooser.get(), "pic.bmp");
-    ClickOk(chooser.get());
-    EXPECT_EQ(settings.Stored(Key::LogoFileName), (root + "/card/pic.bmp").toStdString());
-  }
-  {  // a typed path with no file selected
-    auto chooser = Open();
-    QTest::keyClicks(Control<QLineEdit>(chooser.get(), "txtFileName"), "/other/logo.gif");
-    ClickOk(chooser.get());
-    EXPECT_EQ(settings.Stored(Key::BMPFileName), "/other/logo.gif");
-  }
-  {  // a name kept from another folder is stored bare
-    auto chooser = Open();
-    ClickFile(chooser.get(), "sky.bmp");
-    auto* folders = Control<QTreeWidget>(chooser.get(), "dirDirectory");
-    emit folders->itemActivated(folders->currentItem()->child(0), 0);
-    EXPECT_EQ(Control<QLabel>(chooser.get(), "lblDirName")->text(), root + "/pictures/holiday");
-    ClickOk(chooser.get());
-    EXPECT_EQ(settings.Stored(Key::BMPFileName), "sky.bmp");
-  }
-  {  // the comparison respects case
-    auto chooser = Open();
-    ClickFile(chooser.get(), "sky.bmp");
-    auto* name = Control<QLineEdit>(chooser.get(), "txtFileName");
-    name->selectAll();
-    QTest::keyClicks(name, "SKY.BMP");
-    ClickOk(chooser.get());
-    EXPECT_EQ(settings.Stored(Key::BMPFileName), "SKY.BMP");
-  }
-  EXPECT_TRUE(sink.messages.empty());
+TEST_F(ImageChooserTest, OkStoresTheFolderAndNameOrTheTypedTextAsItIs) {
+  Open();  // a clicked file in a folder
+  Click("sky.bmp");
+  EXPECT_EQ(view.texts[C::txtFileName], "sky.bmp");
+  chooser->Confirm();
+  EXPECT_EQ(settings.Stored(Key::BMPFileName), root + "/pictures/sky.bmp");
+  EXPECT_TRUE(view.hidden);
+
+  Open(LogoChooser()).ChooseDrive(1);  // the same at the root of a file system: one separator
+  EXPECT_EQ(view.numbers[C::drvDrive], 1);
+  Click("pic.bmp");
+  chooser->Confirm();
+  EXPECT_EQ(settings.Stored(Key::LogoFileName), root + "/card/pic.bmp");
+
+  Open();  // a typed path with no file selected
+  view.texts[C::txtFileName] = "/other/logo.gif";
+  chooser->Confirm();
+  EXPECT_EQ(settings.Stored(Key::BMPFileName), "/other/logo.gif");
+
+  Open();  // a name kept from another folder is stored bare
+  Click("sky.bmp");
+  chooser->OpenFolder(view.tree.inside[0].path);
+  EXPECT_EQ(view.texts[C::lblDirName], root + "/pictures/holiday");
+  chooser->Confirm();
+  EXPECT_EQ(settings.Stored(Key::BMPFileName), "sky.bmp");
+
+  Open();  // the comparison respects case
+  Click("sky.bmp");
+  view.texts[C::txtFileName] = "SKY.BMP";
+  chooser->Confirm();
+  EXPECT_EQ(settings.Stored(Key::BMPFileName), "SKY.BMP");
+
+  Open();  // a double click stores and hides in one step
+  chooser->DoubleClickFile(0);
+  EXPECT_EQ(settings.Stored(Key::BMPFileName), root + "/pictures/dusk.Bmp");
+  EXPECT_TRUE(view.hidden);
+  EXPECT_TRUE(view.messages.empty());
 }
 
-TEST_F(ImageFileChooserTest, PathJoinAddsOneSeparatorOnly) {
+TEST_F(ImageChooserTest, AnEmptyNameIsRefusedAndAFailedStoreKeepsTheChooserOpen) {
+  Open().Confirm();
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0], (Message{"Aerolark", "You must first select a file!", MessageIcon::None}));
+  EXPECT_TRUE(settings.writes.empty());
+  settings.failWrites = true;
+  Click("sky.bmp");
+  chooser->Confirm();
+  EXPECT_FALSE(view.hidden);
+}
+
+TEST_F(ImageChooserTest, AnUnreadableDriveIsReportedAndTheDriveInUseComesBack) {
+  Open();
+  view.numbers[C::drvDrive] = 2;
+  chooser->ChooseDrive(2);
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0], (Message{"Error", "Drive error!", MessageIcon::Exclamation}));
+  EXPECT_EQ(view.numbers[C::drvDrive], 0);
+  EXPECT_EQ(chooser->folder(), root + "/pictures");
+  chooser->ChooseDrive(9);  // no such drive: nothing happens
+  EXPECT_EQ(view.messages.size(), 1u);
+  EXPECT_FALSE(view.hidden);
+}
+
+TEST(ChooserRules, PathJoinKindsAndDrives) {
   EXPECT_EQ(ChosenPath("/", "sky.bmp", "sky.bmp"), "/sky.bmp");
   EXPECT_EQ(ChosenPath("/media/card", "sky.bmp", "sky.bmp"), "/media/card/sky.bmp");
   EXPECT_EQ(ChosenPath("/media/card", "sky.bmp", ""), "sky.bmp");
   EXPECT_EQ(ChosenPath("/media/card", "Sky.bmp", "sky.bmp"), "Sky.bmp");
-}
+  ChooserKind background = BackgroundChooser();
+  EXPECT_EQ(std::tie(background.caption, background.width, background.height),
+            std::make_tuple("Form1", 404, 312));
 
-TEST_F(ImageFileChooserTest, DoubleClickStoresAndClosesInOneStep) {
-  auto chooser = Open();
-  auto* files = Control<QListWidget>(chooser.get(), "filFiles");
-  QListWidgetItem* item = files->findItems("dusk.Bmp", Qt::MatchExactly).value(0);
-  ASSERT_NE(item, nullptr);
-  QPoint at = files->visualItemRect(item).center();
-  QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
-  EXPECT_EQ(settings.WritesOf(Key::BMPFileName),
-            std::vector<std::string>{(root + "/pictures/dusk.Bmp").toStdString()});
-  EXPECT_FALSE(chooser->isVisible());
-}
-
-TEST_F(ImageFileChooserTest, EmptyNameCancelAndCloseBoxStoreNothing) {
-  auto chooser = Open();
-  ClickOk(chooser.get());
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].caption, "Aerolark");
-  EXPECT_EQ(sink.messages[0].text, "You must first select a file!");
-  EXPECT_EQ(sink.messages[0].icon, MessageIcon::None);
-  EXPECT_TRUE(chooser->isVisible());
-
-  ClickFile(chooser.get(), "sky.bmp");
-  QTest::mouseClick(Control<QPushButton>(chooser.get(), "cmdCancel"), Qt::LeftButton);
-  EXPECT_FALSE(chooser->isVisible());
-
-  auto again = Open();
-  ClickFile(again.get(), "sky.bmp");
-  again->close();
-  EXPECT_TRUE(settings.writes.empty());
-}
-
-TEST_F(ImageFileChooserTest, AnUnreadableDriveIsReportedAndTheDriveInUseComesBack) {
-  auto chooser = Open();
-  auto* drives = Control<QComboBox>(chooser.get(), "drvDrive");
-  ASSERT_EQ(drives->count(), 3);
-  EXPECT_EQ(drives->currentIndex(), 0);
-  drives->setCurrentIndex(2);
-  emit drives->activated(2);
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].caption, "Error");
-  EXPECT_EQ(sink.messages[0].text, "Drive error!");
-  EXPECT_EQ(sink.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(drives->currentIndex(), 0);
-  EXPECT_EQ(chooser->folder(), root + "/pictures");
-  EXPECT_TRUE(chooser->isVisible());
-}
-
-TEST_F(ImageFileChooserTest, CaptionsAndSizesOfTheTwoChoosers) {
-  auto background = Open(BackgroundChooser());
-  EXPECT_EQ(background->windowTitle(), "Form1");
-  EXPECT_EQ(background->size(), QSize(404, 312));
-  auto logo = Open(LogoChooser());
-  EXPECT_EQ(logo->windowTitle(), "Select Your Logo");
-  EXPECT_EQ(logo->size(), QSize(389, 286));
-}
-
-TEST(FileSystemOf, PicksTheLongestMountPointHoldingThePath) {
   std::vector<FileSystem> systems = {{"/", ""}, {"/media", ""}, {"/media/card", ""}};
   EXPECT_EQ(FileSystemOf(systems, "/media/card/x"), 2);
   EXPECT_EQ(FileSystemOf(systems, "/media/cardigan"), 1);

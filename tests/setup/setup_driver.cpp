@@ -3,7 +3,7 @@
 // Usage: aerolark_setup_driver [install-folder]
 
 #include "settings/ini_settings_store.h"
-#include "setup/setup_entry.h"
+#include "setup/qt/setup_entry.h"
 
 int main(int argc, char** argv) {
   aerolark::IniSettingsStore store(aerolark::IniSettingsStore::DefaultPath());

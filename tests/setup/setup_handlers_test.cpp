@@ -1,207 +1,150 @@
 // Each control's handler: the key, section and value it stores, and when.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTest>
 #include <gtest/gtest.h>
 
-#include "setup/image_file_chooser.h"
 #include "setup_test_support.h"
 
 namespace aerolark::testing {
 namespace {
 
+using C = Control;
 using Values = std::vector<std::string>;
-
-// Moves the thumb as a mouse drag does: held down, moved step by step, let go.
-void Drag(QScrollBar* slider, int from, int to) {
-  slider->setSliderDown(true);
-  for (int v = from; v != to;) {
-    v += (to > from) ? 1 : -1;
-    slider->setSliderPosition(v);
-  }
-  slider->setSliderDown(false);
-}
 
 class SetupHandlers : public ::testing::Test {
  protected:
   void SetUp() override {
-    setup = harness.Open();
-    harness.settings.writes.clear();
+    rig.Open();
+    rig.settings.writes.clear();
   }
-  template <typename T>
-  T* Control(const char* name) { return Find<T>(setup.get(), name); }
+  // The user moves a slider to `value` in the way `move` says.
+  void Slide(C slider, int value, SliderMove move) {
+    rig.view.numbers[slider] = value;
+    rig.logic.bindings.OnSlider(slider, move);
+  }
 
-  DialogHarness harness;
-  std::unique_ptr<aerolark::Setup> setup;
+  DialogRig rig;
+  std::vector<RecordedWrite>& writes = rig.settings.writes;
 };
 
 TEST_F(SetupHandlers, CheckBoxesStoreZeroOrOneInTheirSection) {
-  struct Case { const char* box; const char* section; const char* key; };
-  const Case cases[] = {{"chkBG", "Startup", "PlaneBG"},       {"chkClock", "Startup", "Clock"},
-                        {"chkLogo", "Startup", "LogoChecked"}, {"chkMessage", "Startup", "MessageChecked"},
-                        {"chkPowerSave", "System", "PwrSave"}, {"chkProp", "Startup", "Prop"}};
+  struct Case { C box; const char* section; const char* key; };
+  const Case cases[] = {{C::chkBG, "Startup", "PlaneBG"},       {C::chkClock, "Startup", "Clock"},
+                        {C::chkLogo, "Startup", "LogoChecked"}, {C::chkMessage, "Startup", "MessageChecked"},
+                        {C::chkPowerSave, "System", "PwrSave"}, {C::chkProp, "Startup", "Prop"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.box);
-    harness.settings.writes.clear();
-    auto* box = Control<QCheckBox>(c.box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    QTest::keyClick(box, Qt::Key_Space);
-    EXPECT_EQ(harness.settings.writes,
-              (std::vector<RecordedWrite>{{c.section, c.key, "0"}, {c.section, c.key, "1"}}));
+    writes.clear();
+    for (int ticked : {0, 1}) {
+      rig.view.numbers[c.box] = ticked;
+      rig.logic.bindings.OnChanged(c.box);
+    }
+    EXPECT_EQ(writes, (std::vector<RecordedWrite>{{c.section, c.key, "0"}, {c.section, c.key, "1"}}));
   }
 }
 
-TEST_F(SetupHandlers, ValueSlidersStoreEveryStepOfADragAndShowIt) {
-  auto* speed = Control<QScrollBar>("hsbSpeed");
-  Drag(speed, 2, 10);
-  EXPECT_EQ(harness.settings.WritesOf(Key::Speed), (Values{"3", "4", "5", "6", "7", "8", "9", "10"}));
-  EXPECT_EQ(Control<QLineEdit>("txtSpeed")->text(), "10");
-
-  struct Case { const char* slider; const char* box; Key key; };
-  const Case cases[] = {{"HSBSec", "txtBGPlanes", Key::BGFreq},
-                        {"hsbFastJet", "txtFastJet", Key::SecDelay},
-                        {"hsbMouseS", "txtMouseS", Key::MouseSens},
-                        {"hsbTunePC", "txtTunePC", Key::TunePC}};
+TEST_F(SetupHandlers, SlidersStoreTheirMovesAndShowThemInTheirValueBoxes) {
+  struct Case { C slider; C box; Key key; };
+  const Case cases[] = {{C::hsbSpeed, C::txtSpeed, Key::Speed},
+                        {C::HSBSec, C::txtBGPlanes, Key::BGFreq},
+                        {C::hsbFastJet, C::txtFastJet, Key::SecDelay},
+                        {C::hsbMouseS, C::txtMouseS, Key::MouseSens},
+                        {C::hsbTunePC, C::txtTunePC, Key::TunePC}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.slider);
-    auto* slider = Control<QScrollBar>(c.slider);
-    const int start = slider->value();
-    slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // arrow
-    slider->triggerAction(QAbstractSlider::SliderPageStepAdd);    // track: also one step
-    QTest::keyClick(slider, Qt::Key_Left);                        // keyboard
-    EXPECT_EQ(harness.settings.WritesOf(c.key),
+    SCOPED_TRACE(ControlName(c.slider));
+    const int start = rig.view.numbers[c.slider];
+    Slide(c.slider, start + 1, SliderMove::Dragged);
+    Slide(c.slider, start + 2, SliderMove::Dragged);
+    Slide(c.slider, start + 2, SliderMove::ThumbReleased);  // already stored
+    Slide(c.slider, start + 1, SliderMove::Settled);        // arrow, track or key
+    EXPECT_EQ(rig.settings.WritesOf(c.key),
               (Values{std::to_string(start + 1), std::to_string(start + 2),
                       std::to_string(start + 1)}));
-    EXPECT_EQ(Control<QLineEdit>(c.box)->text().toInt(), start + 1);
+    EXPECT_EQ(rig.view.texts[c.box], std::to_string(start + 1));
   }
-}
-
-TEST_F(SetupHandlers, VolumeIsStoredWhenTheThumbIsLetGoAndOnSettledSteps) {
-  auto* volume = Control<QScrollBar>("hsbVolume");
-  volume->setValue(-2500);
-  harness.settings.writes.clear();
-  Drag(volume, -2500, 0);
-  EXPECT_EQ(harness.settings.WritesOf(Key::Volume), (Values{"0"}));
-
-  harness.settings.writes.clear();
-  volume->triggerAction(QAbstractSlider::SliderSingleStepSub);
-  volume->triggerAction(QAbstractSlider::SliderPageStepSub);
-  QTest::keyClick(volume, Qt::Key_Right);
-  EXPECT_EQ(harness.settings.WritesOf(Key::Volume), (Values{"-1", "-2", "-1"}));
+  // The volume is stored when the thumb is let go and on settled steps only.
+  for (int v = -2499; v <= 0; v += 500) Slide(C::hsbVolume, v, SliderMove::Dragged);
+  Slide(C::hsbVolume, 0, SliderMove::ThumbReleased);
+  Slide(C::hsbVolume, -1, SliderMove::Settled);
+  EXPECT_EQ(rig.settings.WritesOf(Key::Volume), (Values{"0", "-1"}));
 }
 
 TEST_F(SetupHandlers, BackgroundChoiceStoresItsNumberAndEnablesTheCustomButton) {
-  auto* select = Control<QPushButton>("cmdSelectBG");
-  QTest::mouseClick(Control<QRadioButton>("optBakGrnd2"), Qt::LeftButton, {}, QPoint(8, 8));
-  EXPECT_EQ(harness.settings.WritesOf(Key::BackGround), (Values{"3"}));
-  EXPECT_TRUE(select->isEnabled());
-  QTest::mouseClick(Control<QRadioButton>("optBakGrnd1"), Qt::LeftButton, {}, QPoint(8, 8));
-  EXPECT_EQ(harness.settings.WritesOf(Key::BackGround), (Values{"3", "2"}));
-  EXPECT_FALSE(select->isEnabled());
+  rig.logic.background.OnOptionChosen(2);
+  EXPECT_TRUE(rig.view.enabled[C::cmdSelectBG]);
+  rig.logic.background.OnOptionChosen(1);
+  EXPECT_FALSE(rig.view.enabled[C::cmdSelectBG]);
+  rig.logic.background.OnOptionChosen(3);  // no such option
+  EXPECT_EQ(rig.settings.WritesOf(Key::BackGround), (Values{"3", "2"}));
+  EXPECT_EQ(rig.logic.background.choice(), "2");
 }
 
-TEST_F(SetupHandlers, FontChoiceStoresIndexThenNameAndRedrawsTheSample) {
-  auto* fonts = Control<QComboBox>("cboFontsScreen");
-  fonts->setFocus();
-  QTest::keyClick(fonts, Qt::Key_Down);  // from entry 1 to entry 2
-  EXPECT_EQ(harness.settings.writes,
-            (std::vector<RecordedWrite>{{"Startup", "SelectedFont", "2"},
-                                        {"Startup", "FontName", "Family 02"}}));
-  EXPECT_EQ(Find<QLabel>(setup.get(), "lblSample")->font().family(), "Family 02");
-}
-
-TEST_F(SetupHandlers, FontSizeSelectionThenTypingOverIt) {
-  auto* sizes = Control<QComboBox>("cboFontSize");
-  sizes->setFocus();
-  QTest::keyClick(sizes, Qt::Key_Down);  // from "10" to the third entry, "20"
-  EXPECT_EQ(harness.settings.writes,
-            (std::vector<RecordedWrite>{{"Startup", "SelectedFontSize", "2"},
-                                        {"Startup", "FontSize", "20"}}));
-  sizes->lineEdit()->selectAll();
-  QTest::keyClicks(sizes->lineEdit(), "25");
-  EXPECT_EQ(harness.settings.WritesOf(Key::FontSize), (Values{"20", "2", "25"}));
-  EXPECT_EQ(harness.settings.WritesOf(Key::SelectedFontSize), (Values{"2"}));
-}
-
-TEST_F(SetupHandlers, StopSoundStoresAChosenEntryButNotTypedText) {
-  auto* soundOff = Control<QComboBox>("cboSoundOff");
-  QTest::keyClicks(soundOff->lineEdit(), "7");
-  EXPECT_TRUE(harness.settings.writes.empty());
-  soundOff->setCurrentIndex(0);  // the list already points at "Never": choosing it still counts
-  emit soundOff->activated(0);
-  EXPECT_EQ(harness.settings.writes, (std::vector<RecordedWrite>{{"System", "SoundOff", "Never"}}));
+TEST_F(SetupHandlers, ListsStoreTheChosenEntryAndTheSizeAlsoWhatIsTyped) {
+  rig.logic.logoMessage.OnFontChosen(2);
+  EXPECT_EQ(rig.view.sampleFont, "Family 02");
+  rig.logic.logoMessage.OnSizeChosen(2);
+  for (const char* typed : {"2", "25"}) {
+    rig.view.texts[C::cboFontSize] = typed;
+    rig.logic.logoMessage.OnSizeTyped();
+  }
+  rig.logic.aircraft.OnSoundOffChosen(0);
+  rig.logic.aircraft.OnSoundOffChosen(19);
+  for (int none : {-1, 99}) {  // no such entry: nothing is stored
+    rig.logic.logoMessage.OnFontChosen(none);
+    rig.logic.logoMessage.OnSizeChosen(none);
+    rig.logic.aircraft.OnSoundOffChosen(none);
+  }
+  EXPECT_EQ(writes, (std::vector<RecordedWrite>{{"Startup", "SelectedFont", "2"},
+                                                {"Startup", "FontName", "Family 02"},
+                                                {"Startup", "SelectedFontSize", "2"},
+                                                {"Startup", "FontSize", "20"},
+                                                {"Startup", "FontSize", "2"},
+                                                {"Startup", "FontSize", "25"},
+                                                {"System", "SoundOff", "Never"},
+                                                {"System", "SoundOff", "480"}}));
 }
 
 TEST_F(SetupHandlers, TextBoxesStoreEveryEditIncludingEmpty) {
-  auto* message = Control<QLineEdit>("txtMessage");
-  message->selectAll();
-  QTest::keyClick(message, Qt::Key_Backspace);
-  QTest::keyClicks(message, "Hi");
-  EXPECT_EQ(harness.settings.WritesOf(Key::Message), (Values{"", "H", "Hi"}));
-  QTest::keyClicks(Control<QLineEdit>("txtFontSize"), "2");
-  EXPECT_EQ(harness.settings.WritesOf(Key::FontClock), (Values{"12"}));
-  // Value boxes are displays: they take no typing and store nothing.
-  QTest::keyClicks(Control<QLineEdit>("txtSpeed"), "9");
-  EXPECT_EQ(harness.settings.WritesOf(Key::Speed), Values{});
+  for (const char* text : {"", "H", "Hi"}) {
+    rig.view.texts[C::txtMessage] = text;
+    rig.logic.bindings.OnChanged(C::txtMessage);
+  }
+  EXPECT_EQ(rig.settings.WritesOf(Key::Message), (Values{"", "H", "Hi"}));
+  rig.view.texts[C::txtFontSize] = "12";
+  rig.logic.bindings.OnChanged(C::txtFontSize);
+  EXPECT_EQ(rig.settings.WritesOf(Key::FontClock), (Values{"12"}));
+  rig.logic.bindings.OnChanged(C::txtSpeed);  // a value box is a display
+  EXPECT_EQ(writes.size(), 4u);
 }
 
-TEST_F(SetupHandlers, BottomBarOpensHelpShowsAboutAndCloses) {
-  QTest::mouseClick(Control<QPushButton>("cmdHelp"), Qt::LeftButton);
-  EXPECT_EQ(harness.openedUrls, std::vector<QString>{"http://www.aerolark.example/support.htm"});
-  QTest::mouseClick(Control<QPushButton>("cmdAbout"), Qt::LeftButton);
-  ASSERT_EQ(harness.sink.messages.size(), 1u);
-  const Message& about = harness.sink.messages[0];
-  EXPECT_EQ(about.icon, MessageIcon::About);
-  EXPECT_TRUE(about.text.contains("Aerolark"));
-  EXPECT_TRUE(about.text.contains(AEROLARK_VERSION));
-  EXPECT_TRUE(about.text.contains("http://www.aerolark.example"));
-  // Alt+O, shared with "&Online HELP", is exercised with real keys in the session test.
-  QTest::mouseClick(Control<QPushButton>("cmdOK"), Qt::LeftButton);
-  EXPECT_FALSE(setup->isVisible());
-  EXPECT_EQ(setup->result(), QDialog::Accepted);
-  EXPECT_TRUE(harness.settings.writes.empty());  // closing stores nothing
-}
-
-TEST_F(SetupHandlers, SelectButtonsShowWhatTheChooserStored) {
-  QTest::mouseClick(Control<QRadioButton>("optBakGrnd2"), Qt::LeftButton, {}, QPoint(8, 8));
-  harness.runModal = [](QDialog& dialog) {
-    Find<QLineEdit>(&dialog, "txtFileName")->setText("/pictures/dusk.bmp");
-    QTest::mouseClick(Find<QPushButton>(&dialog, "cmdOK"), Qt::LeftButton);
+TEST_F(SetupHandlers, BottomBarAndSelectButtons) {
+  rig.logic.Help();
+  EXPECT_EQ(rig.view.openedPages, Values{"http://www.aerolark.example/support.htm"});
+  rig.logic.About();
+  EXPECT_EQ(rig.view.messages, (std::vector<Message>{{"About Aerolark",
+                                                      "Aerolark\nVersion " AEROLARK_VERSION
+                                                      "\nhttp://www.aerolark.example",
+                                                      MessageIcon::About}}));
+  rig.view.runChooser = [](const ChooserKind& kind, DialogStore& store) {
+    if (kind.key == Key::BMPFileName) store.Write(kind.key, "/pictures/dusk.bmp");
   };
-  QTest::mouseClick(Control<QPushButton>("cmdSelectBG"), Qt::LeftButton);
-  EXPECT_EQ(Control<QLineEdit>("txtBGFile")->text(), "/pictures/dusk.bmp");
-  EXPECT_EQ(harness.settings.Stored(Key::BMPFileName), "/pictures/dusk.bmp");
-
-  QString caption;
-  harness.runModal = [&caption](QDialog& dialog) {
-    caption = dialog.windowTitle();
-    Find<QLineEdit>(&dialog, "txtFileName")->setText("/pictures/ignored.bmp");
-    QTest::mouseClick(Find<QPushButton>(&dialog, "cmdCancel"), Qt::LeftButton);
-  };
-  QTest::mouseClick(Control<QPushButton>("cmdSelectLogo"), Qt::LeftButton);
-  EXPECT_EQ(caption, "Select Your Logo");
-  EXPECT_FALSE(harness.settings.Stored(Key::LogoFileName).has_value());
-  EXPECT_EQ(Control<QLineEdit>("txtLogo")->text(), "1");
-  EXPECT_TRUE(setup->findChildren<ImageFileChooser*>().isEmpty());  // discarded after use
+  rig.logic.SelectPicture(BackgroundChooser());
+  EXPECT_EQ(rig.view.texts[C::txtBGFile], "/pictures/dusk.bmp");
+  rig.settings.Put(Key::LogoFileName, "/old.bmp");
+  rig.logic.SelectPicture(LogoChooser());  // cancelled: the stored name is shown
+  EXPECT_EQ(rig.view.texts[C::txtLogo], "/old.bmp");
 }
 
 TEST(SetupWriteFailure, TheUserIsToldOnceAndTheDialogCarriesOn) {
-  DialogHarness harness;
-  harness.settings.failWrites = true;
-  auto setup = harness.Open();
-  auto* speed = Find<QScrollBar>(setup.get(), "hsbSpeed");
-  Drag(speed, 2, 6);
-  ASSERT_EQ(harness.sink.messages.size(), 1u);
-  EXPECT_EQ(harness.sink.messages[0].caption, "Aerolark");
-  EXPECT_TRUE(harness.sink.messages[0].text.contains("cannot be saved"));
-  EXPECT_TRUE(harness.sink.messages[0].text.contains("the folder is read-only"));
-  EXPECT_EQ(Find<QLineEdit>(setup.get(), "txtSpeed")->text(), "6");
+  DialogRig rig;
+  rig.settings.failWrites = true;
+  rig.Open();
+  rig.view.numbers[C::hsbSpeed] = 6;
+  rig.logic.bindings.OnSlider(C::hsbSpeed, SliderMove::Dragged);
+  EXPECT_EQ(rig.view.messages,
+            (std::vector<Message>{{"Aerolark",
+                                   "Your changes cannot be saved (the folder is read-only).\n\n"
+                                   "The settings stay as they were; you can keep using the dialog.",
+                                   MessageIcon::Information}}));
+  EXPECT_EQ(rig.view.texts[C::txtSpeed], "6");
 }
 
 }  // namespace

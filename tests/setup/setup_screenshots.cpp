@@ -1,6 +1,6 @@
 // Writes a picture of each dialog page and of both choosers, at their real
 // sizes, for a person to look at. Usage: aerolark_setup_screenshots OUTDIR
-// (run under an X server, e.g. tests/support/with-xvfb).
+// (run under an X server, e.g. tools/with-xvfb).
 
 #include <cstdio>
 #include <QApplication>
@@ -10,8 +10,8 @@
 
 #include "settings/setting_keys.h"
 #include "setup/dialog_store.h"
-#include "setup/image_file_chooser.h"
-#include "setup/setup_dialog.h"
+#include "setup/qt/image_file_chooser.h"
+#include "setup/qt/setup_dialog.h"
 #include "setup_test_support.h"
 
 using namespace aerolark;
@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
   const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
   testing::RecordingSettings settings;
   WriteDefaults(settings, AEROLARK_SHARE_DIR);
-  testing::RecordingSink sink;
-  SetupServices services = DesktopSetupServices(sink);
+  SetupServices services = DesktopSetupServices();
+  services.showMessage = [](QWidget*, const Message&) {};
   services.runModal = [](QDialog&) {};
   Setup setup(settings, QStringLiteral(AEROLARK_SHARE_DIR), services);
   setup.show();
@@ -33,11 +33,12 @@ int main(int argc, char** argv) {
     QTest::qWait(50);
     setup.grab().save(outDir + QStringLiteral("/page%1.png").arg(i));
   }
-  DialogStore store(settings, sink);
+  testing::RecordingChooserView messages;
+  DialogStore store(settings, messages);
   const ChooserKind kinds[] = {BackgroundChooser(), LogoChooser()};
   const char* names[] = {"GetFile", "GetLogo"};
   for (int i = 0; i < 2; ++i) {
-    ImageFileChooser chooser(kinds[i], store, MountedFileSystems());
+    ImageFileChooser chooser(kinds[i], store, MountedFileSystems(), services.showMessage);
     chooser.show();
     if (!QTest::qWaitForWindowExposed(&chooser)) std::fprintf(stderr, "window not exposed in time\n");
     QTest::qWait(50);

@@ -9,10 +9,11 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "support/files.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ std::string Shell(const std::string& command) {
   while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
   pclose(pipe);
   return output;
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 struct Point { int x; int y; };
@@ -95,7 +89,7 @@ TEST(SetupSession, TickDragAndAltOStoreTheNewValues) {
   ASSERT_TRUE(ended) << "Alt+O did not close the dialog";
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
-  std::string ini = ReadFile(config / "aerolark" / "aerolark.ini");
+  std::string ini = aerolark::testing::ReadText(config / "aerolark" / "aerolark.ini");
   EXPECT_NE(ini.find("Clock=0"), std::string::npos) << ini;
   std::size_t speed = ini.find("\nSpeed=");
   ASSERT_NE(speed, std::string::npos) << ini;

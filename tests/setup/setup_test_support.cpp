@@ -1,9 +1,9 @@
 #include "setup_test_support.h"
 
-#include <QDialog>
-#include <QUrl>
 #include <algorithm>
 #include <cctype>
+
+#include "support/files.h"
 
 namespace aerolark::testing {
 namespace {
@@ -52,37 +52,27 @@ std::vector<std::string> RecordingSettings::WritesOf(Key key) const {
   return result;
 }
 
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "aerolark_setup_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
-
-QStringList TestFamilies(int count) {
-  QStringList families;
-  for (int i = 0; i < count; ++i) families << QStringLiteral("Family %1").arg(i, 2, 10, QChar('0'));
+std::vector<std::string> TestFamilies(int count) {
+  std::vector<std::string> families;
+  for (int i = 0; i < count; ++i) {
+    families.push_back((i < 10 ? "Family 0" : "Family ") + std::to_string(i));
+  }
   return families;
 }
 
-DialogHarness::DialogHarness(QStringList families, std::vector<FileSystem> fileSystems)
-    : families(std::move(families)), fileSystems(std::move(fileSystems)) {
-  EnsureApplication();
+PictureFolders::PictureFolders() {
+  std::filesystem::create_directories(root + "/pictures/holiday");
+  std::filesystem::create_directories(root + "/card");
+  for (const char* name : {"sky.bmp", "SKY2.BMP", "dusk.Bmp", "clouds.gif", "notes.txt", "README",
+                           ".hidden.bmp"}) {
+    WriteText(root + "/pictures/" + name, "");
+  }
+  WriteText(root + "/card/pic.bmp", "");
+  std::filesystem::current_path(root + "/pictures");
 }
 
-std::unique_ptr<Setup> DialogHarness::Open() {
-  SetupServices services;
-  services.messages = &sink;
-  services.fontFamilies = [this] { return families; };
-  services.fileSystems = [this] { return fileSystems; };
-  services.openUrl = [this](const QUrl& url) { openedUrls.push_back(url.toString()); };
-  services.runModal = [this](QDialog& dialog) { runModal(dialog); };
-  auto setup = std::make_unique<Setup>(settings, QStringLiteral("/opt/aerolark/share/aerolark/"),
-                                       std::move(services));
-  setup->show();
-  return setup;
+PictureFolders::~PictureFolders() {
+  std::filesystem::current_path(previous);
 }
 
 }  // namespace aerolark::testing

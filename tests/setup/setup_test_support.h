@@ -1,33 +1,26 @@
 #pragma once
 // Shared pieces of the dialog tests: an in-memory settings store that records
-// every write, a message sink that records instead of blocking, and the
-// offscreen application the widgets need.
+// every write, and recording views that stand in for the widgets, so the
+// dialog's logic runs without any toolkit.
 
-#include <QApplication>
-#include <QStringList>
+#include <filesystem>
+#include <functional>
 #include <map>
-#include <ostream>
-#include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "settings/setting_keys.h"
-#include "setup/message_sink.h"
-#include "setup/setup_dialog.h"
+#include "setup/dialog_view.h"
+#include "setup/image_chooser_logic.h"
+#include "setup/setup_logic.h"
+#include "support/expected_defaults.h"
 
-// Readable QStrings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include "support/files.h"
 
 namespace aerolark::testing {
 
-struct RecordedWrite {
-  std::string section;
-  std::string key;
-  std::string value;
-  bool operator==(const RecordedWrite&) const = default;
-};
+using RecordedWrite = ExpectedSetting;  // section, key, value
 
 class RecordingSettings final : public Settings {
  public:
@@ -50,36 +43,72 @@ class RecordingSettings final : public Settings {
   std::map<std::string, std::string> values_;  // "section/key" in lower case
 };
 
-class RecordingSink final : public MessageSink {
+// Controls as plain values: what the logic set, and what a test sets as the
+// user's change before calling the handler.
+template <typename View>
+class RecordingControls : public View {
  public:
-  void Show(QWidget*, const Message& message) override { messages.push_back(message); }
+  int Number(Control c) override { return numbers.contains(c) ? numbers[c] : -1; }
+  void SetNumber(Control c, int number) override { numbers[c] = number; }
+  std::string Text(Control c) override { return texts[c]; }
+  void SetText(Control c, std::string_view text) override { texts[c] = std::string(text); }
+  void SetItems(Control c, const std::vector<std::string>& list) override {
+    items[c] = list;
+    numbers[c] = -1;
+  }
+  void SetEnabled(Control c, bool on) override { enabled[c] = on; }
+  void Show(const Message& message) override { messages.push_back(message); }
+
+  std::map<Control, int> numbers;
+  std::map<Control, std::string> texts;
+  std::map<Control, std::vector<std::string>> items;
+  std::map<Control, bool> enabled;
   std::vector<Message> messages;
 };
 
-// Creates the offscreen application once for the whole test binary.
-void EnsureApplication();
+class RecordingDialogView final : public RecordingControls<DialogView> {
+ public:
+  void SetFontName(Control, std::string_view family) override { sampleFont = family; }
+  void RunChooser(const ChooserKind& kind, DialogStore& store) override { runChooser(kind, store); }
+  void OpenWebPage(const std::string& address) override { openedPages.push_back(address); }
 
-// Sixty made-up families, already sorted as the system hands them over.
-QStringList TestFamilies(int count = 60);
-
-struct DialogHarness {
-  explicit DialogHarness(QStringList families = TestFamilies(),
-                         std::vector<FileSystem> fileSystems = {});
-  std::unique_ptr<Setup> Open();
-
-  RecordingSettings settings;
-  RecordingSink sink;
-  QStringList families;
-  std::vector<FileSystem> fileSystems;
-  std::vector<QString> openedUrls;
-  std::function<void(QDialog&)> runModal = [](QDialog&) {};
+  std::string sampleFont;
+  std::function<void(const ChooserKind&, DialogStore&)> runChooser = [](auto&, auto&) {};
+  std::vector<std::string> openedPages;
 };
 
-template <typename T>
-T* Find(QObject* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (!child) throw std::runtime_error(std::string("no control ") + name);
-  return child;
-}
+class RecordingChooserView final : public RecordingControls<ChooserView> {
+ public:
+  void ShowFolders(const FolderTree& shown) override { tree = shown; }
+  void Hide() override { hidden = true; }
+
+  FolderTree tree;
+  bool hidden = false;
+};
+
+// Sixty made-up families, already sorted as the system hands them over.
+std::vector<std::string> TestFamilies(int count = 60);
+
+// The dialog's logic on a recording store and view.
+struct DialogRig {
+  // Runs the opening sequence with `families`.
+  void Open(const std::vector<std::string>& families = TestFamilies()) { logic.Load(families); }
+
+  RecordingSettings settings;
+  RecordingDialogView view;
+  SetupLogic logic{settings, view};
+};
+
+// A folder tree for the chooser: <tmp>/pictures holding pictures named in
+// every letter case, other files, a hidden picture and the folder "holiday";
+// <tmp>/card holding one picture. It is the program's current folder while
+// this lives.
+struct PictureFolders {
+  PictureFolders();
+  ~PictureFolders();
+  std::filesystem::path previous = std::filesystem::current_path();
+  TempFolder folder{"aerolark-chooser"};
+  std::string root = folder.path().string();
+};
 
 }  // namespace aerolark::testing

@@ -1,8 +1,8 @@
-#include "setup/help_page.h"
+#include "setup/qt/help_page.h"
 
 #include <QGridLayout>
 
-#include "setup/page_layout.h"
+#include "setup/qt/page_layout.h"
 
 namespace aerolark {
 namespace {

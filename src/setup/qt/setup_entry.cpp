@@ -1,18 +1,16 @@
-#include "setup/setup_entry.h"
+#include "setup/qt/setup_entry.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "setup/message_sink.h"
-#include "setup/setup_dialog.h"
+#include "setup/qt/setup_dialog.h"
 
 namespace aerolark {
 
 int RunSetupDialog(Settings& settings, const std::string& installFolder, int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Aerolark"));
-  MessageBoxSink messages;
-  Setup setup(settings, QString::fromStdString(installFolder), DesktopSetupServices(messages));
+  Setup setup(settings, QString::fromStdString(installFolder), DesktopSetupServices());
   QObject::connect(&setup, &QDialog::finished, &app, &QApplication::quit);
   setup.show();
   app.exec();

@@ -1,22 +1,21 @@
-#include "setup/tune_page.h"
+#include "setup/qt/tune_page.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "setup/dialog_store.h"
-#include "setup/page_layout.h"
+#include "setup/qt/page_layout.h"
 
 namespace aerolark {
 
-TunePage::TunePage(DialogStore& store, QWidget* parent) : QWidget(parent) {
+TunePage::TunePage(Wiring wiring, QWidget* parent) : QWidget(parent) {
   QGroupBox* group = MakeGroup(
       QStringLiteral("Tune Your PC  ( If the planes are moving too fast no matter what setting "
                      "try this)"),
       this);
-  QScrollBar* slider = MakeSlider("hsbTunePC", 0, 20, group);
-  QLineEdit* box = MakeValueBox("txtTunePC", group);
+  QScrollBar* slider = MakeSlider(Control::hsbTunePC, wiring, group);
+  QLineEdit* box = MakeValueBox(Control::txtTunePC, wiring, group);
 
   QLabel* intro = MakeLabel(
       QStringLiteral("This only slows down how fast your PC reads through the code of THIS "
@@ -48,11 +47,6 @@ TunePage::TunePage(DialogStore& store, QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 8, 8, 8);
   column->addWidget(group);
-
-  tune = std::make_unique<SliderBinding>(slider, box, Key::TunePC, store,
-                                         SliderBinding::Storing::Continuously);
 }
-
-TunePage::~TunePage() = default;
 
 }  // namespace aerolark

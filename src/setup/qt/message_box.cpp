@@ -1,6 +1,7 @@
-#include "setup/message_sink.h"
-
 #include <QMessageBox>
+
+#include "setup/qt/qt_controls.h"
+#include "setup/qt/setup_services.h"
 
 namespace aerolark {
 namespace {
@@ -17,12 +18,13 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 }  // namespace
 
-void MessageBoxSink::Show(QWidget* owner, const Message& message) {
+void ShowMessageBox(QWidget* owner, const Message& message) {
   if (message.icon == MessageIcon::About) {
-    QMessageBox::about(owner, message.caption, message.text);
+    QMessageBox::about(owner, ToQt(message.caption), ToQt(message.text));
     return;
   }
-  QMessageBox box(BoxIcon(message.icon), message.caption, message.text, QMessageBox::Ok, owner);
+  QMessageBox box(BoxIcon(message.icon), ToQt(message.caption), ToQt(message.text),
+                  QMessageBox::Ok, owner);
   box.exec();
 }
 

@@ -1,0 +1,148 @@
+#include "setup/qt/aircraft_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "setup/qt/page_layout.h"
+#include "setup/setup_logic.h"
+
+namespace aerolark {
+
+using C = Control;
+
+AircraftPage::AircraftPage(Wiring wiring, QWidget* parent) : QWidget(parent) {
+  auto* left = new QVBoxLayout;
+  left->setSpacing(4);
+  left->addWidget(MakeMouseGroup(wiring));
+  left->addWidget(MakeClockGroup(wiring));
+  QCheckBox* powerSaveBox = MakeCheckBox(
+      C::chkPowerSave, QStringLiteral("Disable any Power Saving settings"), wiring, this);
+  powerSaveBox->setToolTip(QStringLiteral(
+      "If you have your Monitor set to turn off enabling this will keep that setting, "
+      "otherwise the screensaver will ignore those settings"));
+  left->addWidget(powerSaveBox);
+  left->addWidget(MakeSpeedGroup(wiring));
+  left->addStretch();
+
+  auto* right = new QVBoxLayout;
+  right->setSpacing(4);
+  right->addWidget(MakePlanesGroup(wiring));
+  right->addWidget(MakeSoundsGroup(wiring));
+  right->addStretch();
+
+  auto* columns = new QHBoxLayout(this);
+  columns->setContentsMargins(6, 6, 6, 6);
+  columns->setSpacing(6);
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+}
+
+QWidget* AircraftPage::MakeMouseGroup(Wiring wiring) {
+  QGroupBox* group = MakeGroup(QStringLiteral("Mouse Sensitivity"), this);
+  QScrollBar* slider = MakeSlider(C::hsbMouseS, wiring, group);
+  QLineEdit* box = MakeValueBox(C::txtMouseS, wiring, group);
+  auto* grid = new QGridLayout(group);
+  Tighten(grid);
+  grid->addWidget(slider, 0, 0, 1, 2);
+  grid->addWidget(box, 0, 2);
+  grid->addWidget(MakeLabel(QStringLiteral("Light Touch"), group), 1, 0, Qt::AlignLeft);
+  grid->addWidget(MakeLabel(QStringLiteral("HeavyTouch"), group), 1, 1, Qt::AlignRight);
+  return group;
+}
+
+QWidget* AircraftPage::MakeClockGroup(Wiring wiring) {
+  QGroupBox* group = MakeGroup(QStringLiteral("Clock"), this);
+  QCheckBox* show = MakeCheckBox(C::chkClock, QStringLiteral("Show Clock"), wiring, group);
+  QLineEdit* size = MakeTextBox(C::txtFontSize, wiring, group);
+  size->setFixedWidth(50);
+  auto* grid = new QGridLayout(group);
+  Tighten(grid);
+  grid->addWidget(show, 0, 0, 2, 1);
+  grid->addWidget(MakeLabel(QStringLiteral("Font Size:"), group), 0, 1);
+  grid->addWidget(size, 1, 1);
+  return group;
+}
+
+QWidget* AircraftPage::MakePlanesGroup(Wiring wiring) {
+  QGroupBox* group = MakeGroup(QStringLiteral("Background Planes"), this);
+  QCheckBox* visible = MakeCheckBox(C::chkBG, QStringLiteral("Visible"), wiring, group);
+  QScrollBar* slider = MakeSlider(C::HSBSec, wiring, group);
+  QLineEdit* box = MakeValueBox(C::txtBGPlanes, wiring, group);
+  auto* grid = new QGridLayout(group);
+  Tighten(grid);
+  grid->addWidget(visible, 0, 0, 1, 4);
+  grid->addWidget(MakeLabel(QStringLiteral("Show every"), group), 1, 0);
+  grid->addWidget(slider, 1, 1);
+  grid->addWidget(box, 1, 2);
+  grid->addWidget(MakeLabel(QStringLiteral("seconds"), group), 1, 3);
+  grid->setColumnStretch(1, 1);
+  return group;
+}
+
+QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
+  QGroupBox* group = MakeGroup(QStringLiteral("Sounds"), this);
+  QCheckBox* propBox =
+      MakeCheckBox(C::chkProp, QStringLiteral("Turn on Prop sound\nand show aircraft"), wiring, group);
+  QScrollBar* interval = MakeSlider(C::hsbFastJet, wiring, group);
+  QLineEdit* intervalBox = MakeValueBox(C::txtFastJet, wiring, group);
+
+  auto* soundOff = new QComboBox(group);
+  soundOff->setEditable(true);
+  soundOff->setInsertPolicy(QComboBox::NoInsert);
+  soundOff->setCompleter(nullptr);  // completion would rewrite what the user types
+  soundOff->setFixedWidth(70);
+  wiring.controls.Add(C::cboSoundOff, soundOff);
+  SetupLogic& logic = wiring.logic;
+  QObject::connect(soundOff, &QComboBox::activated, soundOff,
+                   [&logic](int index) { logic.aircraft.OnSoundOffChosen(index); });
+
+  QScrollBar* volumeSlider = MakeSlider(C::hsbVolume, wiring, group);
+
+  auto* grid = new QGridLayout(group);
+  Tighten(grid);
+  grid->addWidget(propBox, 0, 0, 1, 2);
+  // "Show every" beside the two-line check box; the slider, its value box
+  // and "secs" on the full width below it, so the slider keeps a usable length.
+  grid->addWidget(MakeLabel(QStringLiteral("Show every"), group), 0, 2, Qt::AlignLeft);
+  auto* intervalRow = new QHBoxLayout;
+  intervalRow->setSpacing(4);
+  intervalRow->addWidget(interval, 1);
+  intervalRow->addWidget(intervalBox);
+  intervalRow->addWidget(MakeLabel(QStringLiteral("secs"), group));
+  grid->addLayout(intervalRow, 1, 0, 1, 3);
+  auto* stopRow = new QHBoxLayout;
+  stopRow->setSpacing(4);
+  stopRow->addWidget(MakeLabel(QStringLiteral("Stop sound after:"), group));
+  stopRow->addWidget(soundOff);
+  stopRow->addWidget(MakeLabel(QStringLiteral("min."), group));
+  stopRow->addStretch();
+  grid->addLayout(stopRow, 2, 0, 1, 3);
+  grid->addWidget(volumeSlider, 3, 0, 1, 3);
+  grid->addWidget(MakeLabel(QStringLiteral("Low ----------VOLUME ------------High"), group), 4,
+                  0, 1, 3, Qt::AlignHCenter);
+  grid->setColumnStretch(2, 1);
+  return group;
+}
+
+QWidget* AircraftPage::MakeSpeedGroup(Wiring wiring) {
+  QGroupBox* group = MakeGroup(QStringLiteral("Aircraft Speed"), this);
+  QScrollBar* slider = MakeSlider(C::hsbSpeed, wiring, group);
+  QLineEdit* box = MakeValueBox(C::txtSpeed, wiring, group);
+  auto* grid = new QGridLayout(group);
+  Tighten(grid);
+  grid->addWidget(MakeLabel(QStringLiteral("Speed:"), group), 0, 1);
+  grid->addWidget(slider, 1, 0);
+  grid->addWidget(box, 1, 1);
+  grid->addWidget(
+      MakeLabel(QStringLiteral("Slow ------------------------------------ Fast"), group),
+      2, 0, Qt::AlignHCenter);
+  grid->setColumnStretch(0, 1);
+  return group;
+}
+
+}  // namespace aerolark

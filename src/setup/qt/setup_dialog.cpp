@@ -1,0 +1,90 @@
+#include "setup/qt/setup_dialog.h"
+
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "setup/image_chooser_logic.h"
+#include "setup/qt/aircraft_page.h"
+#include "setup/qt/background_page.h"
+#include "setup/qt/help_page.h"
+#include "setup/qt/image_file_chooser.h"
+#include "setup/qt/logo_message_page.h"
+#include "setup/qt/tune_page.h"
+
+namespace aerolark {
+
+Setup::Setup(Settings& settings, const QString& installFolder, SetupServices services,
+             QWidget* parent)
+    : QDialog(parent), services_(std::move(services)), logic_(settings, *this) {
+  setWindowTitle(ToQt(DialogCaption()));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  Wiring wiring{controls_, logic_};
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName("SSTab1");
+  tabs->addTab(new AircraftPage(wiring, tabs), QStringLiteral("Aircraft"));
+  tabs->addTab(new BackgroundPage(wiring,
+                                  ToQt(InstallFolderForDisplay(FromQt(installFolder))), tabs),
+               QStringLiteral("BackGround"));
+  tabs->addTab(new LogoMessagePage(wiring, tabs), QStringLiteral("Logo/Message"));
+  tabs->addTab(new HelpPage(tabs), QStringLiteral("Help"));
+  tabs->addTab(new TunePage(wiring, tabs), QStringLiteral("Tune the Screensaver"));
+  tabs->setCurrentIndex(0);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 6, 6, 6);
+  column->setSpacing(6);
+  column->addWidget(tabs, 1);
+  column->addWidget(MakeBottomBar());
+
+  logic_.Load(services_.fontFamilies());
+}
+
+QWidget* Setup::MakeBottomBar() {
+  auto* bar = new QWidget(this);
+  auto* about = new QPushButton(QStringLiteral("&About"), bar);
+  about->setObjectName("cmdAbout");
+  auto* help = new QPushButton(QStringLiteral("&Online HELP"), bar);
+  help->setObjectName("cmdHelp");
+  // "&Online HELP" and "&OK" share Alt+O; Qt would only move the focus
+  // between two buttons with one key. Alt+O closes the dialog.
+  help->setShortcut(QKeySequence());
+  auto* ok = new QPushButton(QStringLiteral("&OK"), bar);
+  ok->setObjectName("cmdOK");
+  auto* row = new QHBoxLayout(bar);
+  row->setContentsMargins(0, 0, 0, 0);
+  // Equal stretch on both sides of the middle pair keeps it centred;
+  // the OK button's width is balanced by a spacer of the same width.
+  row->addSpacing(ok->sizeHint().width());
+  row->addStretch();
+  row->addWidget(about);
+  row->addWidget(help);
+  row->addStretch();
+  row->addWidget(ok);
+  connect(about, &QPushButton::clicked, this, [this] { logic_.About(); });
+  connect(help, &QPushButton::clicked, this, [this] { logic_.Help(); });
+  connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+  return bar;
+}
+
+void Setup::SetFontName(Control label, std::string_view family) {
+  auto* widget = findChild<QLabel*>(ToQt(ControlName(label)));
+  if (!widget) return;
+  QFont font = widget->font();
+  font.setFamilies({ToQt(family)});
+  widget->setFont(font);
+}
+
+// The chooser lives only for this click: the next use starts afresh.
+void Setup::RunChooser(const ChooserKind& kind, DialogStore& store) {
+  auto chooser = std::make_unique<ImageFileChooser>(kind, store, services_.fileSystems(),
+                                                    services_.showMessage, this);
+  services_.runModal(*chooser);
+}
+
+}  // namespace aerolark

@@ -1,0 +1,47 @@
+#pragma once
+// The settings dialog's Qt view: five pages and a bottom bar. It builds the
+// widgets, hands every user change to the logic's handler and shows what the
+// logic sets; "&OK" and the close box only close it.
+
+#include <QDialog>
+
+#include "setup/dialog_view.h"
+#include "setup/qt/qt_controls.h"
+#include "setup/qt/setup_services.h"
+#include "setup/setup_logic.h"
+
+namespace aerolark {
+
+class Setup final : public QDialog, public DialogView {
+ public:
+  static constexpr int kClientWidth = 550;
+  static constexpr int kClientHeight = 369;
+
+  // Builds the dialog and runs the opening sequence. `installFolder` ends
+  // with a separator; the dialog shows it without.
+  Setup(Settings& settings, const QString& installFolder, SetupServices services,
+        QWidget* parent = nullptr);
+
+  // DialogView
+  int Number(Control control) override { return controls_.Number(control); }
+  void SetNumber(Control control, int number) override { controls_.SetNumber(control, number); }
+  std::string Text(Control control) override { return controls_.Text(control); }
+  void SetText(Control control, std::string_view text) override { controls_.SetText(control, text); }
+  void SetItems(Control control, const std::vector<std::string>& items) override {
+    controls_.SetItems(control, items);
+  }
+  void SetEnabled(Control control, bool enabled) override { controls_.SetEnabled(control, enabled); }
+  void SetFontName(Control label, std::string_view family) override;
+  void RunChooser(const ChooserKind& kind, DialogStore& store) override;
+  void OpenWebPage(const std::string& address) override { services_.openUrl(address); }
+  void Show(const Message& message) override { services_.showMessage(this, message); }
+
+ private:
+  QWidget* MakeBottomBar();
+
+  SetupServices services_;
+  WidgetControls controls_;
+  SetupLogic logic_;
+};
+
+}  // namespace aerolark

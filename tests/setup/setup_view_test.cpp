@@ -1,0 +1,204 @@
+// The Qt view: the real widgets show what the logic sets, and a user's
+// change in them reaches the store through the logic.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "setup/qt/image_file_chooser.h"
+#include "setup/qt/setup_dialog.h"
+#include "setup_test_support.h"
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace aerolark::testing {
+namespace {
+
+using Values = std::vector<std::string>;
+
+void EnsureApplication() {
+  if (QApplication::instance()) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "setup_view_test";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+template <typename T = QWidget>
+T* Find(QObject* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  if (!child) throw std::runtime_error(std::string("no control ") + name);
+  return child;
+}
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, 8)); }
+
+// Moves the thumb as a mouse drag does: held down, moved step by step, let go.
+void Drag(QScrollBar* slider, int to) {
+  slider->setSliderDown(true);
+  for (int v = slider->value(); v != to;) slider->setSliderPosition(v += (to > v) ? 1 : -1);
+  slider->setSliderDown(false);
+}
+
+class SetupView : public ::testing::Test {
+ protected:
+  void Open() {
+    EnsureApplication();
+    SetupServices services;
+    services.showMessage = [this](QWidget*, const Message& m) { messages.push_back(m); };
+    services.fontFamilies = [] { return TestFamilies(); };
+    services.fileSystems = [] { return std::vector<FileSystem>{{"/", ""}}; };
+    services.openUrl = [this](const std::string& address) { openedPages.push_back(address); };
+    services.runModal = [this](QDialog& dialog) { runModal(dialog); };
+    setup = std::make_unique<aerolark::Setup>(settings, "/opt/aerolark/share/aerolark/", services);
+    setup->show();
+  }
+  template <typename T = QWidget>
+  T* Get(const char* name) { return Find<T>(setup.get(), name); }
+
+  RecordingSettings settings;
+  std::vector<Message> messages;
+  Values openedPages;
+  std::function<void(QDialog&)> runModal;
+  std::unique_ptr<aerolark::Setup> setup;
+};
+
+TEST_F(SetupView, OpeningFillsTheRealWidgets) {
+  ASSERT_TRUE(WriteDefaults(settings, "/opt/aerolark/share/aerolark/").ok);
+  settings.Put(Key::BGFreq, "120");
+  settings.writes.clear();
+  Open();
+  EXPECT_EQ(settings.writes.size(), 22u);  // each handler once: showing a value raises none
+  EXPECT_EQ(setup->windowTitle(), "Aerolark  http://www.aerolark.example");
+  EXPECT_EQ(setup->size(), QSize(550, 369));
+  EXPECT_EQ(Get<QTabWidget>("SSTab1")->tabText(4), "Tune the Screensaver");
+  EXPECT_EQ(Get<QTabWidget>("SSTab1")->currentIndex(), 0);
+  EXPECT_EQ(Get<QLabel>("lblFolder")->text(), " /opt/aerolark/share/aerolark");
+  EXPECT_EQ(Get<QScrollBar>("HSBSec")->value(), 120);
+  EXPECT_EQ(Get<QLineEdit>("txtBGPlanes")->text(), "120");
+  EXPECT_FALSE(Get<QCheckBox>("chkLogo")->isChecked());
+  EXPECT_TRUE(Get<QRadioButton>("optBakGrnd2")->isChecked());
+  EXPECT_TRUE(Get("cmdSelectBG")->isEnabled());
+  EXPECT_EQ(Get<QComboBox>("cboSoundOff")->currentText(), "Never");
+  EXPECT_EQ(Get<QComboBox>("cboFontsScreen")->currentIndex(), 4);
+  QFont sample = Get<QLabel>("lblSample")->font();
+  EXPECT_EQ(sample.family(), "Family 04");
+  EXPECT_DOUBLE_EQ(sample.pointSizeF(), 13.5);
+}
+
+TEST_F(SetupView, EveryBoundControlStoresItsSettingWhenTheUserChangesIt) {
+  Open();
+  for (int i = 0; i <= static_cast<int>(Control::drvDrive); ++i) {
+    const ControlBinding* binding = FindBinding(static_cast<Control>(i));
+    if (!binding) continue;
+    const std::string name(ControlName(binding->control));
+    SCOPED_TRACE(name);
+    settings.writes.clear();
+    if (binding->kind == ControlBinding::Kind::Slider) {
+      auto* slider = Get<QScrollBar>(name.c_str());
+      QTest::keyClick(slider, slider->value() < slider->maximum() ? Qt::Key_Right : Qt::Key_Left);
+      EXPECT_EQ(settings.WritesOf(binding->key), Values{std::to_string(slider->value())});
+    } else {
+      QTest::keyClicks(Get(name.c_str()), " ");  // ticks a check box, types into a text box
+      EXPECT_EQ(settings.WritesOf(binding->key).size(), 1u);
+    }
+  }
+  settings.writes.clear();
+  auto* speed = Get<QScrollBar>("hsbSpeed");
+  Drag(speed, speed->value() + 2);
+  auto* volume = Get<QScrollBar>("hsbVolume");
+  Drag(volume, -5);
+  volume->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(settings.WritesOf(Key::Volume), (Values{"-5", "-4"}));
+  EXPECT_EQ(settings.WritesOf(Key::Speed).size(), 2u);
+
+  Click(Get("optBakGrnd2"));
+  EXPECT_TRUE(Get("cmdSelectBG")->isEnabled());
+  Get("cboFontsScreen")->setFocus();
+  QTest::keyClick(Get("cboFontsScreen"), Qt::Key_Down);
+  EXPECT_EQ(Get<QLabel>("lblSample")->font().family(), "Family 02");
+  auto* sizes = Get<QComboBox>("cboFontSize");
+  sizes->setFocus();
+  QTest::keyClick(sizes, Qt::Key_Down);
+  QTest::keyClicks(sizes->lineEdit(), "5");
+  EXPECT_EQ(settings.WritesOf(Key::FontSize), (Values{"20", "205"}));
+  auto* soundOff = Get<QComboBox>("cboSoundOff");
+  QTest::keyClicks(soundOff->lineEdit(), "7");  // typing stores nothing
+  emit soundOff->activated(0);
+  EXPECT_EQ(settings.WritesOf(Key::SoundOff), Values{"Never"});
+  QTest::keyClicks(Get("txtTunePC"), "9");  // a display: takes no typing
+  EXPECT_EQ(Get<QLineEdit>("txtTunePC")->text().toInt(), Get<QScrollBar>("hsbTunePC")->value());
+}
+
+TEST_F(SetupView, BottomBarAndSelectButtons) {
+  Open();
+  Click(Get("cmdHelp"));
+  EXPECT_EQ(openedPages, Values{"http://www.aerolark.example/support.htm"});
+  Click(Get("cmdAbout"));
+  EXPECT_EQ(messages.size(), 1u);  // "&About"
+
+  const char* button = "cmdOK";
+  runModal = [&button](QDialog& chooser) {
+    Find<QLineEdit>(&chooser, "txtFileName")->setText("/pictures/dusk.bmp");
+    Click(Find(&chooser, button));
+  };
+  Click(Get("cmdSelectLogo"));
+  EXPECT_EQ(Get<QLineEdit>("txtLogo")->text(), "/pictures/dusk.bmp");
+  button = "cmdCancel";
+  Click(Get("cmdSelectLogo"));
+  EXPECT_EQ(settings.WritesOf(Key::LogoFileName), Values{"/pictures/dusk.bmp"});
+  EXPECT_TRUE(setup->findChildren<ImageFileChooser*>().isEmpty());  // discarded after use
+
+  settings.writes.clear();
+  Click(Get("cmdOK"));
+  EXPECT_FALSE(setup->isVisible());
+  EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
+}
+
+TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {
+  EnsureApplication();
+  PictureFolders folders;
+  RecordingSettings settings;
+  RecordingChooserView messages;
+  DialogStore store(settings, messages);
+  ImageFileChooser chooser(LogoChooser(), store, {{"/", ""}, {folders.root + "/card", ""}},
+                           [](QWidget*, const Message&) {});
+  chooser.show();
+  EXPECT_EQ(chooser.windowTitle(), "Select Your Logo");
+  EXPECT_EQ(chooser.size(), QSize(389, 286));
+  auto* tree = Find<QTreeWidget>(&chooser, "dirDirectory");
+  EXPECT_EQ(tree->topLevelItem(0)->text(0), "/");
+  ASSERT_EQ(tree->currentItem()->childCount(), 1);
+  auto* files = Find<QListWidget>(&chooser, "filFiles");
+  emit Find<QComboBox>(&chooser, "cboFileType")->activated(1);
+  ASSERT_EQ(files->count(), 1);  // clouds.gif
+
+  QPoint at = files->visualItemRect(files->item(0)).center();
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(Find<QLineEdit>(&chooser, "txtFileName")->text(), "clouds.gif");
+  QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(settings.WritesOf(Key::LogoFileName), Values{folders.root + "/pictures/clouds.gif"});
+  EXPECT_FALSE(chooser.isVisible());
+
+  emit tree->itemActivated(tree->currentItem()->child(0), 0);
+  EXPECT_EQ(Find<QLabel>(&chooser, "lblDirName")->text().toStdString(), folders.root + "/pictures/holiday");
+  EXPECT_EQ(files->count(), 0);
+  emit Find<QComboBox>(&chooser, "drvDrive")->activated(1);
+  EXPECT_EQ(Find<QLabel>(&chooser, "lblDirName")->text().toStdString(), folders.root + "/card");
+}
+
+}  // namespace
+}  // namespace aerolark::testing
