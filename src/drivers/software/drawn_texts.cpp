@@ -1,0 +1,67 @@
+#include "drivers/software/drawn_texts.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace aerolark {
+namespace {
+
+// A scene draws the message, the clock and two hint lines; older texts are
+// forgotten first, and a forgotten one is merely drawn over itself again.
+constexpr std::size_t kMaxDrawnTexts = 8;
+
+Box MaskArea(const FrameBuffer& frame, const TextMask& mask, std::int64_t x, std::int64_t y) {
+  const auto clip = [](std::int64_t value, int high) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, high));
+  };
+  return {clip(x, frame.Width()), clip(y, frame.Height()), clip(x + mask.width, frame.Width()),
+          clip(y + mask.height, frame.Height())};
+}
+
+}  // namespace
+
+std::vector<Pixel565> DrawnTexts::Copy(const FrameBuffer& frame, const Box& area) {
+  std::vector<Pixel565> pixels;
+  pixels.reserve(static_cast<std::size_t>(area.Area()));
+  for (int y = area.top; y < area.bottom; ++y) {
+    pixels.insert(pixels.end(), frame.Row(y) + area.left, frame.Row(y) + area.right);
+  }
+  return pixels;
+}
+
+// A pixel changed since by another drawing is taken as the new ground
+// beneath the text rather than overwritten.
+void DrawnTexts::GiveBack(FrameBuffer& frame, Drawn& drawn) {
+  std::size_t i = 0;
+  for (int y = drawn.area.top; y < drawn.area.bottom; ++y) {
+    Pixel565* row = frame.Row(y);
+    for (int x = drawn.area.left; x < drawn.area.right; ++x, ++i) {
+      if (row[x] == drawn.left[i]) {
+        row[x] = drawn.beneath[i];
+      } else {
+        drawn.beneath[i] = row[x];
+      }
+    }
+  }
+}
+
+Box DrawnTexts::Draw(FrameBuffer& frame, std::shared_ptr<const TextMask> mask, std::int64_t x,
+                     std::int64_t y, Pixel565 colour) {
+  const Box area = MaskArea(frame, *mask, x, y);
+  if (area.Empty()) return {};
+  auto same = std::find_if(drawn_.begin(), drawn_.end(), [&](const Drawn& d) {
+    return d.mask == mask && d.x == x && d.y == y && d.colour == colour;
+  });
+  if (same != drawn_.end()) {
+    GiveBack(frame, *same);
+  } else {
+    if (drawn_.size() == kMaxDrawnTexts) drawn_.erase(drawn_.begin());
+    drawn_.push_back(Drawn{mask, x, y, colour, area, Copy(frame, area), {}});
+    same = drawn_.end() - 1;
+  }
+  const Box written = mask->DrawInto(frame, x, y, colour);
+  same->left = Copy(frame, area);
+  return written;
+}
+
+}  // namespace aerolark
