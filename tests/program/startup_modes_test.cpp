@@ -53,6 +53,21 @@ TEST_F(StartupModes, UnknownSwitchEndsAtOnceAndLoadsNothing) {
   EXPECT_FALSE(fs::exists(folder.settingsFile())) << "settings were written";
 }
 
+TEST_F(StartupModes, WithoutADisplayTheSaverSaysWhatIsWrongAndHowToRunIt) {
+  RunFolder folder("no-display");
+  for (const std::string display : {"", ":4242"}) {
+    ProgramProcess saver({"/s"}, folder.Environment({{"DISPLAY", display}}),
+                         folder.file("no-display" + std::to_string(display.size())));
+    std::optional<Ending> ending = saver.WaitForExit(kPromptly);
+    ASSERT_TRUE(ending.has_value()) << "still runs with DISPLAY=" << display;
+    EXPECT_EQ(ending->status, 1);
+    const std::string said = saver.Stderr();
+    EXPECT_NE(said.find("no display could be opened"), std::string::npos) << said;
+    EXPECT_NE(said.find("DISPLAY=:0 aerolark /s"), std::string::npos) << said;
+    EXPECT_EQ(said.find("64K"), std::string::npos) << said;
+  }
+}
+
 TEST_F(StartupModes, SecondSaverEndsUnlessDisplayPropertiesIsOpen) {
   RunFolder folder("single-instance");
   SaverSession first(folder, x_, SaverOptions{.outputName = "first"});
