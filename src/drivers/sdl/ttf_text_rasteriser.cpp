@@ -68,13 +68,13 @@ int CellHeight(TTF_Font* font, int em) {
   return TTF_FontHeight(font);
 }
 
-// A size is the text's cell height in pixels, as a positive height is to a
-// desktop's font API: the message's top stands its size above Y 590 and must
-// end there, the hint lines stand 10 pixels apart at 14. Point sizes give the
-// em, and the cell is some 12% more by a ratio of each face's own; the one
-// guess from the cell at em = height is a pixel off at many sizes, so the
-// largest em whose cell fits is searched from it (bitmap faces, whose cell
-// may not grow with the em, end the search after a few steps).
+// A size is the text's cell height in pixels (ascent plus descent), as a
+// positive height is to a desktop's font API, and never less than the text's
+// box: the message, its top its size above Y 590, must end there. Point
+// sizes give the em, and the cell is some 12% more by a ratio of each face's
+// own; one guess from the cell at em = height is a pixel off at many sizes,
+// so the largest em whose cell fits is searched from it (bitmap faces, whose
+// cell may not grow with the em, end the search after a few steps).
 FontHandle OpenFont(const FontFile& file, int height, int style) {
   FontHandle font(TTF_OpenFontIndex(file.path.c_str(), height, file.index));
   if (!font) return font;
