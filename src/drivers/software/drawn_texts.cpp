@@ -20,13 +20,11 @@ Box MaskArea(const FrameBuffer& frame, const TextMask& mask, std::int64_t x, std
 
 }  // namespace
 
-std::vector<Pixel565> DrawnTexts::Copy(const FrameBuffer& frame, const Box& area) {
-  std::vector<Pixel565> pixels;
-  pixels.reserve(static_cast<std::size_t>(area.Area()));
+void DrawnTexts::Copy(const FrameBuffer& frame, const Box& area, std::vector<Pixel565>& into) {
+  into.clear();
   for (int y = area.top; y < area.bottom; ++y) {
-    pixels.insert(pixels.end(), frame.Row(y) + area.left, frame.Row(y) + area.right);
+    into.insert(into.end(), frame.Row(y) + area.left, frame.Row(y) + area.right);
   }
-  return pixels;
 }
 
 // A pixel changed since by another drawing is taken as the new ground
@@ -56,11 +54,12 @@ Box DrawnTexts::Draw(FrameBuffer& frame, std::shared_ptr<const TextMask> mask, s
     GiveBack(frame, *same);
   } else {
     if (drawn_.size() == kMaxDrawnTexts) drawn_.erase(drawn_.begin());
-    drawn_.push_back(Drawn{mask, x, y, colour, area, Copy(frame, area), {}});
+    drawn_.push_back(Drawn{mask, x, y, colour, area, {}, {}});
     same = drawn_.end() - 1;
+    Copy(frame, area, same->beneath);
   }
   const Box written = mask->DrawInto(frame, x, y, colour);
-  same->left = Copy(frame, area);
+  Copy(frame, area, same->left);
   return written;
 }
 

@@ -35,7 +35,8 @@ class DrawnTexts {
     std::vector<Pixel565> beneath;  // of `area`, row by row
     std::vector<Pixel565> left;
   };
-  static std::vector<Pixel565> Copy(const FrameBuffer& frame, const Box& area);
+  // Keeps the vector's room: the clock copies the same area on every event.
+  static void Copy(const FrameBuffer& frame, const Box& area, std::vector<Pixel565>& into);
   static void GiveBack(FrameBuffer& frame, Drawn& drawn);
 
   std::vector<Drawn> drawn_;
