@@ -1,13 +1,13 @@
 #include "drivers/software/drawn_texts.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace aerolark {
 namespace {
 
-// A scene draws the message, the clock and two hint lines; older texts are
-// forgotten first, and a forgotten one is merely drawn over itself again.
+// A scene draws the message, the clock and two hint lines; the texts drawn
+// longest ago are forgotten first (a clock's earlier seconds), and one
+// forgotten is merely drawn over itself again.
 constexpr std::size_t kMaxDrawnTexts = 8;
 
 Box MaskArea(const FrameBuffer& frame, const TextMask& mask, std::int64_t x, std::int64_t y) {
@@ -51,6 +51,8 @@ Box DrawnTexts::Draw(FrameBuffer& frame, std::shared_ptr<const TextMask> mask, s
     return d.mask == mask && d.x == x && d.y == y && d.colour == colour;
   });
   if (same != drawn_.end()) {
+    std::rotate(same, same + 1, drawn_.end());  // the latest drawn stand last
+    same = drawn_.end() - 1;
     GiveBack(frame, *same);
   } else {
     if (drawn_.size() == kMaxDrawnTexts) drawn_.erase(drawn_.begin());
