@@ -25,7 +25,8 @@ SaverBackends::SaverBackends(const SaverPlacement& placement,
       display_(std::make_unique<SdlDisplay>(ScreenOptions{placement.windowed,
                                                           placement.hostWindow,
                                                           platform_->Monitors(),
-                                                          environment.statsPath})),
+                                                          environment.statsPath,
+                                                          environment.display})),
       sound_(OpenSdlSoundPlayer()) {
   // No audio device or sound server: the saver runs silent.
   if (!sound_) sound_ = std::make_unique<SilentSoundPlayer>();

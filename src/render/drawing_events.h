@@ -27,6 +27,9 @@ class EventSource {
   virtual void RunEvents(DrawingEvents& sink) = 0;
   // A modal box with an OK button. False when no display could show it.
   virtual bool ShowMessageBox(const std::string& title, const std::string& text) = 0;
+  // When the screen could not open because there is no display at all: what
+  // is wrong and how to run the program, for standard error. Empty otherwise.
+  virtual std::string NoDisplayExplanation() const { return {}; }
 };
 
 }  // namespace aerolark

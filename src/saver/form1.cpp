@@ -1,6 +1,7 @@
 #include "saver/form1.h"
 
 #include <iostream>
+#include <string>
 #include <utility>
 
 #include "render/frame_composer.h"
@@ -68,9 +69,12 @@ void Form1::SetUpScene(const LoadedPictures& pictures) {
   scene_.overlays.message().fontName = loaded_.fontName;
 }
 
+// Without any display the box's words about a 64K-colour monitor would
+// mislead: the driver's own explanation is given instead.
 void Form1::ReportScreenFailure() {
   if (!services_.events.ShowMessageBox(kScreenFailureTitle, kScreenFailureText)) {
-    std::cerr << kScreenFailureText << '\n';
+    const std::string noDisplay = services_.events.NoDisplayExplanation();
+    std::cerr << (noDisplay.empty() ? kScreenFailureText : noDisplay) << '\n';
     exitStatus_ = 1;
   }
 }

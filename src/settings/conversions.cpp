@@ -1,8 +1,9 @@
 #include "settings/conversions.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -36,12 +37,38 @@ std::size_t NumberPrefixLength(const std::string& text) {
   return i;
 }
 
-double ParseFinite(const std::string& number) {
-  double value = std::strtod(number.c_str(), nullptr);
-  if (std::isinf(value)) {
-    return value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
+// For a number (as NumberPrefixLength takes it) beyond a double's range:
+// whether it is too large rather than too small, i.e. whether its first
+// significant digit, moved by the exponent, stands before the point.
+bool TooLargeForDouble(std::string_view number) {
+  const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
+  const std::string_view mantissa = number.substr(0, exponentAt);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return false;
+  const long long place = first < point ? static_cast<long long>(point - first) - 1
+                                        : -static_cast<long long>(first - point);
+  std::string_view exponent = number.substr(std::min(exponentAt + 1, number.size()));
+  if (!exponent.empty() && exponent.front() == '+') exponent.remove_prefix(1);
+  long long shift = 0;
+  const auto read = std::from_chars(exponent.data(), exponent.data() + exponent.size(), shift);
+  if (read.ec == std::errc::result_out_of_range) return exponent.front() != '-';
+  return place + shift >= 0;
+}
+
+// from_chars, not strtod: the program runs under the user's locale (for the
+// clock), and strtod there stops at the point where a comma is the decimal
+// separator. Stored numbers read the same everywhere.
+double ParseFinite(std::string_view number) {
+  const bool negative = number.front() == '-';
+  const std::string_view magnitude = number.substr(number.front() == '+' || negative ? 1 : 0);
+  double value = 0.0;
+  const auto read = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value);
+  if (read.ec == std::errc::result_out_of_range) {
+    if (!TooLargeForDouble(magnitude)) return negative ? -0.0 : 0.0;
+    return negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
   }
-  return value;
+  return negative ? -value : value;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

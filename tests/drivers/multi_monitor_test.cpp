@@ -69,7 +69,7 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
   const unsigned windowsBefore = TopLevelWindows(x);
 
   testing::TempFolder folder;
-  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = false, .hostWindow = {}, .monitors = monitors});
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = false, .hostWindow = {}, .monitors = monitors, .statsPath = {}, .display = {}});
   ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
   const SpriteId quarter = driver->drawing().NewSprite();
   driver->drawing().LoadSprite(quarter, 1,

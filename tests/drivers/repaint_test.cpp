@@ -127,7 +127,9 @@ TEST_F(Repaint, ShownFrameAlwaysEqualsAFreshComposition) {
     } else if (action == 8) {
       drawing = Drawing::Sprite(block, kKeyOpaque, across(random), down(random));
     } else if (action == 9) {
-      drawing = Drawing::Text(std::to_string(round), across(random), down(random));
+      // Every other text the same at the same place, as the clock is.
+      drawing = round % 2 ? Drawing::Text(std::to_string(round), across(random), down(random))
+                          : Drawing::Text("16:20:00", 2, 3);
     }
     if (action <= 9) {
       painter.Draw(drawing);
@@ -137,6 +139,26 @@ TEST_F(Repaint, ShownFrameAlwaysEqualsAFreshComposition) {
       driver.FlipScreen();
       ExpectShownAsDrawnAfresh(since, round);
     }
+  }
+}
+
+TEST_F(Repaint, TextDrawnSixTimesOverOneSceneShowsAsDrawnOnce) {
+  // The clock and the hints are drawn on every event, the scene beneath them
+  // only on every few: smooth edges must not be blended over themselves.
+  const std::vector<std::vector<Drawing>> scenes = {
+      {Drawing::Fill(PackColour(0, 0, 0)), Drawing::Text("16:20:00", 10, 10)},
+      {Drawing::Sprite(sunset), Drawing::Text("29 seconds", -5, 590)},
+      {Drawing::Sprite(sunset), Drawing::Text("hint", 150, 235),
+       Drawing::Sprite(block, kKeyOpaque, 170, 240)},  // a picture over part of it
+  };
+  Painter painter(driver);
+  for (std::size_t i = 0; i < scenes.size(); ++i) {
+    painter.Draw(scenes[i].front());
+    for (int event = 0; event < 6; ++event) {
+      for (std::size_t d = 1; d < scenes[i].size(); ++d) painter.Draw(scenes[i][d]);
+      driver.FlipScreen();
+    }
+    ExpectShownAsDrawnAfresh(scenes[i], static_cast<int>(i));
   }
 }
 

@@ -93,7 +93,7 @@ TEST(SdlDisplay, WithoutADisplayNothingOpensAndNoBoxShows) {
   const std::string display = std::getenv("DISPLAY");
   unsetenv("DISPLAY");
   for (const ScreenOptions& options :
-       {ScreenOptions{}, ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}}, ScreenOptions{.windowed = false, .hostWindow = 12345ul, .monitors = {}}}) {
+       {ScreenOptions{}, ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}, .statsPath = {}, .display = {}}, ScreenOptions{.windowed = false, .hostWindow = 12345ul, .monitors = {}, .statsPath = {}, .display = {}}}) {
     auto driver = std::make_unique<SdlDisplay>(options);
     EXPECT_FALSE(driver->drawing().OpenScreen(800, 600, 16, ""));
     RecordingSink sink;
@@ -152,7 +152,7 @@ TEST(SdlDisplay, FullScreenCoversTheScreenAndEndsOnASignal) {
 TEST(SdlDisplay, WindowedRaisesInputButNotForAWarpOntoIt) {
   XServer x;
   RunCommand("xdotool mousemove 5 5");
-  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}});
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}, .statsPath = {}, .display = {}});
   ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
   KnownScene scene(driver->drawing());
   std::map<std::string, Colour> seen;
@@ -195,7 +195,7 @@ TEST(SdlDisplay, HostWindowIsFollowedAndItsEndEndsTheLoop) {
   XSync(d, False);
   const unsigned windowsBefore = x.TopLevelWindows();
 
-  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = false, .hostWindow = host, .monitors = {}});
+  auto driver = std::make_unique<SdlDisplay>(ScreenOptions{.windowed = false, .hostWindow = host, .monitors = {}, .statsPath = {}, .display = {}});
   ASSERT_TRUE(driver->drawing().OpenScreen(800, 600, 16, ""));
   KnownScene scene(driver->drawing());
   std::map<std::string, Colour> seen;

@@ -79,6 +79,19 @@ TEST_F(Text, StandsWithItsTopLeftAtThePositionAndSizeIsItsHeight) {
   EXPECT_LT(Draw("Arial", 20, "12:34:56", 0, 0).right, Draw("Arial", 40, "12:34:56", 0, 0).right);
 }
 
+TEST_F(Text, SizeIsTheCellHeightAtEverySizeTheSaverUses) {
+  // The message ends at Y 590 whatever its size, and the hint lines stand
+  // 10 pixels apart: a text's box must not be taller, and whole-pixel ems
+  // may leave it a pixel short.
+  // (Glyphs of some other faces overhang their cell by a row.)
+  for (int size : {8, 10, 14, 16, 20, 30, 40, 50, 60, 70, 80, 90, 100}) {
+    const auto mask = codecs.text->Rasterise(FontRequest{"Arial", size, false, false, false}, "Hg");
+    ASSERT_TRUE(mask) << size;
+    EXPECT_LE(mask->height, size);
+    EXPECT_GE(mask->height, size - 1);
+  }
+}
+
 TEST_F(Text, UnknownFacesFallBackToTheDefaultSansFace) {
   Draw("sans-serif", 30, "Fallback", 10, 10);
   const auto sans = Frame();

@@ -24,13 +24,25 @@ open_window() {  # NAME TITLE GEOMETRY
   window=$(xdotool search --classname "$1" | head -n 1) window_owner=$owner
 }
 
-# Modes that end at once, loading nothing.
+# Modes that end at once, loading nothing; the saver without a display.
 n=0
 for arguments in /x -s "/p 12345" /p "/p ab"; do
   # shellcheck disable=SC2086
   expect_quiet_end "quiet-$((n += 1))" $arguments
 done
 [ ! -e "$settings" ] || fail "a mode that ends at once wrote settings"
+
+# Without a display the saver says what is wrong and how to run it.
+for display in "" :4242; do
+  status=0
+  DISPLAY=$display timeout 10 "$program" /s 2>"$scratch/no-display.err" || status=$?
+  said=$(cat "$scratch/no-display.err")
+  [ "$status" -eq 1 ] || fail "DISPLAY=$display: status $status"
+  [[ $said == *"no display could be opened"* && $said == *"DISPLAY=:0 aerolark /s"* ]] ||
+    fail "DISPLAY=$display: said $said"
+  [[ $said != *64K* ]] || fail "DISPLAY=$display: blames the monitor"
+done
+rm -rf "$scratch/config/aerolark"
 
 # One saver at a time...
 start_saver first

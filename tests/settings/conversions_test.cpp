@@ -1,8 +1,13 @@
 #include "settings/conversions.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <string>
 
 namespace aerolark {
 namespace {
@@ -27,6 +32,34 @@ TEST(NumericRead, HugeExponentsStayFinite) {
   EXPECT_EQ(NumericRead("1e400"), std::numeric_limits<double>::max());
   EXPECT_EQ(NumericRead("-1e400"), std::numeric_limits<double>::lowest());
   EXPECT_EQ(NumericRead("1e-400"), 0.0);
+}
+
+// The program runs under the user's locale for its clock; where a comma is
+// the decimal separator, stored numbers must still read with their point.
+TEST(NumericRead, ReadsTheSameUnderALocaleWithADecimalComma) {
+  std::string folder =
+      (std::filesystem::temp_directory_path() / "aerolark-locale-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+  const std::string make =
+      "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
+  [[maybe_unused]] const int made = std::system(make.c_str());  // warnings give status 1
+  ::setenv("LOCPATH", folder.c_str(), 1);
+  const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr &&
+                      std::string(std::localeconv()->decimal_point) == ",";
+  if (german) {
+    struct Case { const char* text; double expected; };
+    for (const Case& c : {Case{"3.5", 3.5}, Case{"3.6", 3.6}, Case{"-783.5", -783.5},
+                          Case{"1.5e2", 150}, Case{"2,5", 2}}) {
+      EXPECT_DOUBLE_EQ(NumericRead(c.text), c.expected) << c.text;
+    }
+    EXPECT_EQ(RoundToInt16(NumericRead("3.5")), 4);
+    EXPECT_EQ(StrictIntegerRead("-783.5"), -784);
+    EXPECT_FALSE(StrictIntegerRead("3,5"));
+  }
+  std::setlocale(LC_ALL, "C");
+  ::unsetenv("LOCPATH");
+  std::filesystem::remove_all(folder);
+  if (!german) GTEST_SKIP() << "no de_DE.UTF-8 locale could be made (Debian package locales)";
 }
 
 TEST(StrictIntegerRead, WholeTextMustBeANumber) {

@@ -2,7 +2,9 @@
 // at default settings, and writes the last frame as a PNG. It makes the
 // README's picture: `make screenshot`.
 //
-// Usage: render-scene OUTPUT.png SECONDS INSTALL_FOLDER/
+// Usage: render-scene OUTPUT.png SECONDS INSTALL_FOLDER/ [Key=Value...]
+// Each Key=Value is stored over the defaults, e.g. TuneScrSvr=False to keep
+// the first one-time hint, or MessageChecked=1 FontSize=60 for the message.
 
 #include <unistd.h>
 
@@ -23,6 +25,19 @@
 
 namespace {
 
+// Stores "Key=Value" under the key's declared section; false for anything else.
+bool StoreOverride(aerolark::Settings& settings, const std::string& assignment) {
+  const auto equals = assignment.find('=');
+  if (equals == std::string::npos) return false;
+  const std::string name = assignment.substr(0, equals);
+  for (const auto& declared : aerolark::SettingDeclarations()) {
+    if (declared.name == name) {
+      return settings.WriteSetting(declared.section, name, assignment.substr(equals + 1)).ok;
+    }
+  }
+  return false;
+}
+
 // A fixed afternoon, so the picture does not change with the time it was made.
 class FixedClock final : public aerolark::Clock {
  public:
@@ -34,8 +49,9 @@ class FixedClock final : public aerolark::Clock {
 
 int main(int argc, char** argv) {
   using namespace aerolark;
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s OUTPUT.png SECONDS INSTALL_FOLDER/\n", argv[0]);
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: %s OUTPUT.png SECONDS INSTALL_FOLDER/ [Key=Value...]\n",
+                 argv[0]);
     return 2;
   }
   const double seconds = std::atof(argv[2]);
@@ -49,6 +65,13 @@ int main(int argc, char** argv) {
   WriteDefaults(settings, argv[3]);
   WriteSetting(settings, Key::TuneScrSvr, "True");
   WriteSetting(settings, Key::RunMonitor, "True");
+  for (int i = 4; i < argc; ++i) {
+    if (!StoreOverride(settings, argv[i])) {
+      std::fprintf(stderr, "not a setting: %s\n", argv[i]);
+      std::filesystem::remove_all(folder);
+      return 2;
+    }
+  }
 
   SdlCodecs codecs;
   SoftwareCompositor drawing(*codecs.pictures, *codecs.text);

@@ -8,6 +8,16 @@
 #include "drivers/sdl/timed_event_loop.h"
 
 namespace aerolark {
+namespace {
+
+// Whether SDL finds any display, as opposed to failing to make windows on one.
+bool DisplayReachable() {
+  if (!StartSdlVideo()) return false;
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return true;
+}
+
+}  // namespace
 
 SdlDisplay::SdlDisplay(ScreenOptions options) : options_(std::move(options)) {}
 
@@ -16,12 +26,14 @@ SdlDisplay::~SdlDisplay() = default;
 bool SdlDisplay::OpenOutput(int frameWidth, int frameHeight) {
   screen_.reset();
   window_ = nullptr;
+  noDisplay_ = false;
   if (options_.hostWindow) {
     screen_ = HostWindowScreen::Open(*options_.hostWindow);
   } else {
     auto own = SdlWindowScreen::Open(frameWidth, frameHeight, options_.windowed,
                                      options_.monitors);
     if (own) window_ = own->Window();
+    noDisplay_ = !own && !DisplayReachable();
     screen_ = std::move(own);
   }
   return screen_ != nullptr;
@@ -40,6 +52,19 @@ bool SdlDisplay::ShowMessageBox(const std::string& title, const std::string& tex
   if (options_.hostWindow) return false;
   return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(),
                                   window_) == 0;
+}
+
+std::string SdlDisplay::NoDisplayExplanation() const {
+  if (!noDisplay_) return {};
+  const std::string what =
+      options_.display.empty()
+          ? "DISPLAY is not set"
+          : "the X server DISPLAY names (\"" + options_.display +
+                "\") cannot be reached: it is not running, or this user may not use it";
+  return "aerolark: no display could be opened: " + what +
+         ".\nRun the saver inside a desktop session, or set DISPLAY to a running X server, "
+         "for example: DISPLAY=:0 aerolark /s\n"
+         "(AEROLARK_WINDOWED=1 shows it in an ordinary window instead of covering the screen.)";
 }
 
 }  // namespace aerolark

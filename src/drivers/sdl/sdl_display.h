@@ -31,6 +31,8 @@ struct ScreenOptions {
   std::vector<MonitorArea> monitors;
   // Where the loop's figures are written when it ends; empty: nowhere.
   std::string statsPath;
+  // The DISPLAY variable, named when no display can be opened.
+  std::string display;
 };
 
 class SdlDisplay final : public FrameOutput, public EventSource {
@@ -51,6 +53,7 @@ class SdlDisplay final : public FrameOutput, public EventSource {
   // end a loop, so none runs.
   void RunEvents(DrawingEvents& sink) override;
   bool ShowMessageBox(const std::string& title, const std::string& text) override;
+  std::string NoDisplayExplanation() const override;
 
  private:
   ScreenOptions options_;
@@ -58,6 +61,7 @@ class SdlDisplay final : public FrameOutput, public EventSource {
   SoftwareCompositor compositor_{*codecs_.pictures, *codecs_.text, this};
   std::unique_ptr<Screen> screen_;
   SDL_Window* window_ = nullptr;  // of screen_, when it is our own window
+  bool noDisplay_ = false;         // the last OpenOutput found no display at all
 };
 
 }  // namespace aerolark

@@ -2,7 +2,7 @@
 // fonts are kept (the clock draws with the same one all the time), a few at
 // most.
 
-#include <cmath>
+#include <algorithm>
 
 #include "drivers/sdl/font_finder.h"
 #include "drivers/sdl/sdl_backends.h"
@@ -19,6 +19,8 @@ constexpr std::int64_t kMaxTextPixels = 4 * 1024 * 1024;
 // Longer texts are cut before measuring, which costs time per character: no
 // frame shows more characters than this even at the smallest size.
 constexpr std::size_t kMaxTextBytes = 2048;
+// The em for a cell height is found within this many steps of its estimate.
+constexpr int kFitSteps = 8;
 
 // The longest prefix of `text` no longer than `bytes` that does not split a
 // UTF-8 sequence.
@@ -60,16 +62,29 @@ int StyleOf(const FontRequest& font) {
          (font.underline ? TTF_STYLE_UNDERLINE : 0);
 }
 
+// The cell height (ascent plus descent, TTF_FontHeight) at a whole-pixel em.
+int CellHeight(TTF_Font* font, int em) {
+  TTF_SetFontSize(font, em);
+  return TTF_FontHeight(font);
+}
+
+// A size is the text's cell height in pixels (ascent plus descent), as a
+// positive height is to a desktop's font API, and never less than the text's
+// box: the message, its top its size above Y 590, must end there. Point
+// sizes give the em, and the cell is some 12% more by a ratio of each face's
+// own; one guess from the cell at em = height is a pixel off at many sizes,
+// so the largest em whose cell fits is searched from it (bitmap faces, whose
+// cell may not grow with the em, end the search after a few steps).
 FontHandle OpenFont(const FontFile& file, int height, int style) {
   FontHandle font(TTF_OpenFontIndex(file.path.c_str(), height, file.index));
   if (!font) return font;
-  // Point sizes give the em; the wanted height is the whole line (ascent
-  // plus descent), as the message's placement above its baseline assumes.
-  const int lineHeight = TTF_FontHeight(font.get());
-  if (lineHeight > 0 && lineHeight != height) {
-    const double scaled = std::round(static_cast<double>(height) * height / lineHeight);
-    TTF_SetFontSize(font.get(), std::max(1, static_cast<int>(scaled)));
+  const int cellAtHeight = TTF_FontHeight(font.get());
+  int em = cellAtHeight > 0 ? std::max(1, height * height / cellAtHeight) : height;
+  for (int step = 0; step < kFitSteps && em > 1 && CellHeight(font.get(), em) > height; ++step) {
+    --em;
   }
+  for (int step = 0; step < kFitSteps && CellHeight(font.get(), em + 1) <= height; ++step) ++em;
+  TTF_SetFontSize(font.get(), em);
   TTF_SetFontStyle(font.get(), style);
   return font;
 }

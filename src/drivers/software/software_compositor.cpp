@@ -39,6 +39,7 @@ bool SoftwareCompositor::OpenScreen(std::int32_t width, std::int32_t height, std
   front_ = FrameBuffer(width, height);
   backdrop_ = Backdrop::Fill(0);  // both frames start black
   overBackdrop_.Clear();
+  textsOver_.Clear();
   return output_ == nullptr || output_->OpenOutput(width, height);
 }
 
@@ -126,6 +127,7 @@ void SoftwareCompositor::DrawBackdrop(Backdrop backdrop) {
     backdrop_ = std::move(backdrop);
   }
   overBackdrop_.Clear();
+  textsOver_.Clear();
 }
 
 void SoftwareCompositor::SetFont(const std::string& name, std::int32_t size, std::int32_t,
@@ -146,8 +148,8 @@ std::shared_ptr<const TextMask> SoftwareCompositor::TextFor(const std::string& t
 void SoftwareCompositor::DrawText(const std::string& text, std::int32_t x, std::int32_t y,
                                   Colour colour) {
   if (back_.Empty() || font_.height == 0 || text.empty()) return;
-  if (const auto mask = TextFor(text)) {
-    overBackdrop_.Add(mask->DrawInto(back_, x, y, ToRgb565(colour)));
+  if (auto mask = TextFor(text)) {
+    overBackdrop_.Add(textsOver_.Draw(back_, std::move(mask), x, y, ToRgb565(colour)));
   }
 }
 

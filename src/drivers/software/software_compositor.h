@@ -7,7 +7,8 @@
 // frame) and draws flyers and overlays on it. The compositor remembers which
 // backdrop the back frame holds and what was drawn over it since, so the
 // next scene's backdrop repaints only that, and a flip copies only what
-// changed.
+// changed. A text drawn again where it stands over the same backdrop gives
+// the pixels of drawing it once.
 
 #include <cstdint>
 #include <memory>
@@ -16,6 +17,7 @@
 
 #include "drivers/software/backdrop.h"
 #include "drivers/software/damage.h"
+#include "drivers/software/drawn_texts.h"
 #include "drivers/software/frame_buffer.h"
 #include "drivers/software/lru_cache.h"
 #include "drivers/software/picture_decoder.h"
@@ -95,6 +97,7 @@ class SoftwareCompositor final : public DrawingControl {
   FrameBuffer back_;
   Backdrop backdrop_;        // what the back frame holds beneath...
   DamageList overBackdrop_;  // ...the parts drawn over it since
+  DrawnTexts textsOver_;     // ...and the texts among them
   FrameBuffer front_;
   std::uint64_t flips_ = 0;
   SpriteId lastId_ = 0;
