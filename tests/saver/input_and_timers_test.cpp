@@ -113,17 +113,6 @@ TEST(HintTimer, ARunEndedEarlyStoresNothing) {
   EXPECT_EQ(rig.store.ReadSetting("System", "TuneScrSvr", ""), "False");
 }
 
-TEST(PauseTimer, WaitCountsWrapPastTheirIntervals) {
-  SaverRig rig;
-  rig.Defaults().Set(Key::SecDelay, "30").Set(Key::BGFreq, "36");
-  Form1& form = rig.Load();
-  for (int tick = 1; tick <= 80; ++tick) {
-    rig.Seconds(1);
-    EXPECT_EQ(form.scene().crossers.aircraft().wait, tick % 31) << tick;
-    EXPECT_EQ(form.scene().crossers.backgroundPlane().wait, tick % 37) << tick;
-  }
-}
-
 TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
   struct StopCase {
     std::string soundOff;
@@ -151,40 +140,6 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
       EXPECT_EQ(form.engineSound().secondsCounted(), 0);
     }
   }
-}
-
-TEST(SoundTimer, SecondsWrapPastADayAndStopsPauseUntilTheTimeComesAgain) {
-  CallLog log;
-  StubSound device;
-  TracedSound sound(device, log);
-  EngineSound engine(sound);
-  engine.Configure("480", -784);  // 28800 seconds
-  std::vector<int> stopTicks;
-  for (int tick = 1; tick <= 86398 + 28801; ++tick) {
-    std::size_t before = log.lines().size();
-    engine.CountSecond();
-    if (log.lines().size() != before) stopTicks.push_back(tick);
-  }
-  // Stops from 28800 up to and including the tick that wraps (86399), then
-  // again once the count has reached 28800 anew.
-  ASSERT_FALSE(stopTicks.empty());
-  EXPECT_EQ(stopTicks.front(), 28800);
-  auto resumed = std::find(stopTicks.begin(), stopTicks.end(), 86399 + 28800);
-  EXPECT_NE(resumed, stopTicks.end());
-  EXPECT_EQ(std::count_if(stopTicks.begin(), stopTicks.end(),
-                          [](int t) { return t > 86399 && t < 86399 + 28800; }),
-            0);
-  EXPECT_EQ(std::count(stopTicks.begin(), stopTicks.end(), 86399), 1);
-}
-
-TEST(SoundTimer, StopTableRecognisesOnlyTheDialogsChoices) {
-  EXPECT_EQ(StopSoundSeconds("45"), 2700);
-  EXPECT_EQ(StopSoundSeconds("480"), 28800);
-  EXPECT_EQ(StopSoundSeconds(" 90 "), 5400);
-  EXPECT_EQ(StopSoundSeconds("7"), std::nullopt);
-  EXPECT_EQ(StopSoundSeconds("5 minutes"), std::nullopt);
-  EXPECT_EQ(StopSoundSeconds("Never"), std::nullopt);
-  EXPECT_EQ(StopSoundSeconds("0"), std::nullopt);  // "Never" is listed as 0 minutes
 }
 
 TEST(SoundTimer, ClockTextIsTheLoadTimeUntilTheFirstTick) {

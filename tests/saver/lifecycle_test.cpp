@@ -128,24 +128,6 @@ TEST(SaverLoad, SetRegThatIsNoNumberWritesTheDefaults) {
   EXPECT_EQ(rounded.log.Count("W"), 0u);
 }
 
-TEST(SaverLoad, HandReadConversions) {
-  SaverRig rig;
-  rig.Defaults()
-      .Set(Key::TunePC, "2.5")
-      .Set(Key::FontClock, "99999")
-      .Set(Key::Volume, "loud")
-      .Set(Key::Speed, "4 px");
-  Form1& form = rig.Load();
-  EXPECT_EQ(form.settings().tunePC, 2);        // half to even
-  EXPECT_EQ(form.settings().fontClock, 32767);  // saturated
-  EXPECT_EQ(form.settings().volume, -784);      // not a number: the stored default
-  EXPECT_EQ(form.settings().speed, 4);
-
-  SaverRig up;
-  up.Defaults().Set(Key::TunePC, "3.5");
-  EXPECT_EQ(up.Load().settings().tunePC, 4);
-}
-
 struct SpriteCase {
   std::string runMonitor, tuneScrSvr, backGround, logoChecked;
   std::vector<std::string> files;  // in creation order, before the aircraft
