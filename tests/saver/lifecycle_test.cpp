@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "saver_rig.h"
+#include "support/expected_defaults.h"
 
 namespace aerolark::testing {
 namespace {
@@ -47,39 +48,15 @@ TEST(SaverLoad, FirstStartWritesEveryDefaultThenReadsThem) {
   rig.soundStub.loadResult = 9;
   Form1& form = rig.Load();
 
-  std::vector<std::string> expected = {
-      Join({"E", "Load"}),
-      Join({"W", "Startup", "Background", "3"}),
-      Join({"W", "Startup", "BGFreq", "36"}),
-      Join({"W", "Startup", "BMPFileName", kInstall + "Sunset Red.BMP"}),
-      Join({"W", "Startup", "Clock", "1"}),
-      Join({"W", "Startup", "FontClock", "16"}),
-      Join({"W", "Startup", "FontName", "Arial"}),
-      Join({"W", "Startup", "FontSize", "30"}),
-      Join({"W", "Startup", "LogoChecked", "0"}),
-      Join({"W", "Startup", "LogoFileName", kInstall + "Logo1.BMP"}),
-      Join({"W", "Startup", "Message", "I'd Rather be Flying"}),
-      Join({"W", "Startup", "MessageChecked", "0"}),
-      Join({"W", "Startup", "MouseSens", "4"}),
-      Join({"W", "Startup", "PlaneBG", "1"}),
-      Join({"W", "Startup", "Prop", "1"}),
-      Join({"W", "Startup", "SecDelay", "30"}),
-      Join({"W", "Startup", "SelectedFont", "4"}),
-      Join({"W", "Startup", "SelectedFontSize", "3"}),
-      Join({"W", "Startup", "Speed", "3"}),
-      Join({"W", "Startup", "TunePC", "6"}),
-      Join({"W", "Startup", "Volume", "-784"}),
-      Join({"W", "System", "PwrSave", "0"}),
-      Join({"W", "System", "PwrMsg", "False"}),
-      Join({"W", "System", "RunMonitor", "False"}),
-      Join({"W", "System", "SoundOff", "Never"}),
-      Join({"W", "System", "TuneScrSvr", "False"}),
-      Join({"W", "System", "SetReg", "2"}),
-      Join({"C", "ShowCursor", "False"}),
-      Join({"C", "OpenScreen", "800", "600", "16", "", "=", "True"})};
+  std::vector<std::string> expected = {Join({"E", "Load"})};
+  for (const ExpectedSetting& d : FirstRunDefaults(kInstall)) {
+    expected.push_back(Join({"W", d.section, d.key, d.value}));
+  }
   auto add = [&](const std::vector<std::string>& calls) {
     expected.insert(expected.end(), calls.begin(), calls.end());
   };
+  add({Join({"C", "ShowCursor", "False"}),
+       Join({"C", "OpenScreen", "800", "600", "16", "", "=", "True"})});
   add(SpriteCalls(1, kInstall + "monitor.bmp", -2, 150, 250, true));
   add(SpriteCalls(2, kInstall + "TuneMsg.bmp", -2, 150, 250, true));
   add(SpriteCalls(3, kInstall + "Sunset Red.BMP", -2, 0, 0));
