@@ -1,5 +1,5 @@
 #pragma once
-// What a drawing driver raises on its one thread, and the loop that raises it.
+// What a display backend raises on its one thread, and the loop that raises it.
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The saver window run headless, as the real program runs it but with the
-// in-memory drawing driver, silent sound, no desktop and a clock the test
+// in-memory compositor and simulated events, silent sound, no desktop and a clock the test
 // moves: load, frames and second ticks, then a key.
 
 #include <cstdint>
