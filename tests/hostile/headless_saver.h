@@ -1,7 +1,7 @@
 #pragma once
 // The saver window run headless, as the real program runs it but with the
-// in-memory compositor and simulated events, silent sound, no desktop and a clock the test
-// moves: load, frames and second ticks, then a key.
+// compositor in memory, silent sound, no desktop and a clock the test moves:
+// load, frames and second ticks, then a key.
 
 #include <cstdint>
 #include <string>
