@@ -17,6 +17,7 @@
 #include <stdexcept>
 
 #include "setup/qt/image_file_chooser.h"
+#include "settings/ini_settings_store.h"
 #include "setup/qt/setup_dialog.h"
 #include "setup_test_support.h"
 
@@ -55,7 +56,8 @@ void Drag(QScrollBar* slider, int to) {
 
 class SetupView : public ::testing::Test {
  protected:
-  void Open() {
+  void Open() { Open(settings); }
+  void Open(Settings& store) {
     EnsureApplication();
     SetupServices services;
     services.showMessage = [this](QWidget*, const Message& m) { messages.push_back(m); };
@@ -63,7 +65,7 @@ class SetupView : public ::testing::Test {
     services.fileSystems = [] { return std::vector<FileSystem>{{"/", ""}}; };
     services.openUrl = [this](const std::string& address) { openedPages.push_back(address); };
     services.runModal = [this](QDialog& dialog) { runModal(dialog); };
-    setup = std::make_unique<aerolark::Setup>(settings, "/opt/aerolark/share/aerolark/", services);
+    setup = std::make_unique<aerolark::Setup>(store, "/opt/aerolark/share/aerolark/", services);
     setup->show();
   }
   template <typename T = QWidget>
@@ -166,6 +168,22 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdOK"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
+}
+
+TEST_F(SetupView, OpeningAndClosingLeavesAHandEditedFileAsItWas) {
+  TempFolder folder;
+  IniSettingsStore store(folder.File("aerolark.ini"));
+  ASSERT_TRUE(WriteDefaults(store, "/opt/aerolark/share/aerolark/").ok);
+  // Stored as the dialog would store them, but for hand-edited text: Latin-1
+  // bytes, and a clock size longer than a text box holds by default.
+  store.WriteSetting("Startup", "FontName", "Family 04");
+  store.WriteSetting("Startup", "Message", "Caf\xE9 \xAB" "au lait\xBB");
+  store.WriteSetting("Startup", "FontClock", std::string(40000, '7'));
+  store.WriteSetting("Startup", "BMPFileName", "/home/Ren\xE9/sky.bmp");
+  const std::string before = ReadText(store.path());
+  Open(store);
+  Click(Get("cmdOK"));
+  EXPECT_EQ(ReadText(store.path()), before);
 }
 
 TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {

@@ -95,6 +95,7 @@ QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
   soundOff->setEditable(true);
   soundOff->setInsertPolicy(QComboBox::NoInsert);
   soundOff->setCompleter(nullptr);  // completion would rewrite what the user types
+  HoldAnyLength(soundOff->lineEdit());
   soundOff->setFixedWidth(70);
   wiring.controls.Add(C::cboSoundOff, soundOff);
   SetupLogic& logic = wiring.logic;

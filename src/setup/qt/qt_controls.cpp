@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <cassert>
+#include <limits>
 
 #include "setup/setup_logic.h"
 
@@ -139,11 +140,22 @@ QCheckBox* MakeCheckBox(Control control, const QString& caption, Wiring wiring, 
 
 QLineEdit* MakeTextBox(Control control, Wiring wiring, QWidget* parent) {
   auto* box = new QLineEdit(parent);
+  HoldAnyLength(box);
   wiring.controls.Add(control, box);
   SetupLogic& logic = wiring.logic;
   QObject::connect(box, &QLineEdit::textChanged, box,
                    [&logic, control] { logic.bindings.OnChanged(control); });
   return box;
 }
+
+QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setReadOnly(true);
+  HoldAnyLength(box);
+  wiring.controls.Add(control, box);
+  return box;
+}
+
+void HoldAnyLength(QLineEdit* box) { box->setMaxLength(std::numeric_limits<int>::max()); }
 
 }  // namespace aerolark

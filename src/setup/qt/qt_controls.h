@@ -59,5 +59,11 @@ QScrollBar* MakeSlider(Control control, Wiring wiring, QWidget* parent);
 QLineEdit* MakeValueBox(Control control, Wiring wiring, QWidget* parent);
 QCheckBox* MakeCheckBox(Control control, const QString& caption, Wiring wiring, QWidget* parent);
 QLineEdit* MakeTextBox(Control control, Wiring wiring, QWidget* parent);
+// A read-only box that shows a stored text, such as a file name.
+QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent);
+
+// Lets the box hold a stored text of any length: by default a box cuts its
+// text at 32767 characters, and storing it back would lose the rest.
+void HoldAnyLength(QLineEdit* box);
 
 }  // namespace aerolark
