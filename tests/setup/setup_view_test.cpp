@@ -67,7 +67,11 @@ class SetupView : public ::testing::Test {
     services.runModal = [this](QDialog& dialog) { runModal(dialog); };
     setup = std::make_unique<aerolark::Setup>(store, "/opt/aerolark/share/aerolark/", services);
     setup->show();
+    setup->activateWindow();
+    if (!QTest::qWaitForWindowActive(setup.get())) throw std::runtime_error("dialog not active");
   }
+  // A key as the user presses it: to the window, which hands it to the focus.
+  void Press(Qt::Key key) { QTest::keyClick(setup->windowHandle(), key); }
   template <typename T = QWidget>
   T* Get(const char* name) { return Find<T>(setup.get(), name); }
 
@@ -168,6 +172,24 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdOK"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
+}
+
+TEST_F(SetupView, TextTypedIntoAListChoosesNoEntryWhenTheListIsLeft) {
+  Open();  // from an empty store: the stop-sound list shows "1", one of its entries
+  struct Case { const char* list; const char* typed; Key chosen; };
+  const Case cases[] = {{"cboSoundOff", "", Key::SoundOff},
+                        {"cboSoundOff", "45", Key::SoundOff},
+                        {"cboFontSize", "50", Key::SelectedFontSize}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.list) + " " + c.typed);
+    settings.writes.clear();
+    Get(c.list)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), c.typed);
+    Press(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), Get(c.list));
+    EXPECT_EQ(settings.WritesOf(c.chosen), Values{});
+  }
 }
 
 TEST_F(SetupView, OpeningAndClosingLeavesAHandEditedFileAsItWas) {

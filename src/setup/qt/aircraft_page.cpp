@@ -91,16 +91,11 @@ QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
   QScrollBar* interval = MakeSlider(C::hsbFastJet, wiring, group);
   QLineEdit* intervalBox = MakeValueBox(C::txtFastJet, wiring, group);
 
-  auto* soundOff = new QComboBox(group);
-  soundOff->setEditable(true);
-  soundOff->setInsertPolicy(QComboBox::NoInsert);
-  soundOff->setCompleter(nullptr);  // completion would rewrite what the user types
-  HoldAnyLength(soundOff->lineEdit());
-  soundOff->setFixedWidth(70);
-  wiring.controls.Add(C::cboSoundOff, soundOff);
   SetupLogic& logic = wiring.logic;
-  QObject::connect(soundOff, &QComboBox::activated, soundOff,
-                   [&logic](int index) { logic.aircraft.OnSoundOffChosen(index); });
+  QComboBox* soundOff = MakeEditableList(C::cboSoundOff, wiring, group, [&logic](int index) {
+    logic.aircraft.OnSoundOffChosen(index);
+  });
+  soundOff->setFixedWidth(70);
 
   QScrollBar* volumeSlider = MakeSlider(C::hsbVolume, wiring, group);
 

@@ -54,14 +54,8 @@ QWidget* LogoMessagePage::MakeTitleGroup(Wiring wiring) {
   QObject::connect(fonts, &QComboBox::activated, this,
                    [&logic](int i) { logic.logoMessage.OnFontChosen(i); });
 
-  auto* sizes = new QComboBox(group);
-  sizes->setEditable(true);
-  sizes->setInsertPolicy(QComboBox::NoInsert);
-  sizes->setCompleter(nullptr);  // completion would rewrite what the user types
-  HoldAnyLength(sizes->lineEdit());
-  wiring.controls.Add(C::cboFontSize, sizes);
-  QObject::connect(sizes, &QComboBox::activated, this,
-                   [&logic](int i) { logic.logoMessage.OnSizeChosen(i); });
+  QComboBox* sizes = MakeEditableList(C::cboFontSize, wiring, group,
+                                      [&logic](int i) { logic.logoMessage.OnSizeChosen(i); });
   QObject::connect(sizes->lineEdit(), &QLineEdit::textEdited, this,
                    [&logic] { logic.logoMessage.OnSizeTyped(); });
 

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,41 @@
 #include "setup/setup_logic.h"
 
 namespace aerolark {
+namespace {
+
+// When the edit field is left or Return is pressed, Qt makes a typed text
+// that matches an entry the current entry and reports it as activated, as if
+// chosen from the list. Those reports are not passed on.
+class EditableList final : public QComboBox {
+ public:
+  EditableList(QWidget* parent, std::function<void(int)> chosen)
+      : QComboBox(parent), chosen_(std::move(chosen)) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);  // completion would rewrite what the user types
+    HoldAnyLength(lineEdit());
+    connect(this, &QComboBox::activated, this, [this](int index) {
+      if (!editEnding_) chosen_(index);
+    });
+  }
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override {
+    QScopedValueRollback ending(editEnding_, true);
+    QComboBox::focusOutEvent(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool ends = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QScopedValueRollback ending(editEnding_, editEnding_ || ends);
+    QComboBox::keyPressEvent(event);
+  }
+
+ private:
+  std::function<void(int)> chosen_;
+  bool editEnding_ = false;
+};
+
+}  // namespace
 
 void WidgetControls::Add(Control control, QObject* widget) {
   if (widget->isWidgetType()) widget->setObjectName(ToQt(ControlName(control)));
@@ -146,6 +183,13 @@ QLineEdit* MakeTextBox(Control control, Wiring wiring, QWidget* parent) {
   QObject::connect(box, &QLineEdit::textChanged, box,
                    [&logic, control] { logic.bindings.OnChanged(control); });
   return box;
+}
+
+QComboBox* MakeEditableList(Control control, Wiring wiring, QWidget* parent,
+                            std::function<void(int index)> chosen) {
+  auto* list = new EditableList(parent, std::move(chosen));
+  wiring.controls.Add(control, list);
+  return list;
 }
 
 QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent) {
