@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -52,6 +53,13 @@ void Drag(QScrollBar* slider, int to) {
   slider->setSliderDown(true);
   for (int v = slider->value(); v != to;) slider->setSliderPosition(v += (to > v) ? 1 : -1);
   slider->setSliderDown(false);
+}
+
+// The focus widget's name: "tabs" for the page tabs, else the control's.
+std::string FocusName() {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) return "(none)";
+  return qobject_cast<QTabBar*>(focus) ? "tabs" : focus->objectName().toStdString();
 }
 
 class SetupView : public ::testing::Test {
@@ -172,6 +180,53 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdOK"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
+}
+
+TEST_F(SetupView, TabReachesEachPageControlInReadingOrderAndSliderKeysStoreEachStep) {
+  Open();  // from an empty store: "Solid Black", so "Select Background" is disabled
+  const Values bar = {"cmdAbout", "cmdHelp", "cmdOK"};
+  auto chain = [&bar](Values controls) {
+    controls.insert(controls.begin(), "tabs");
+    controls.insert(controls.end(), bar.begin(), bar.end());
+    return controls;
+  };
+  const Values pages[] = {
+      chain({"hsbMouseS", "chkClock", "txtFontSize", "chkPowerSave", "hsbSpeed", "chkBG", "HSBSec",
+             "chkProp", "hsbFastJet", "cboSoundOff", "hsbVolume"}),
+      chain({"optBakGrnd0", "txtBGFile"}),
+      chain({"chkLogo", "cmdSelectLogo", "txtLogo", "chkMessage", "txtMessage", "cboFontsScreen",
+             "cboFontSize"}),
+      chain({}),
+      chain({"hsbTunePC"})};
+  // Each key once, from the right end and from the left end; the page keys
+  // move by one step too.
+  const std::pair<Qt::Key, int> fromLast[] = {{Qt::Key_End, 0}, {Qt::Key_Left, -1}, {Qt::Key_PageDown, -2}};
+  const std::pair<Qt::Key, int> fromFirst[] = {{Qt::Key_Home, 0}, {Qt::Key_Right, 1}, {Qt::Key_PageUp, 2}};
+  for (int tries = 0; FocusName() != "tabs" && tries < 40; ++tries) Press(Qt::Key_Tab);
+  for (const Values& expected : pages) {
+    Values reached;
+    do {
+      reached.push_back(FocusName());
+      if (auto* slider = qobject_cast<QScrollBar*>(QApplication::focusWidget())) {
+        SCOPED_TRACE(reached.back());
+        settings.writes.clear();
+        Values stored;  // each new value; a key that moves nothing stores nothing
+        int value = slider->value();
+        auto press = [&](Qt::Key key, int to) {
+          Press(key);
+          if (to != value) stored.push_back(std::to_string(value = to));
+        };
+        for (auto [key, step] : fromLast) press(key, slider->maximum() + step);
+        for (auto [key, step] : fromFirst) press(key, slider->minimum() + step);
+        Values written;
+        for (const RecordedWrite& w : settings.writes) written.push_back(w.value);
+        EXPECT_EQ(written, stored);
+      }
+      Press(Qt::Key_Tab);
+    } while (FocusName() != "tabs" && reached.size() < 40);
+    EXPECT_EQ(reached, expected);
+    Press(Qt::Key_Right);  // the next page
+  }
 }
 
 TEST_F(SetupView, TextTypedIntoAListChoosesNoEntryWhenTheListIsLeft) {

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <cassert>
 #include <limits>
 
@@ -49,6 +51,25 @@ class EditableList final : public QComboBox {
  private:
   std::function<void(int)> chosen_;
   bool editEnding_ = false;
+};
+
+// A scroll bar that takes the keyboard focus as a slider does, and shows
+// it: the styles draw no focus on a scroll bar, which never has it.
+class FocusableScrollBar final : public QScrollBar {
+ public:
+  explicit FocusableScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  }
 };
 
 }  // namespace
@@ -138,12 +159,12 @@ void WidgetControls::SetEnabled(Control control, bool enabled) {
 QScrollBar* MakeSlider(Control control, Wiring wiring, QWidget* parent) {
   const ControlBinding* binding = FindBinding(control);
   assert(binding && binding->kind == ControlBinding::Kind::Slider);
-  auto* slider = new QScrollBar(Qt::Horizontal, parent);
+  auto* slider = new FocusableScrollBar(parent);
   slider->setRange(binding->first, binding->last);
   slider->setSingleStep(1);
   slider->setPageStep(1);
-  // A scroll bar inverts its keys by default (Left would raise the value);
-  // as a slider, Left must lower it.
+  // A scroll bar inverts Up/Down and Page Up/Down by default (Page Up would
+  // lower the value); as a slider, Up and Page Up raise it like Right.
   slider->setInvertedControls(false);
   wiring.controls.Add(control, slider);
   SetupLogic& logic = wiring.logic;
@@ -160,6 +181,7 @@ QScrollBar* MakeSlider(Control control, Wiring wiring, QWidget* parent) {
 QLineEdit* MakeValueBox(Control control, Wiring wiring, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);  // a display: Tab goes to the slider, not here
   box->setAlignment(Qt::AlignRight);
   box->setFixedWidth(36);
   wiring.controls.Add(control, box);
