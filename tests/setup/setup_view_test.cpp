@@ -68,7 +68,10 @@ class SetupView : public ::testing::Test {
   void Open(Settings& store) {
     EnsureApplication();
     SetupServices services;
-    services.showMessage = [this](QWidget*, const Message& m) { messages.push_back(m); };
+    services.showMessage = [this](QWidget* owner, const Message& m) {
+      messages.push_back(m);
+      overShownDialog.push_back(owner && owner->isVisible());
+    };
     services.fontFamilies = [] { return TestFamilies(); };
     services.fileSystems = [] { return std::vector<FileSystem>{{"/", ""}}; };
     services.openUrl = [this](const std::string& address) { openedPages.push_back(address); };
@@ -85,6 +88,7 @@ class SetupView : public ::testing::Test {
 
   RecordingSettings settings;
   std::vector<Message> messages;
+  std::vector<bool> overShownDialog;  // for each message: its owner was on screen
   Values openedPages;
   std::function<void(QDialog&)> runModal;
   std::unique_ptr<aerolark::Setup> setup;
@@ -162,7 +166,7 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdHelp"));
   EXPECT_EQ(openedPages, Values{"http://www.aerolark.example/support.htm"});
   Click(Get("cmdAbout"));
-  EXPECT_EQ(messages.size(), 1u);  // "&About"
+  EXPECT_EQ(overShownDialog, std::vector<bool>{true});  // "&About"
 
   const char* button = "cmdOK";
   runModal = [&button](QDialog& chooser) {
@@ -180,6 +184,20 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdOK"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
+
+  // Alt+O is "&OK"'s: the help button shows no mnemonic to claim it.
+  auto* help = Get<QPushButton>("cmdHelp");
+  QPushButton unmarked("Online HELP", help->parentWidget());
+  unmarked.setStyle(help->style());
+  unmarked.setGeometry(help->geometry());
+  EXPECT_TRUE(help->grab().toImage() == unmarked.grab().toImage());
+}
+
+TEST_F(SetupView, AWriteFailureOnOpeningIsShownOverTheDialog) {
+  settings.failWrites = true;
+  Open();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !messages.empty(); }));
+  EXPECT_EQ(overShownDialog, std::vector<bool>{true});  // once, over the dialog
 }
 
 TEST_F(SetupView, TabReachesEachPageControlInReadingOrderAndSliderKeysStoreEachStep) {

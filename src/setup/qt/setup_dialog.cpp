@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -17,6 +19,20 @@
 #include "setup/qt/tune_page.h"
 
 namespace aerolark {
+namespace {
+
+// Draws mnemonics without their underline, for a button whose letter
+// belongs to another button.
+class NoMnemonicUnderline final : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_UnderlineShortcut) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
+}  // namespace
 
 Setup::Setup(Settings& settings, const QString& installFolder, SetupServices services,
              QWidget* parent)
@@ -51,11 +67,16 @@ QWidget* Setup::MakeBottomBar() {
   about->setObjectName("cmdAbout");
   auto* help = new QPushButton(QStringLiteral("&Online HELP"), bar);
   help->setObjectName("cmdHelp");
-  // "&Online HELP" and "&OK" share Alt+O; Qt would only move the focus
-  // between two buttons with one key. Alt+O closes the dialog.
-  help->setShortcut(QKeySequence());
   auto* ok = new QPushButton(QStringLiteral("&OK"), bar);
   ok->setObjectName("cmdOK");
+  // "&Online HELP" and "&OK" share Alt+O; Qt would only move the focus
+  // between two buttons with one key. Alt+O closes the dialog, so the help
+  // button neither takes the key nor underlines its letter. The style is
+  // made after the button, so that the button goes first when the bar does.
+  help->setShortcut(QKeySequence());
+  auto* plain = new NoMnemonicUnderline;
+  plain->setParent(bar);
+  help->setStyle(plain);
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(0, 0, 0, 0);
   // Equal stretch on both sides of the middle pair keeps it centred;
@@ -70,6 +91,27 @@ QWidget* Setup::MakeBottomBar() {
   connect(help, &QPushButton::clicked, this, [this] { logic_.Help(); });
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });
   return bar;
+}
+
+void Setup::Show(const Message& message) {
+  if (!isVisible()) {
+    waiting_.push_back(message);
+    return;
+  }
+  services_.showMessage(this, message);
+}
+
+void Setup::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // After this event: the dialog is then placed and drawn, and the message
+  // is centred over it.
+  if (!waiting_.empty()) QTimer::singleShot(0, this, [this] { ShowWaitingMessages(); });
+}
+
+void Setup::ShowWaitingMessages() {
+  std::vector<Message> messages = std::move(waiting_);
+  waiting_.clear();
+  for (const Message& message : messages) services_.showMessage(this, message);
 }
 
 void Setup::SetFontName(Control label, std::string_view family) {
