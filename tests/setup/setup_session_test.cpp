@@ -92,8 +92,8 @@ TEST(SetupSession, TickDragAndAltOStoreTheNewValues) {
   // "Show Clock" on the "Aircraft" page; then the "Aircraft Speed" thumb,
   // dragged from its left end (2, from the empty store) towards the right.
   Shell("xdotool mousemove " + at(30, 154) + " click 1");
-  Shell("xdotool mousemove " + at(50, 262) + " mousedown 1");
-  for (int x = 60; x <= 200; x += 20) Shell("xdotool mousemove " + at(x, 262));
+  Shell("xdotool mousemove " + at(292, 170) + " mousedown 1");
+  for (int x = 300; x <= 440; x += 20) Shell("xdotool mousemove " + at(x, 170));
   Shell("xdotool mouseup 1");
   Shell("xdotool windowfocus --sync " + window + " key alt+o");
 

@@ -8,8 +8,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -60,6 +63,63 @@ std::string FocusName() {
   QWidget* focus = QApplication::focusWidget();
   if (!focus) return "(none)";
   return qobject_cast<QTabBar*>(focus) ? "tabs" : focus->objectName().toStdString();
+}
+
+// Whether a control shows all of itself at its size: a label, a button or
+// the page tabs at least as large as they ask to be (a wrapped label as high
+// as its lines), a box or a list wide enough for the text it shows.
+bool ShowsAll(QWidget* w) {
+  const QSize size = w->size();
+  auto textFits = [w](const QRect& area, const QString& text) {
+    return w->fontMetrics().horizontalAdvance(text) + 4 <= area.width() &&
+           w->height() >= w->minimumSizeHint().height();
+  };
+  if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+    return size.height() >= label->heightForWidth(size.width());
+  }
+  if (auto* box = qobject_cast<QLineEdit*>(w)) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    return textFits(box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box), box->text());
+  }
+  if (auto* list = qobject_cast<QComboBox*>(w)) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    return textFits(list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, list),
+                    list->currentText());
+  }
+  const QSize needed = qobject_cast<QTabBar*>(w) ? w->sizeHint() : w->minimumSizeHint();
+  return size.width() >= needed.width() && size.height() >= needed.height();
+}
+
+// The visible controls of `window` that are cut off, lie outside what holds
+// them, or overlap another.
+std::vector<std::string> Clipped(QWidget* window) {
+  std::vector<std::string> faults;
+  std::vector<std::pair<QRect, std::string>> placed;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                         qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                         qobject_cast<QAbstractSlider*>(w) || qobject_cast<QTabBar*>(w);
+    QWidget* holder = w->parentWidget();
+    if (!control || !w->isVisible() || qobject_cast<QComboBox*>(holder) || qobject_cast<QTabBar*>(holder)) continue;
+    const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
+    std::string name = w->objectName().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w)) name += '"' + label->text().left(20).toStdString() + '"';
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) name += '"' + button->text().toStdString() + '"';
+    if (!ShowsAll(w)) faults.push_back(name + " is cut off");
+    for (QWidget* a = holder; a && a != window; a = a->parentWidget()) {
+      if (!QRect(a->mapTo(window, QPoint(0, 0)), a->size()).contains(at)) faults.push_back(name + " sticks out");
+    }
+    for (const auto& [other, otherName] : placed) {
+      if (other.intersects(at)) faults.push_back(name + " overlaps " + otherName);
+    }
+    placed.emplace_back(at, name);
+  }
+  return faults;
 }
 
 class SetupView : public ::testing::Test {
@@ -193,6 +253,52 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   EXPECT_TRUE(help->grab().toImage() == unmarked.grab().toImage());
 }
 
+TEST_F(SetupView, EveryPageShowsAllOfEachControlAtLargerFonts) {
+  // The widest values each box and list can show.
+  for (auto [key, value] : {std::pair{Key::BGFreq, "300"}, {Key::SecDelay, "300"}, {Key::MouseSens, "20"},
+                            {Key::TunePC, "20"}, {Key::FontClock, "100"}, {Key::SelectedFontSize, "10"},
+                            {Key::SoundOff, "Never"}}) {
+    settings.Put(key, value);
+  }
+  EnsureApplication();
+  const QFont desktop = QApplication::font();
+  for (int points : {9, 11, 14}) {
+    QFont font = desktop;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    Open();
+    if (points == 9) {
+      EXPECT_EQ(setup->size(), QSize(550, 369));  // the designed size
+    }
+    auto* tabs = Get<QTabWidget>("SSTab1");
+    for (int page = 0; page < tabs->count(); ++page) {
+      tabs->setCurrentIndex(page);
+      for (const std::string& fault : Clipped(setup.get())) {
+        ADD_FAILURE() << points << " points, page " << page << ": " << fault;
+      }
+    }
+  }
+  QApplication::setFont(desktop);
+}
+
+TEST_F(SetupView, TheAircraftIntervalSitsOnItsCheckBoxsRow) {
+  Open();
+  auto* sounds = Get<QWidget>("chkProp")->parentWidget();
+  auto label = [sounds](const QString& text) -> QWidget* {
+    for (QLabel* l : sounds->findChildren<QLabel*>()) {
+      if (l->text() == text) return l;
+    }
+    throw std::runtime_error("no label " + text.toStdString());
+  };
+  QWidget* row[] = {Get("chkProp"), label("Show every"), Get("hsbFastJet"), Get("txtFastJet"), label("secs")};
+  const QRect box = row[0]->geometry();
+  for (int i = 1; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_GE(row[i]->geometry().left(), row[i - 1]->geometry().right());
+    EXPECT_TRUE(box.top() <= row[i]->geometry().center().y() && row[i]->geometry().center().y() <= box.bottom());
+  }
+}
+
 TEST_F(SetupView, AWriteFailureOnOpeningIsShownOverTheDialog) {
   settings.failWrites = true;
   Open();
@@ -209,7 +315,8 @@ TEST_F(SetupView, TabReachesEachPageControlInReadingOrderAndSliderKeysStoreEachS
     return controls;
   };
   const Values pages[] = {
-      chain({"hsbMouseS", "chkClock", "txtFontSize", "chkPowerSave", "hsbSpeed", "chkBG", "HSBSec",
+      // The left column, the right one, then the sounds across the page.
+      chain({"hsbMouseS", "chkClock", "txtFontSize", "chkPowerSave", "chkBG", "HSBSec", "hsbSpeed",
              "chkProp", "hsbFastJet", "cboSoundOff", "hsbVolume"}),
       chain({"optBakGrnd0", "txtBGFile"}),
       chain({"chkLogo", "cmdSelectLogo", "txtLogo", "chkMessage", "txtMessage", "cboFontsScreen",

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleOptionFocusRect>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <cassert>
 #include <limits>
@@ -183,7 +184,7 @@ QLineEdit* MakeValueBox(Control control, Wiring wiring, QWidget* parent) {
   box->setReadOnly(true);
   box->setFocusPolicy(Qt::NoFocus);  // a display: Tab goes to the slider, not here
   box->setAlignment(Qt::AlignRight);
-  box->setFixedWidth(36);
+  FitWidthTo(box, QStringLiteral("0000"));  // three digits and room to spare
   wiring.controls.Add(control, box);
   return box;
 }
@@ -220,6 +221,15 @@ QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent) {
   HoldAnyLength(box);
   wiring.controls.Add(control, box);
   return box;
+}
+
+void FitWidthTo(QLineEdit* box, const QString& widest) {
+  QStyleOptionFrame option;
+  option.initFrom(box);
+  option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+  // 4: the box's own margin on both sides of the text.
+  const QSize text(box->fontMetrics().horizontalAdvance(widest) + 4, box->fontMetrics().height());
+  box->setFixedWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
 }
 
 void HoldAnyLength(QLineEdit* box) { box->setMaxLength(std::numeric_limits<int>::max()); }

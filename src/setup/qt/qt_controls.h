@@ -72,5 +72,8 @@ QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent);
 // Lets the box hold a stored text of any length: by default a box cuts its
 // text at 32767 characters, and storing it back would lose the rest.
 void HoldAnyLength(QLineEdit* box);
+// Fixes the box's width to what `widest` needs in the box's own font, so the
+// box grows with the desktop's font instead of cutting its text.
+void FitWidthTo(QLineEdit* box, const QString& widest);
 
 }  // namespace aerolark

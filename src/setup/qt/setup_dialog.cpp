@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "setup/image_chooser_logic.h"
@@ -38,11 +39,13 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
              QWidget* parent)
     : QDialog(parent), services_(std::move(services)), logic_(settings, *this) {
   setWindowTitle(ToQt(DialogCaption()));
-  setFixedSize(kClientWidth, kClientHeight);
 
   Wiring wiring{controls_, logic_};
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("SSTab1");
+  // Every page's name in full: the window grows rather than hide a tab.
+  tabs->setUsesScrollButtons(false);
+  tabs->setElideMode(Qt::ElideNone);
   tabs->addTab(new AircraftPage(wiring, tabs), QStringLiteral("Aircraft"));
   tabs->addTab(new BackgroundPage(wiring,
                                   ToQt(InstallFolderForDisplay(FromQt(installFolder))), tabs),
@@ -59,6 +62,19 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
   column->addWidget(MakeBottomBar());
 
   logic_.Load(services_.fontFamilies());
+  FitClientArea();
+}
+
+// The designed size, in twips so that it follows the screen's DPI, grown
+// where the desktop's font needs more room so that nothing is cut off. The
+// size is fixed: the pages have nothing to gain from more room.
+void Setup::FitClientArea() {
+  QSize size(kClientWidthTwips * logicalDpiX() / 1440, kClientHeightTwips * logicalDpiY() / 1440);
+  size = size.expandedTo(minimumSizeHint());
+  if (layout()->hasHeightForWidth()) {
+    size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
+  }
+  setFixedSize(size);
 }
 
 QWidget* Setup::MakeBottomBar() {

@@ -14,8 +14,9 @@ namespace aerolark {
 
 class Setup final : public QDialog, public DialogView {
  public:
-  static constexpr int kClientWidth = 550;
-  static constexpr int kClientHeight = 369;
+  // The client area in twips: 550 × 369 pixels at 96 DPI.
+  static constexpr int kClientWidthTwips = 8250;
+  static constexpr int kClientHeightTwips = 5535;
 
   // Builds the dialog and runs the opening sequence. `installFolder` ends
   // with a separator; the dialog shows it without.
@@ -44,6 +45,7 @@ class Setup final : public QDialog, public DialogView {
 
  private:
   QWidget* MakeBottomBar();
+  void FitClientArea();
   void ShowWaitingMessages();
 
   SetupServices services_;
