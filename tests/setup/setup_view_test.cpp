@@ -110,7 +110,9 @@ std::vector<std::string> Clipped(QWidget* window) {
     std::string name = w->objectName().toStdString();
     if (auto* label = qobject_cast<QLabel*>(w)) name += '"' + label->text().left(20).toStdString() + '"';
     if (auto* button = qobject_cast<QAbstractButton*>(w)) name += '"' + button->text().toStdString() + '"';
-    if (!ShowsAll(w)) faults.push_back(name + " is cut off");
+    // A control whose size the layout ignores shows its text whole otherwise (a tip).
+    const bool mayBeCut = w->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored;
+    if (!mayBeCut && !ShowsAll(w)) faults.push_back(name + " is cut off");
     for (QWidget* a = holder; a && a != window; a = a->parentWidget()) {
       if (!QRect(a->mapTo(window, QPoint(0, 0)), a->size()).contains(at)) faults.push_back(name + " sticks out");
     }
@@ -253,7 +255,7 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   EXPECT_TRUE(help->grab().toImage() == unmarked.grab().toImage());
 }
 
-TEST_F(SetupView, EveryPageShowsAllOfEachControlAtLargerFonts) {
+TEST_F(SetupView, EveryPageAndTheChooserShowAllOfEachControlAtLargerFonts) {
   // The widest values each box and list can show.
   for (auto [key, value] : {std::pair{Key::BGFreq, "300"}, {Key::SecDelay, "300"}, {Key::MouseSens, "20"},
                             {Key::TunePC, "20"}, {Key::FontClock, "100"}, {Key::SelectedFontSize, "10"},
@@ -277,6 +279,10 @@ TEST_F(SetupView, EveryPageShowsAllOfEachControlAtLargerFonts) {
         ADD_FAILURE() << points << " points, page " << page << ": " << fault;
       }
     }
+    DialogStore store(settings, *setup);
+    ImageFileChooser chooser(BackgroundChooser(), store, {{"/", ""}}, [](QWidget*, const Message&) {});
+    chooser.show();
+    for (const std::string& fault : Clipped(&chooser)) ADD_FAILURE() << points << " points, chooser: " << fault;
   }
   QApplication::setFont(desktop);
 }

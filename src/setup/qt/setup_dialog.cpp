@@ -8,7 +8,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <memory>
 
 #include "setup/image_chooser_logic.h"
@@ -17,6 +16,7 @@
 #include "setup/qt/help_page.h"
 #include "setup/qt/image_file_chooser.h"
 #include "setup/qt/logo_message_page.h"
+#include "setup/qt/page_layout.h"
 #include "setup/qt/tune_page.h"
 
 namespace aerolark {
@@ -62,19 +62,7 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
   column->addWidget(MakeBottomBar());
 
   logic_.Load(services_.fontFamilies());
-  FitClientArea();
-}
-
-// The designed size, in twips so that it follows the screen's DPI, grown
-// where the desktop's font needs more room so that nothing is cut off. The
-// size is fixed: the pages have nothing to gain from more room.
-void Setup::FitClientArea() {
-  QSize size(kClientWidthTwips * logicalDpiX() / 1440, kClientHeightTwips * logicalDpiY() / 1440);
-  size = size.expandedTo(minimumSizeHint());
-  if (layout()->hasHeightForWidth()) {
-    size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
-  }
-  setFixedSize(size);
+  FixDesignedSize(this, QSize(kClientWidth, kClientHeight));
 }
 
 QWidget* Setup::MakeBottomBar() {

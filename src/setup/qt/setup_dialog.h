@@ -14,9 +14,10 @@ namespace aerolark {
 
 class Setup final : public QDialog, public DialogView {
  public:
-  // The client area in twips: 550 × 369 pixels at 96 DPI.
-  static constexpr int kClientWidthTwips = 8250;
-  static constexpr int kClientHeightTwips = 5535;
+  // The designed client area at 96 DPI (8250 × 5535 twips); the window is
+  // larger at a higher DPI or where the desktop's font needs more room.
+  static constexpr int kClientWidth = 550;
+  static constexpr int kClientHeight = 369;
 
   // Builds the dialog and runs the opening sequence. `installFolder` ends
   // with a separator; the dialog shows it without.
@@ -45,7 +46,6 @@ class Setup final : public QDialog, public DialogView {
 
  private:
   QWidget* MakeBottomBar();
-  void FitClientArea();
   void ShowWaitingMessages();
 
   SetupServices services_;
