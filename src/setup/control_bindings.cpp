@@ -73,7 +73,7 @@ void ControlBindings::Load(Control control) {
     case Kind::Slider:
       view_.SetNumber(control, StoredPosition(stored, binding->first, binding->last));
       break;
-    case Kind::Text: view_.SetText(control, stored); break;
+    case Kind::Text: texts_.Show(view_, control, stored); break;
   }
   OnChanged(control);
 }
@@ -89,7 +89,7 @@ void ControlBindings::OnChanged(Control control) {
       store_.Write(binding->key, value);
       break;
     }
-    case Kind::Text: store_.Write(binding->key, view_.Text(control)); break;
+    case Kind::Text: store_.Write(binding->key, texts_.Current(view_, control)); break;
   }
 }
 

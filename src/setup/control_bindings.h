@@ -9,6 +9,7 @@
 
 #include "settings/setting_keys.h"
 #include "setup/dialog_view.h"
+#include "setup/shown_texts.h"
 
 namespace aerolark {
 
@@ -52,7 +53,8 @@ class ControlBindings {
 
   void Load(Control control);
   // The handler: stores "0" or "1", the slider's value in decimal (shown in
-  // its value box too), or the text unchanged, an empty text included.
+  // its value box too), or the text unchanged, an empty text included (a
+  // text the user has not changed goes back byte for byte as it was read).
   void OnChanged(Control control);
   // Runs the handler on the moves its slider stores on.
   void OnSlider(Control control, SliderMove move);
@@ -60,6 +62,7 @@ class ControlBindings {
  private:
   DialogView& view_;
   DialogStore& store_;
+  ShownTexts texts_;
 };
 
 }  // namespace aerolark

@@ -63,7 +63,7 @@ void LogoMessageLogic::SelectStoredSizeIndex() {
 }
 
 void LogoMessageLogic::LoadSizeText() {
-  view_.SetText(Control::cboFontSize, store_.Read(Key::FontSize));
+  sizeText_.Show(view_, Control::cboFontSize, store_.Read(Key::FontSize));
   OnSizeTyped();
 }
 
@@ -87,7 +87,7 @@ void LogoMessageLogic::OnSizeChosen(int index) {
 }
 
 void LogoMessageLogic::OnSizeTyped() {
-  store_.Write(Key::FontSize, view_.Text(Control::cboFontSize));
+  store_.Write(Key::FontSize, sizeText_.Current(view_, Control::cboFontSize));
 }
 
 }  // namespace aerolark

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "setup/shown_texts.h"
+
 namespace aerolark {
 
 class DialogStore;
@@ -53,6 +55,7 @@ class LogoMessageLogic {
   DialogStore& store_;
   std::vector<std::string> fonts_;
   std::vector<std::string> sizes_;
+  ShownTexts sizeText_;
 };
 
 }  // namespace aerolark

@@ -1,8 +1,12 @@
 // Writes a picture of each dialog page and of both choosers, at their real
-// sizes, for a person to look at. Usage: aerolark_setup_screenshots OUTDIR
-// (run under an X server, e.g. tools/with-xvfb).
+// sizes, for a person to look at. Usage:
+//   aerolark_setup_screenshots OUTDIR [POINTS [PREFIX]]
+// (run under an X server, e.g. tools/with-xvfb). POINTS sets the desktop
+// font's size; the files are named PREFIX-page0.png ... (PREFIX "dialog").
+// For another DPI, run with QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144.
 
 #include <cstdio>
+#include <cstdlib>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -19,6 +23,12 @@ using namespace aerolark;
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  if (argc > 2) {
+    QFont font = QApplication::font();
+    font.setPointSize(std::atoi(argv[2]));
+    QApplication::setFont(font);
+  }
+  const QString prefix = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("dialog");
   testing::RecordingSettings settings;
   WriteDefaults(settings, AEROLARK_SHARE_DIR);
   SetupServices services = DesktopSetupServices();
@@ -31,7 +41,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
     QTest::qWait(50);
-    setup.grab().save(outDir + QStringLiteral("/page%1.png").arg(i));
+    setup.grab().save(outDir + QStringLiteral("/%1-page%2.png").arg(prefix).arg(i));
   }
   testing::RecordingChooserView messages;
   DialogStore store(settings, messages);
@@ -42,7 +52,8 @@ int main(int argc, char** argv) {
     chooser.show();
     if (!QTest::qWaitForWindowExposed(&chooser)) std::fprintf(stderr, "window not exposed in time\n");
     QTest::qWait(50);
-    chooser.grab().save(outDir + QStringLiteral("/%1.png").arg(QString::fromLatin1(names[i])));
+    chooser.grab().save(
+        outDir + QStringLiteral("/%1-%2.png").arg(prefix, QString::fromLatin1(names[i])));
   }
   return 0;
 }

@@ -52,18 +52,36 @@ bool FindDialog(std::string& window, Point& origin) {
   return true;
 }
 
-TEST(SetupSession, TickDragAndAltOStoreTheNewValues) {
-  fs::path config = fs::temp_directory_path() / ("aerolark-session-" + std::to_string(getpid()));
+// Runs the dialog on a settings folder of its own; the child's id.
+pid_t StartDialog(const fs::path& config) {
   fs::remove_all(config);
   fs::create_directories(config);
-
   pid_t child = fork();
-  ASSERT_GE(child, 0);
   if (child == 0) {
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     execl(AEROLARK_BIN_DIR "/aerolark_setup_driver", "aerolark_setup_driver", nullptr);
     _exit(127);
   }
+  return child;
+}
+
+// Waits up to five seconds for the dialog to end (and ends it if it does
+// not); true when it ended by itself with status 0.
+bool EndsCleanly(pid_t child) {
+  int status = 0;
+  bool ended = false;
+  for (int attempt = 0; attempt < 50 && !ended; ++attempt) {
+    ended = waitpid(child, &status, WNOHANG) == child;
+    if (!ended) std::this_thread::sleep_for(100ms);
+  }
+  if (!ended) kill(child, SIGKILL), waitpid(child, &status, 0);
+  return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(SetupSession, TickDragAndAltOStoreTheNewValues) {
+  fs::path config = fs::temp_directory_path() / ("aerolark-session-" + std::to_string(getpid()));
+  pid_t child = StartDialog(config);
+  ASSERT_GE(child, 0);
 
   std::string window;
   Point origin{0, 0};
@@ -74,26 +92,39 @@ TEST(SetupSession, TickDragAndAltOStoreTheNewValues) {
   // "Show Clock" on the "Aircraft" page; then the "Aircraft Speed" thumb,
   // dragged from its left end (2, from the empty store) towards the right.
   Shell("xdotool mousemove " + at(30, 154) + " click 1");
-  Shell("xdotool mousemove " + at(50, 262) + " mousedown 1");
-  for (int x = 60; x <= 200; x += 20) Shell("xdotool mousemove " + at(x, 262));
+  Shell("xdotool mousemove " + at(292, 170) + " mousedown 1");
+  for (int x = 300; x <= 440; x += 20) Shell("xdotool mousemove " + at(x, 170));
   Shell("xdotool mouseup 1");
   Shell("xdotool windowfocus --sync " + window + " key alt+o");
 
-  int status = 0;
-  bool ended = false;
-  for (int attempt = 0; attempt < 50 && !ended; ++attempt) {
-    ended = waitpid(child, &status, WNOHANG) == child;
-    if (!ended) std::this_thread::sleep_for(100ms);
-  }
-  if (!ended) kill(child, SIGKILL), waitpid(child, &status, 0);
-  ASSERT_TRUE(ended) << "Alt+O did not close the dialog";
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ASSERT_TRUE(EndsCleanly(child)) << "Alt+O did not close the dialog";
 
   std::string ini = aerolark::testing::ReadText(config / "aerolark" / "aerolark.ini");
   EXPECT_NE(ini.find("Clock=0"), std::string::npos) << ini;
   std::size_t speed = ini.find("\nSpeed=");
   ASSERT_NE(speed, std::string::npos) << ini;
   EXPECT_GT(std::stoi(ini.substr(speed + 7)), 5) << ini;
+  fs::remove_all(config);
+}
+
+// The server runs without a window manager, as a kiosk or a bare X session
+// does: the dialog itself must take the keyboard when it opens.
+TEST(SetupSession, OpensWithTheKeyboardFocus) {
+  fs::path config = fs::temp_directory_path() / ("aerolark-focus-" + std::to_string(getpid()));
+  pid_t child = StartDialog(config);
+  ASSERT_GE(child, 0);
+  std::string window;
+  Point origin{0, 0};
+  ASSERT_TRUE(FindDialog(window, origin)) << "the dialog did not appear";
+  Shell("xdotool mousemove 1 1");  // away from the dialog, and no click
+  bool focused = false;
+  for (int attempt = 0; attempt < 50 && !focused; ++attempt) {
+    focused = Shell("xdotool getwindowfocus -f 2>/dev/null") == window + "\n";
+    if (!focused) std::this_thread::sleep_for(100ms);
+  }
+  EXPECT_TRUE(focused) << Shell("xdotool getwindowfocus -f 2>/dev/null");
+  Shell("xdotool key alt+o");
+  EXPECT_TRUE(EndsCleanly(child)) << "Alt+O did not reach the dialog";
   fs::remove_all(config);
 }
 

@@ -1,7 +1,6 @@
 // The Qt view: the real widgets show what the logic sets, and a user's
 // change in them reaches the store through the logic.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,40 +10,15 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
-#include <stdexcept>
 
+#include "settings/ini_settings_store.h"
 #include "setup/qt/image_file_chooser.h"
-#include "setup/qt/setup_dialog.h"
-#include "setup_test_support.h"
-
-// Readable QStrings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include "setup_view_support.h"
 
 namespace aerolark::testing {
 namespace {
-
-using Values = std::vector<std::string>;
-
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "setup_view_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
-
-template <typename T = QWidget>
-T* Find(QObject* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (!child) throw std::runtime_error(std::string("no control ") + name);
-  return child;
-}
-
-void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, 8)); }
 
 // Moves the thumb as a mouse drag does: held down, moved step by step, let go.
 void Drag(QScrollBar* slider, int to) {
@@ -52,29 +26,6 @@ void Drag(QScrollBar* slider, int to) {
   for (int v = slider->value(); v != to;) slider->setSliderPosition(v += (to > v) ? 1 : -1);
   slider->setSliderDown(false);
 }
-
-class SetupView : public ::testing::Test {
- protected:
-  void Open() {
-    EnsureApplication();
-    SetupServices services;
-    services.showMessage = [this](QWidget*, const Message& m) { messages.push_back(m); };
-    services.fontFamilies = [] { return TestFamilies(); };
-    services.fileSystems = [] { return std::vector<FileSystem>{{"/", ""}}; };
-    services.openUrl = [this](const std::string& address) { openedPages.push_back(address); };
-    services.runModal = [this](QDialog& dialog) { runModal(dialog); };
-    setup = std::make_unique<aerolark::Setup>(settings, "/opt/aerolark/share/aerolark/", services);
-    setup->show();
-  }
-  template <typename T = QWidget>
-  T* Get(const char* name) { return Find<T>(setup.get(), name); }
-
-  RecordingSettings settings;
-  std::vector<Message> messages;
-  Values openedPages;
-  std::function<void(QDialog&)> runModal;
-  std::unique_ptr<aerolark::Setup> setup;
-};
 
 TEST_F(SetupView, OpeningFillsTheRealWidgets) {
   ASSERT_TRUE(WriteDefaults(settings, "/opt/aerolark/share/aerolark/").ok);
@@ -148,7 +99,7 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdHelp"));
   EXPECT_EQ(openedPages, Values{"http://www.aerolark.example/support.htm"});
   Click(Get("cmdAbout"));
-  EXPECT_EQ(messages.size(), 1u);  // "&About"
+  EXPECT_EQ(overShownDialog, std::vector<bool>{true});  // "&About"
 
   const char* button = "cmdOK";
   runModal = [&button](QDialog& chooser) {
@@ -166,6 +117,102 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdOK"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
+
+  // Alt+O is "&OK"'s: the help button shows no mnemonic to claim it.
+  auto* help = Get<QPushButton>("cmdHelp");
+  QPushButton unmarked("Online HELP", help->parentWidget());
+  unmarked.setStyle(help->style());
+  unmarked.setGeometry(help->geometry());
+  EXPECT_TRUE(help->grab().toImage() == unmarked.grab().toImage());
+}
+
+TEST_F(SetupView, AWriteFailureOnOpeningIsShownOverTheDialog) {
+  settings.failWrites = true;
+  Open();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !messages.empty(); }));
+  EXPECT_EQ(overShownDialog, std::vector<bool>{true});  // once, over the dialog
+}
+
+TEST_F(SetupView, TabReachesEachPageControlInReadingOrderAndSliderKeysStoreEachStep) {
+  Open();  // from an empty store: "Solid Black", so "Select Background" is disabled
+  const Values bar = {"cmdAbout", "cmdHelp", "cmdOK"};
+  auto chain = [&bar](Values controls) {
+    controls.insert(controls.begin(), "tabs");
+    controls.insert(controls.end(), bar.begin(), bar.end());
+    return controls;
+  };
+  const Values pages[] = {
+      // The left column, the right one, then the sounds across the page.
+      chain({"hsbMouseS", "chkClock", "txtFontSize", "chkPowerSave", "chkBG", "HSBSec", "hsbSpeed",
+             "chkProp", "hsbFastJet", "cboSoundOff", "hsbVolume"}),
+      chain({"optBakGrnd0", "txtBGFile"}),
+      chain({"chkLogo", "cmdSelectLogo", "txtLogo", "chkMessage", "txtMessage", "cboFontsScreen",
+             "cboFontSize"}),
+      chain({}),
+      chain({"hsbTunePC"})};
+  // Each key once, from the right end and from the left end; the page keys
+  // move by one step too.
+  const std::pair<Qt::Key, int> fromLast[] = {{Qt::Key_End, 0}, {Qt::Key_Left, -1}, {Qt::Key_PageDown, -2}};
+  const std::pair<Qt::Key, int> fromFirst[] = {{Qt::Key_Home, 0}, {Qt::Key_Right, 1}, {Qt::Key_PageUp, 2}};
+  for (int tries = 0; FocusName() != "tabs" && tries < 40; ++tries) Press(Qt::Key_Tab);
+  for (const Values& expected : pages) {
+    Values reached;
+    do {
+      reached.push_back(FocusName());
+      if (auto* slider = qobject_cast<QScrollBar*>(QApplication::focusWidget())) {
+        SCOPED_TRACE(reached.back());
+        settings.writes.clear();
+        Values stored;  // each new value; a key that moves nothing stores nothing
+        int value = slider->value();
+        auto press = [&](Qt::Key key, int to) {
+          Press(key);
+          if (to != value) stored.push_back(std::to_string(value = to));
+        };
+        for (auto [key, step] : fromLast) press(key, slider->maximum() + step);
+        for (auto [key, step] : fromFirst) press(key, slider->minimum() + step);
+        Values written;
+        for (const RecordedWrite& w : settings.writes) written.push_back(w.value);
+        EXPECT_EQ(written, stored);
+      }
+      Press(Qt::Key_Tab);
+    } while (FocusName() != "tabs" && reached.size() < 40);
+    EXPECT_EQ(reached, expected);
+    Press(Qt::Key_Right);  // the next page
+  }
+}
+
+TEST_F(SetupView, TextTypedIntoAListChoosesNoEntryWhenTheListIsLeft) {
+  Open();  // from an empty store: the stop-sound list shows "1", one of its entries
+  struct Case { const char* list; const char* typed; Key chosen; };
+  const Case cases[] = {{"cboSoundOff", "", Key::SoundOff},
+                        {"cboSoundOff", "45", Key::SoundOff},
+                        {"cboFontSize", "50", Key::SelectedFontSize}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.list) + " " + c.typed);
+    settings.writes.clear();
+    Get(c.list)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), c.typed);
+    Press(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), Get(c.list));
+    EXPECT_EQ(settings.WritesOf(c.chosen), Values{});
+  }
+}
+
+TEST_F(SetupView, OpeningAndClosingLeavesAHandEditedFileAsItWas) {
+  TempFolder folder;
+  IniSettingsStore store(folder.File("aerolark.ini"));
+  ASSERT_TRUE(WriteDefaults(store, "/opt/aerolark/share/aerolark/").ok);
+  // Stored as the dialog would store them, but for hand-edited text: Latin-1
+  // bytes, and a clock size longer than a text box holds by default.
+  store.WriteSetting("Startup", "FontName", "Family 04");
+  store.WriteSetting("Startup", "Message", "Caf\xE9 \xAB" "au lait\xBB");
+  store.WriteSetting("Startup", "FontClock", std::string(40000, '7'));
+  store.WriteSetting("Startup", "BMPFileName", "/home/Ren\xE9/sky.bmp");
+  const std::string before = ReadText(store.path());
+  Open(store);
+  Click(Get("cmdOK"));
+  EXPECT_EQ(ReadText(store.path()), before);
 }
 
 TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -15,6 +16,9 @@ namespace aerolark {
 
 using C = Control;
 
+// Two columns, left then right, and the sounds across the whole page: the
+// aircraft's interval shares a row with its check box, which a column is
+// too narrow for. Widgets are made in reading order, which is the Tab order.
 AircraftPage::AircraftPage(Wiring wiring, QWidget* parent) : QWidget(parent) {
   auto* left = new QVBoxLayout;
   left->setSpacing(4);
@@ -26,20 +30,24 @@ AircraftPage::AircraftPage(Wiring wiring, QWidget* parent) : QWidget(parent) {
       "If you have your Monitor set to turn off enabling this will keep that setting, "
       "otherwise the screensaver will ignore those settings"));
   left->addWidget(powerSaveBox);
-  left->addWidget(MakeSpeedGroup(wiring));
   left->addStretch();
 
   auto* right = new QVBoxLayout;
   right->setSpacing(4);
   right->addWidget(MakePlanesGroup(wiring));
-  right->addWidget(MakeSoundsGroup(wiring));
+  right->addWidget(MakeSpeedGroup(wiring));
   right->addStretch();
 
-  auto* columns = new QHBoxLayout(this);
-  columns->setContentsMargins(6, 6, 6, 6);
+  auto* columns = new QHBoxLayout;
   columns->setSpacing(6);
   columns->addLayout(left, 1);
   columns->addLayout(right, 1);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(6, 6, 6, 6);
+  page->setSpacing(4);
+  page->addLayout(columns);
+  page->addWidget(MakeSoundsGroup(wiring));
+  page->addStretch();
 }
 
 QWidget* AircraftPage::MakeMouseGroup(Wiring wiring) {
@@ -59,7 +67,7 @@ QWidget* AircraftPage::MakeClockGroup(Wiring wiring) {
   QGroupBox* group = MakeGroup(QStringLiteral("Clock"), this);
   QCheckBox* show = MakeCheckBox(C::chkClock, QStringLiteral("Show Clock"), wiring, group);
   QLineEdit* size = MakeTextBox(C::txtFontSize, wiring, group);
-  size->setFixedWidth(50);
+  FitWidthTo(size, QStringLiteral("000000"));
   auto* grid = new QGridLayout(group);
   Tighten(grid);
   grid->addWidget(show, 0, 0, 2, 1);
@@ -88,44 +96,45 @@ QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
   QGroupBox* group = MakeGroup(QStringLiteral("Sounds"), this);
   QCheckBox* propBox =
       MakeCheckBox(C::chkProp, QStringLiteral("Turn on Prop sound\nand show aircraft"), wiring, group);
+  QLabel* showEvery = MakeLabel(QStringLiteral("Show every"), group);
   QScrollBar* interval = MakeSlider(C::hsbFastJet, wiring, group);
   QLineEdit* intervalBox = MakeValueBox(C::txtFastJet, wiring, group);
-
-  auto* soundOff = new QComboBox(group);
-  soundOff->setEditable(true);
-  soundOff->setInsertPolicy(QComboBox::NoInsert);
-  soundOff->setCompleter(nullptr);  // completion would rewrite what the user types
-  soundOff->setFixedWidth(70);
-  wiring.controls.Add(C::cboSoundOff, soundOff);
+  QLabel* secs = MakeLabel(QStringLiteral("secs"), group);
+  QLabel* stopAfter = MakeLabel(QStringLiteral("Stop sound after:"), group);
   SetupLogic& logic = wiring.logic;
-  QObject::connect(soundOff, &QComboBox::activated, soundOff,
-                   [&logic](int index) { logic.aircraft.OnSoundOffChosen(index); });
-
+  QComboBox* soundOff = MakeEditableList(C::cboSoundOff, wiring, group, [&logic](int index) {
+    logic.aircraft.OnSoundOffChosen(index);
+  });
+  soundOff->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   QScrollBar* volumeSlider = MakeSlider(C::hsbVolume, wiring, group);
 
+  // The check box and its interval on one row; below them the stop-sound
+  // list on the left and the volume on the right.
   auto* grid = new QGridLayout(group);
   Tighten(grid);
-  grid->addWidget(propBox, 0, 0, 1, 2);
-  // "Show every" beside the two-line check box; the slider, its value box
-  // and "secs" on the full width below it, so the slider keeps a usable length.
-  grid->addWidget(MakeLabel(QStringLiteral("Show every"), group), 0, 2, Qt::AlignLeft);
+  grid->setHorizontalSpacing(6);
+  grid->addWidget(propBox, 0, 0);
   auto* intervalRow = new QHBoxLayout;
   intervalRow->setSpacing(4);
+  intervalRow->addWidget(showEvery);
   intervalRow->addWidget(interval, 1);
   intervalRow->addWidget(intervalBox);
-  intervalRow->addWidget(MakeLabel(QStringLiteral("secs"), group));
-  grid->addLayout(intervalRow, 1, 0, 1, 3);
+  intervalRow->addWidget(secs);
+  grid->addLayout(intervalRow, 0, 1);
   auto* stopRow = new QHBoxLayout;
   stopRow->setSpacing(4);
-  stopRow->addWidget(MakeLabel(QStringLiteral("Stop sound after:"), group));
+  stopRow->addWidget(stopAfter);
   stopRow->addWidget(soundOff);
   stopRow->addWidget(MakeLabel(QStringLiteral("min."), group));
   stopRow->addStretch();
-  grid->addLayout(stopRow, 2, 0, 1, 3);
-  grid->addWidget(volumeSlider, 3, 0, 1, 3);
-  grid->addWidget(MakeLabel(QStringLiteral("Low ----------VOLUME ------------High"), group), 4,
-                  0, 1, 3, Qt::AlignHCenter);
-  grid->setColumnStretch(2, 1);
+  grid->addLayout(stopRow, 1, 0);
+  auto* volume = new QVBoxLayout;
+  volume->setSpacing(1);
+  volume->addWidget(volumeSlider);
+  volume->addWidget(MakeLabel(QStringLiteral("Low ----------VOLUME ------------High"), group), 0,
+                    Qt::AlignHCenter);
+  grid->addLayout(volume, 1, 1);
+  grid->setColumnStretch(1, 1);
   return group;
 }
 

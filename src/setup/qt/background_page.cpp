@@ -67,9 +67,7 @@ QWidget* BackgroundPage::MakeCustomGroup(Wiring wiring, const QString& installFo
   SetupLogic& logic = wiring.logic;
   QObject::connect(select, &QPushButton::clicked, this,
                    [&logic] { logic.SelectPicture(BackgroundChooser()); });
-  auto* fileBox = new QLineEdit(group);
-  fileBox->setReadOnly(true);
-  wiring.controls.Add(Control::txtBGFile, fileBox);
+  QLineEdit* fileBox = MakeDisplayBox(Control::txtBGFile, wiring, group);
   auto* grid = new QGridLayout(group);
   Tighten(grid, 4);
   grid->addWidget(select, 0, 0);

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
+#include <string_view>
+
+#include "setup/qt/page_layout.h"
 
 namespace aerolark {
 
@@ -19,9 +22,9 @@ ImageFileChooser::ImageFileChooser(const ChooserKind& kind, DialogStore& store,
       showMessage_(std::move(showMessage)),
       logic_(kind, store, *this, std::move(fileSystems)) {
   setWindowTitle(ToQt(kind.caption));
-  setFixedSize(kind.width, kind.height);
   BuildControls();
   logic_.Open();
+  FixDesignedSize(this, QSize(kind.width, kind.height));
 }
 
 void ImageFileChooser::BuildControls() {
@@ -31,6 +34,10 @@ void ImageFileChooser::BuildControls() {
   auto* files = new QListWidget(this);
   controls_.Add(C::filFiles, files);
   auto* types = new QComboBox(this);
+  // As wide as its longest type in any font; the drives ask for less, as a
+  // mount point can be long: the open list shows it whole.
+  types->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  types->setMinimumContentsLength(static_cast<int>(std::string_view("BMP files (*.BMP)").size()));
   controls_.Add(C::cboFileType, types);
   auto* folderName = new QLabel(this);
   folderName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -40,6 +47,8 @@ void ImageFileChooser::BuildControls() {
   folders_->setIndentation(10);
   controls_.Add(C::dirDirectory, folders_);
   auto* drives = new QComboBox(this);
+  drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  drives->setMinimumContentsLength(12);
   controls_.Add(C::drvDrive, drives);
   auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
   cancel->setObjectName("cmdCancel");

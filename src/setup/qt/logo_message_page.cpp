@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <limits>
 
 #include "setup/image_chooser_logic.h"
 #include "setup/qt/page_layout.h"
@@ -33,9 +32,7 @@ QWidget* LogoMessagePage::MakeLogoGroup(Wiring wiring) {
   SetupLogic& logic = wiring.logic;
   QObject::connect(select, &QPushButton::clicked, this,
                    [&logic] { logic.SelectPicture(LogoChooser()); });
-  auto* logoBox = new QLineEdit(group);
-  logoBox->setReadOnly(true);
-  wiring.controls.Add(C::txtLogo, logoBox);
+  QLineEdit* logoBox = MakeDisplayBox(C::txtLogo, wiring, group);
   auto* grid = new QGridLayout(group);
   Tighten(grid, 4);
   grid->addWidget(show, 0, 0);
@@ -50,9 +47,6 @@ QWidget* LogoMessagePage::MakeTitleGroup(Wiring wiring) {
   SetupLogic& logic = wiring.logic;
   QCheckBox* show = MakeCheckBox(C::chkMessage, QStringLiteral("Display Message"), wiring, group);
   QLineEdit* text = MakeTextBox(C::txtMessage, wiring, group);
-  // A text box cuts its text at 32767 characters by default, and showing a
-  // longer stored message would then store it back cut.
-  text->setMaxLength(std::numeric_limits<int>::max());
 
   auto* fonts = new QComboBox(group);
   fonts->setMaxVisibleItems(12);
@@ -60,13 +54,8 @@ QWidget* LogoMessagePage::MakeTitleGroup(Wiring wiring) {
   QObject::connect(fonts, &QComboBox::activated, this,
                    [&logic](int i) { logic.logoMessage.OnFontChosen(i); });
 
-  auto* sizes = new QComboBox(group);
-  sizes->setEditable(true);
-  sizes->setInsertPolicy(QComboBox::NoInsert);
-  sizes->setCompleter(nullptr);  // completion would rewrite what the user types
-  wiring.controls.Add(C::cboFontSize, sizes);
-  QObject::connect(sizes, &QComboBox::activated, this,
-                   [&logic](int i) { logic.logoMessage.OnSizeChosen(i); });
+  QComboBox* sizes = MakeEditableList(C::cboFontSize, wiring, group,
+                                      [&logic](int i) { logic.logoMessage.OnSizeChosen(i); });
   QObject::connect(sizes->lineEdit(), &QLineEdit::textEdited, this,
                    [&logic] { logic.logoMessage.OnSizeTyped(); });
 

@@ -1,9 +1,12 @@
 #pragma once
-// Small helpers shared by the dialog's pages: compact groups and labels.
+// Small helpers shared by the dialog's pages and windows: compact groups and
+// labels, and window sizes that follow the desktop's font and DPI.
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QWidget>
+#include <algorithm>
 
 namespace aerolark {
 
@@ -22,6 +25,20 @@ inline QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name 
 inline void Tighten(QLayout* layout, int spacing = 3) {
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setSpacing(spacing);
+}
+
+// Fixes the size of `window`, whose layout is complete: `designed` is its
+// client size in pixels at 96 DPI (as laid out in twips, at 15 twips a
+// pixel), scaled to the screen's DPI and grown to what the layout needs in
+// the desktop's font, so that nothing in it is ever cut off.
+inline void FixDesignedSize(QWidget* window, QSize designed) {
+  QSize size(designed.width() * window->logicalDpiX() / 96,
+             designed.height() * window->logicalDpiY() / 96);
+  size = size.expandedTo(window->minimumSizeHint());
+  if (QLayout* layout = window->layout(); layout && layout->hasHeightForWidth()) {
+    size.setHeight(std::max(size.height(), layout->totalHeightForWidth(size.width())));
+  }
+  window->setFixedSize(size);
 }
 
 }  // namespace aerolark

@@ -4,16 +4,76 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
 #include <cassert>
+#include <limits>
 
 #include "setup/setup_logic.h"
 
 namespace aerolark {
+namespace {
+
+// When the edit field is left or Return is pressed, Qt makes a typed text
+// that matches an entry the current entry and reports it as activated, as if
+// chosen from the list. Those reports are not passed on.
+class EditableList final : public QComboBox {
+ public:
+  EditableList(QWidget* parent, std::function<void(int)> chosen)
+      : QComboBox(parent), chosen_(std::move(chosen)) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);  // completion would rewrite what the user types
+    HoldAnyLength(lineEdit());
+    connect(this, &QComboBox::activated, this, [this](int index) {
+      if (!editEnding_) chosen_(index);
+    });
+  }
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override {
+    QScopedValueRollback ending(editEnding_, true);
+    QComboBox::focusOutEvent(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool ends = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QScopedValueRollback ending(editEnding_, editEnding_ || ends);
+    QComboBox::keyPressEvent(event);
+  }
+
+ private:
+  std::function<void(int)> chosen_;
+  bool editEnding_ = false;
+};
+
+// A scroll bar that takes the keyboard focus as a slider does, and shows
+// it: the styles draw no focus on a scroll bar, which never has it.
+class FocusableScrollBar final : public QScrollBar {
+ public:
+  explicit FocusableScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  }
+};
+
+}  // namespace
 
 void WidgetControls::Add(Control control, QObject* widget) {
   if (widget->isWidgetType()) widget->setObjectName(ToQt(ControlName(control)));
@@ -100,12 +160,12 @@ void WidgetControls::SetEnabled(Control control, bool enabled) {
 QScrollBar* MakeSlider(Control control, Wiring wiring, QWidget* parent) {
   const ControlBinding* binding = FindBinding(control);
   assert(binding && binding->kind == ControlBinding::Kind::Slider);
-  auto* slider = new QScrollBar(Qt::Horizontal, parent);
+  auto* slider = new FocusableScrollBar(parent);
   slider->setRange(binding->first, binding->last);
   slider->setSingleStep(1);
   slider->setPageStep(1);
-  // A scroll bar inverts its keys by default (Left would raise the value);
-  // as a slider, Left must lower it.
+  // A scroll bar inverts Up/Down and Page Up/Down by default (Page Up would
+  // lower the value); as a slider, Up and Page Up raise it like Right.
   slider->setInvertedControls(false);
   wiring.controls.Add(control, slider);
   SetupLogic& logic = wiring.logic;
@@ -122,8 +182,9 @@ QScrollBar* MakeSlider(Control control, Wiring wiring, QWidget* parent) {
 QLineEdit* MakeValueBox(Control control, Wiring wiring, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);  // a display: Tab goes to the slider, not here
   box->setAlignment(Qt::AlignRight);
-  box->setFixedWidth(36);
+  FitWidthTo(box, QStringLiteral("0000"));  // three digits and room to spare
   wiring.controls.Add(control, box);
   return box;
 }
@@ -139,11 +200,38 @@ QCheckBox* MakeCheckBox(Control control, const QString& caption, Wiring wiring, 
 
 QLineEdit* MakeTextBox(Control control, Wiring wiring, QWidget* parent) {
   auto* box = new QLineEdit(parent);
+  HoldAnyLength(box);
   wiring.controls.Add(control, box);
   SetupLogic& logic = wiring.logic;
   QObject::connect(box, &QLineEdit::textChanged, box,
                    [&logic, control] { logic.bindings.OnChanged(control); });
   return box;
 }
+
+QComboBox* MakeEditableList(Control control, Wiring wiring, QWidget* parent,
+                            std::function<void(int index)> chosen) {
+  auto* list = new EditableList(parent, std::move(chosen));
+  wiring.controls.Add(control, list);
+  return list;
+}
+
+QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setReadOnly(true);
+  HoldAnyLength(box);
+  wiring.controls.Add(control, box);
+  return box;
+}
+
+void FitWidthTo(QLineEdit* box, const QString& widest) {
+  QStyleOptionFrame option;
+  option.initFrom(box);
+  option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+  // 4: the box's own margin on both sides of the text.
+  const QSize text(box->fontMetrics().horizontalAdvance(widest) + 4, box->fontMetrics().height());
+  box->setFixedWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, box).width());
+}
+
+void HoldAnyLength(QLineEdit* box) { box->setMaxLength(std::numeric_limits<int>::max()); }
 
 }  // namespace aerolark

@@ -4,6 +4,7 @@
 // widgets that wire each one's signals to its handler in the logic.
 
 #include <QString>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "setup/dialog_view.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QObject;
 class QScrollBar;
@@ -59,5 +61,19 @@ QScrollBar* MakeSlider(Control control, Wiring wiring, QWidget* parent);
 QLineEdit* MakeValueBox(Control control, Wiring wiring, QWidget* parent);
 QCheckBox* MakeCheckBox(Control control, const QString& caption, Wiring wiring, QWidget* parent);
 QLineEdit* MakeTextBox(Control control, Wiring wiring, QWidget* parent);
+// An editable drop-down list that calls `chosen` with the index of an entry
+// the user chooses from it (from the open list, by arrow key or by wheel),
+// never for typed text, even typed text that matches an entry.
+QComboBox* MakeEditableList(Control control, Wiring wiring, QWidget* parent,
+                            std::function<void(int index)> chosen);
+// A read-only box that shows a stored text, such as a file name.
+QLineEdit* MakeDisplayBox(Control control, Wiring wiring, QWidget* parent);
+
+// Lets the box hold a stored text of any length: by default a box cuts its
+// text at 32767 characters, and storing it back would lose the rest.
+void HoldAnyLength(QLineEdit* box);
+// Fixes the box's width to what `widest` needs in the box's own font, so the
+// box grows with the desktop's font instead of cutting its text.
+void FitWidthTo(QLineEdit* box, const QString& widest);
 
 }  // namespace aerolark

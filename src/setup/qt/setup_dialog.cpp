@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -14,19 +16,36 @@
 #include "setup/qt/help_page.h"
 #include "setup/qt/image_file_chooser.h"
 #include "setup/qt/logo_message_page.h"
+#include "setup/qt/page_layout.h"
 #include "setup/qt/tune_page.h"
 
 namespace aerolark {
+namespace {
+
+// Draws mnemonics without their underline, for a button whose letter
+// belongs to another button.
+class NoMnemonicUnderline final : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_UnderlineShortcut) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
+}  // namespace
 
 Setup::Setup(Settings& settings, const QString& installFolder, SetupServices services,
              QWidget* parent)
     : QDialog(parent), services_(std::move(services)), logic_(settings, *this) {
   setWindowTitle(ToQt(DialogCaption()));
-  setFixedSize(kClientWidth, kClientHeight);
 
   Wiring wiring{controls_, logic_};
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("SSTab1");
+  // Every page's name in full: the window grows rather than hide a tab.
+  tabs->setUsesScrollButtons(false);
+  tabs->setElideMode(Qt::ElideNone);
   tabs->addTab(new AircraftPage(wiring, tabs), QStringLiteral("Aircraft"));
   tabs->addTab(new BackgroundPage(wiring,
                                   ToQt(InstallFolderForDisplay(FromQt(installFolder))), tabs),
@@ -43,6 +62,7 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
   column->addWidget(MakeBottomBar());
 
   logic_.Load(services_.fontFamilies());
+  FixDesignedSize(this, QSize(kClientWidth, kClientHeight));
 }
 
 QWidget* Setup::MakeBottomBar() {
@@ -51,11 +71,16 @@ QWidget* Setup::MakeBottomBar() {
   about->setObjectName("cmdAbout");
   auto* help = new QPushButton(QStringLiteral("&Online HELP"), bar);
   help->setObjectName("cmdHelp");
-  // "&Online HELP" and "&OK" share Alt+O; Qt would only move the focus
-  // between two buttons with one key. Alt+O closes the dialog.
-  help->setShortcut(QKeySequence());
   auto* ok = new QPushButton(QStringLiteral("&OK"), bar);
   ok->setObjectName("cmdOK");
+  // "&Online HELP" and "&OK" share Alt+O; Qt would only move the focus
+  // between two buttons with one key. Alt+O closes the dialog, so the help
+  // button neither takes the key nor underlines its letter. The style is
+  // made after the button, so that the button goes first when the bar does.
+  help->setShortcut(QKeySequence());
+  auto* plain = new NoMnemonicUnderline;
+  plain->setParent(bar);
+  help->setStyle(plain);
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(0, 0, 0, 0);
   // Equal stretch on both sides of the middle pair keeps it centred;
@@ -70,6 +95,27 @@ QWidget* Setup::MakeBottomBar() {
   connect(help, &QPushButton::clicked, this, [this] { logic_.Help(); });
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });
   return bar;
+}
+
+void Setup::Show(const Message& message) {
+  if (!isVisible()) {
+    waiting_.push_back(message);
+    return;
+  }
+  services_.showMessage(this, message);
+}
+
+void Setup::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // After this event: the dialog is then placed and drawn, and the message
+  // is centred over it.
+  if (!waiting_.empty()) QTimer::singleShot(0, this, [this] { ShowWaitingMessages(); });
+}
+
+void Setup::ShowWaitingMessages() {
+  std::vector<Message> messages = std::move(waiting_);
+  waiting_.clear();
+  for (const Message& message : messages) services_.showMessage(this, message);
 }
 
 void Setup::SetFontName(Control label, std::string_view family) {

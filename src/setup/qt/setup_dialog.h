@@ -14,6 +14,8 @@ namespace aerolark {
 
 class Setup final : public QDialog, public DialogView {
  public:
+  // The designed client area at 96 DPI (8250 × 5535 twips); the window is
+  // larger at a higher DPI or where the desktop's font needs more room.
   static constexpr int kClientWidth = 550;
   static constexpr int kClientHeight = 369;
 
@@ -34,14 +36,22 @@ class Setup final : public QDialog, public DialogView {
   void SetFontName(Control label, std::string_view family) override;
   void RunChooser(const ChooserKind& kind, DialogStore& store) override;
   void OpenWebPage(const std::string& address) override { services_.openUrl(address); }
-  void Show(const Message& message) override { services_.showMessage(this, message); }
+  // A message raised before the dialog is on screen (a store that cannot be
+  // written while the opening sequence runs) waits until it is, so that it
+  // shows over the dialog rather than alone.
+  void Show(const Message& message) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* MakeBottomBar();
+  void ShowWaitingMessages();
 
   SetupServices services_;
   WidgetControls controls_;
   SetupLogic logic_;
+  std::vector<Message> waiting_;
 };
 
 }  // namespace aerolark

@@ -13,6 +13,10 @@ int RunSetupDialog(Settings& settings, const std::string& installFolder, int arg
   Setup setup(settings, QString::fromStdString(installFolder), DesktopSetupServices());
   QObject::connect(&setup, &QDialog::finished, &app, &QApplication::quit);
   setup.show();
+  // Without a window manager (a kiosk, a bare X session) nobody else gives
+  // the new window the keyboard; with one, this is what it does anyway.
+  setup.activateWindow();
+  setup.raise();
   app.exec();
   return 0;
 }
