@@ -52,14 +52,14 @@ bool FindDialog(std::string& window, Point& origin) {
   return true;
 }
 
-// Runs the dialog on a settings folder of its own; the child's id.
+// Runs the program's dialog on a settings folder of its own; the child's id.
 pid_t StartDialog(const fs::path& config) {
   fs::remove_all(config);
   fs::create_directories(config);
   pid_t child = fork();
   if (child == 0) {
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    execl(AEROLARK_BIN_DIR "/aerolark_setup_driver", "aerolark_setup_driver", nullptr);
+    execl(AEROLARK_BIN_DIR "/aerolark", "aerolark", "/c", nullptr);
     _exit(127);
   }
   return child;
