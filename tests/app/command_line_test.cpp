@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/environment.h"
 #include "app/install_folder.h"
 #include "app/module1.h"
 
@@ -66,6 +68,27 @@ TEST(Startup, TheSwitchChoosesTheMode) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Start(c.arguments).ran, c.mode) << ::testing::PrintToString(c.arguments);
+  }
+}
+
+TEST(Startup, HostWindowFromTheEnvironmentOrTheCommandLine) {
+  struct Case {
+    std::string variable, argument;
+    std::optional<unsigned long> host;
+  };
+  const Case cases[] = {
+      {"0x2A00007", "", 0x2A00007}, {" 4242 ", "", 4242},     {"0", "", std::nullopt},
+      {"0x0", "", std::nullopt},    {"0x1FFFFFFFF", "", std::nullopt},
+      {"window", "", std::nullopt}, {"", "77", 77},           {"", "0", std::nullopt},
+      {"12", "77", 12},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = {"aerolark", "/s"};
+    if (!c.argument.empty()) arguments.insert(arguments.end(), {"--window-id", c.argument});
+    ProgramEnvironment environment;
+    environment.xscreensaverWindow = c.variable;
+    EXPECT_EQ(PlacementFrom(arguments, environment).hostWindow, c.host)
+        << c.variable << " / " << c.argument;
   }
 }
 
