@@ -162,7 +162,7 @@ TEST_F(Repaint, TextDrawnSixTimesOverOneSceneShowsAsDrawnOnce) {
   }
 }
 
-TEST_F(Repaint, ABackdropPictureLoadedAnewIsPaintedWhole) {
+TEST_F(Repaint, ABackdropPictureLoadedAnewOrMovedIsPaintedWhole) {
   // The same sprite, its picture replaced: what was remembered of the old
   // one must not be taken for the new.
   const SpriteId backdrop = driver.NewSprite();
@@ -176,6 +176,13 @@ TEST_F(Repaint, ABackdropPictureLoadedAnewIsPaintedWhole) {
   driver.DrawSprite(backdrop);
   driver.FlipScreen();
   ExpectShownAsDrawnAfresh({Drawing::Sprite(dusk)}, 0);
+
+  // The same picture moved is another backdrop too.
+  driver.SetSpriteX(backdrop, -40);
+  driver.SetSpriteY(backdrop, -30);
+  driver.DrawSprite(backdrop);
+  driver.FlipScreen();
+  ExpectShownAsDrawnAfresh({Drawing::Sprite(dusk, kKeyOpaque, -40, -30)}, 2);
 
   // And a fill of another colour is another backdrop.
   driver.FillScreen(PackColour(0, 0, 0));
