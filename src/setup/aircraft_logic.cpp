@@ -7,7 +7,7 @@
 namespace aerolark {
 
 AircraftLogic::AircraftLogic(DialogView& view, DialogStore& store) : view_(view), store_(store) {
-  for (const StopSoundChoice& choice : kStopSoundChoices) items_.emplace_back(choice.text);
+  for (const std::string_view choice : kStopSoundChoices) items_.emplace_back(choice);
 }
 
 void AircraftLogic::FillSoundOff() {
