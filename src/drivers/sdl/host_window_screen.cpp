@@ -183,7 +183,7 @@ std::string HostWindowScreen::Presenter() const {
   return state_->image->shared ? "host window, shared memory" : "host window, XPutImage";
 }
 
-void HostWindowScreen::Present(const FrameBuffer& frame) {
+void HostWindowScreen::Present(const FrameBuffer& frame, const DamageList& changed) {
   if (Gone()) return;
   // The host may resize its window at any time; no event is promised for it.
   Window root;

@@ -154,7 +154,7 @@ SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format)
   return converted_.back().get();
 }
 
-void SdlWindowScreen::Present(const FrameBuffer& frame) {
+void SdlWindowScreen::Present(const FrameBuffer& frame, const DamageList& changed) {
   // Converted once per format, however many windows show it.
   std::vector<Uint32> done;
   for (const auto& output : outputs_) {

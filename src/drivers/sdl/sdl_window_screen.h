@@ -27,7 +27,7 @@ class SdlWindowScreen : public Screen {
                                                const std::vector<MonitorArea>& monitors);
   ~SdlWindowScreen() override;
 
-  void Present(const FrameBuffer& frame) override;
+  void Present(const FrameBuffer& frame, const DamageList& changed) override;
   void DeliverInput(DrawingEvents& sink) override;
   void WaitForInput(double seconds) override;
   bool Gone() const override { return false; }
