@@ -14,6 +14,7 @@
 #include <X11/extensions/XShm.h>
 
 #include "drivers/software/letterbox.h"
+#include "drivers/software/nearest_scale.h"
 #include "drivers/sdl/sdl_handles.h"
 #include "platform/x11/x11_error_trap.h"
 
@@ -92,6 +93,10 @@ struct HostWindowScreen::State {
   std::unique_ptr<X11ErrorTrap> errors = std::make_unique<X11ErrorTrap>(nullptr);
   std::unique_ptr<HostImage> image;
   SurfaceHandle converted;  // the frame in the image's format, unscaled
+  NearestScale scale;
+  // The next present shows the whole frame: the image is new, or the
+  // window lost its picture (an expose).
+  bool repaintAll = true;
 
   ~State() {
     image.reset();
@@ -104,13 +109,15 @@ struct HostWindowScreen::State {
   }
 
   bool SizeImage(int width, int height);
-  void Show(const FrameBuffer& frame);
+  void Show(const FrameBuffer& frame, const DamageList& changed);
+  void Put(const Box& area);
 };
 
 bool HostWindowScreen::State::SizeImage(int width, int height) {
   if (image && image->image->width == width && image->image->height == height) return true;
   image.reset();
   converted.reset();
+  repaintAll = true;
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display, window, &attributes)) return false;
   image = MakeSharedImage(display, attributes.visual, attributes.depth, width, height);
@@ -129,26 +136,60 @@ bool HostWindowScreen::State::SizeImage(int width, int height) {
   return image->surface != nullptr;
 }
 
-void HostWindowScreen::State::Show(const FrameBuffer& frame) {
+void HostWindowScreen::State::Put(const Box& area) {
+  XImage* x = image->image;
+  if (image->shared) {
+    XShmPutImage(display, window, gc, x, area.left, area.top, area.left, area.top,
+                 static_cast<unsigned>(area.Width()), static_cast<unsigned>(area.Height()), False);
+  } else {
+    XPutImage(display, window, gc, x, area.left, area.top, area.left, area.top,
+              static_cast<unsigned>(area.Width()), static_cast<unsigned>(area.Height()));
+  }
+}
+
+// Converts, scales and sends only what changed since the last present.
+void HostWindowScreen::State::Show(const FrameBuffer& frame, const DamageList& changed) {
   SDL_Surface* target = image->surface.get();
   if (!converted) {
     converted.reset(SDL_CreateRGBSurfaceWithFormat(0, frame.Width(), frame.Height(), 32,
                                                    target->format->format));
     if (!converted) return;
+    repaintAll = true;
   }
+  const bool whole = repaintAll;
+  repaintAll = false;
+  DamageList all;
+  if (whole) all.Add(frame.Bounds());
+  const std::vector<Box>& parts = whole ? all.Boxes() : changed.Boxes();
   // Convert once, then scale in the target's own format.
-  SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
-                    frame.Width() * static_cast<int>(sizeof(Pixel565)),
-                    converted->format->format, converted->pixels, converted->pitch);
+  const int bytes = converted->format->BytesPerPixel;
+  for (const Box& part : parts) {
+    SDL_ConvertPixels(part.Width(), part.Height(), SDL_PIXELFORMAT_RGB565,
+                      frame.Row(part.top) + part.left,
+                      frame.Width() * static_cast<int>(sizeof(Pixel565)),
+                      converted->format->format,
+                      static_cast<Uint8*>(converted->pixels) +
+                          static_cast<std::ptrdiff_t>(part.top) * converted->pitch +
+                          part.left * bytes,
+                      converted->pitch);
+  }
   const Box box = Letterbox(frame.Width(), frame.Height(), target->w, target->h);
-  SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
-  SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  SDL_BlitScaled(converted.get(), nullptr, target, &where);
-  XImage* x = image->image;
-  if (image->shared) {
-    XShmPutImage(display, window, gc, x, 0, 0, 0, 0, x->width, x->height, False);
+  if (!scale.Fits(frame.Width(), frame.Height(), box)) {
+    scale = NearestScale(frame.Width(), frame.Height(), box);
+  }
+  const auto* source = static_cast<const Uint8*>(converted->pixels);
+  auto* pixels = static_cast<Uint8*>(target->pixels);
+  if (whole) {
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    scale.Scale(source, converted->pitch, pixels, target->pitch, bytes, box);
+    Put(Box{0, 0, target->w, target->h});
   } else {
-    XPutImage(display, window, gc, x, 0, 0, 0, 0, x->width, x->height);
+    for (const Box& part : parts) {
+      const Box area = scale.Covering(part);
+      if (area.Empty()) continue;
+      scale.Scale(source, converted->pitch, pixels, target->pitch, bytes, area);
+      Put(area);
+    }
   }
   // The pixels may be rewritten only once the server has taken them.
   XSync(display, False);
@@ -164,8 +205,9 @@ std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
   if (!XGetWindowAttributes(state->display, state->window, &attributes) || X11ErrorTrap::WatchedWindowGone()) {
     return nullptr;
   }
-  // Size changes and the window's end; other clients' input masks are left alone.
-  XSelectInput(state->display, state->window, StructureNotifyMask);
+  // Size changes, exposes and the window's end; other clients' input masks
+  // are left alone.
+  XSelectInput(state->display, state->window, StructureNotifyMask | ExposureMask);
   state->gc = XCreateGC(state->display, state->window, 0, nullptr);
   XSync(state->display, False);
   if (X11ErrorTrap::WatchedWindowGone()) return nullptr;
@@ -194,7 +236,9 @@ void HostWindowScreen::Present(const FrameBuffer& frame, const DamageList& chang
       Gone() || width == 0 || height == 0) {
     return;
   }
-  if (state_->SizeImage(static_cast<int>(width), static_cast<int>(height))) state_->Show(frame);
+  if (state_->SizeImage(static_cast<int>(width), static_cast<int>(height))) {
+    state_->Show(frame, changed);
+  }
 }
 
 void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
@@ -203,6 +247,8 @@ void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
     XNextEvent(state_->display, &event);
     if (event.type == DestroyNotify && event.xdestroywindow.window == state_->window) {
       X11ErrorTrap::NoteWatchedWindowGone();
+    } else if (event.type == Expose) {
+      state_->repaintAll = true;
     }
   }
   if (Gone()) sink.KeyEvent();

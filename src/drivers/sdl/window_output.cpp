@@ -2,15 +2,24 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include <SDL_syswm.h>
 
 #include "drivers/software/letterbox.h"
+#include "drivers/software/nearest_scale.h"
 
 namespace aerolark {
 namespace {
 
 constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
+
+const void* PixelAt(const SDL_Surface& surface, int x, int y) {
+  return static_cast<const Uint8*>(surface.pixels) + static_cast<std::ptrdiff_t>(y) * surface.pitch +
+         x * surface.format->BytesPerPixel;
+}
+
+SDL_Rect ToRect(const Box& box) { return {box.left, box.top, box.Width(), box.Height()}; }
 
 // The first texture format the renderer handles natively, so the frame is
 // converted once, on our side, and the GPU only scales.
@@ -54,8 +63,18 @@ class RendererOutput : public WindowOutput {
 
   Uint32 Format() const override { return format_; }
 
-  void Show(const SDL_Surface& frame) override {
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+  // The whole texture is drawn on every present, but only what changed is
+  // uploaded.
+  void Show(const SDL_Surface& frame, const DamageList* changed) override {
+    if (!changed || !filled_) {
+      SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+      filled_ = true;
+    } else {
+      for (const Box& part : changed->Boxes()) {
+        const SDL_Rect rect = ToRect(part);
+        SDL_UpdateTexture(texture_, &rect, PixelAt(frame, part.left, part.top), frame.pitch);
+      }
+    }
     int width = 0, height = 0;
     SDL_GetRendererOutputSize(renderer_, &width, &height);
     const Box box = Letterbox(frame.w, frame.h, width, height);
@@ -84,6 +103,7 @@ class RendererOutput : public WindowOutput {
   SDL_Renderer* renderer_;
   SDL_Texture* texture_;
   Uint32 format_;
+  bool filled_ = false;  // the texture has had a whole frame
 };
 
 class SurfaceOutput : public WindowOutput {
@@ -95,25 +115,38 @@ class SurfaceOutput : public WindowOutput {
     return surface ? surface->format->format : static_cast<Uint32>(SDL_PIXELFORMAT_UNKNOWN);
   }
 
-  void Show(const SDL_Surface& frame) override {
+  // Scales and sends only what changed; the whole window when its surface
+  // is new (black bars and all) or its picture was lost.
+  void Show(const SDL_Surface& frame, const DamageList* changed) override {
     // The surface is made anew when the window's size changes.
     SDL_Surface* target = SDL_GetWindowSurface(Window());
     if (!target) return;
     const Box box = Letterbox(frame.w, frame.h, target->w, target->h);
-    SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
+    if (!scale_.Fits(frame.w, frame.h, box)) scale_ = NearestScale(frame.w, frame.h, box);
     const bool freshSurface = target != lastTarget_ || target->w != lastWidth_ ||
                               target->h != lastHeight_;
-    if (freshSurface) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-    SDL_BlitScaled(const_cast<SDL_Surface*>(&frame), nullptr, target, &where);
-    // The bars never change, so after the first show only the picture is sent.
-    if (freshSurface) {
-      SDL_UpdateWindowSurface(Window());
-    } else {
-      SDL_UpdateWindowSurfaceRects(Window(), &where, 1);
-    }
     lastTarget_ = target;
     lastWidth_ = target->w;
     lastHeight_ = target->h;
+    if (freshSurface) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    auto* pixels = static_cast<Uint8*>(target->pixels);
+    const auto* source = static_cast<const Uint8*>(frame.pixels);
+    const int bytes = target->format->BytesPerPixel;
+    if (freshSurface || !changed) {
+      scale_.Scale(source, frame.pitch, pixels, target->pitch, bytes, box);
+      SDL_UpdateWindowSurface(Window());
+      return;
+    }
+    rects_.clear();
+    for (const Box& part : changed->Boxes()) {
+      const Box area = scale_.Covering(part);
+      if (area.Empty()) continue;
+      scale_.Scale(source, frame.pitch, pixels, target->pitch, bytes, area);
+      rects_.push_back(ToRect(area));
+    }
+    if (!rects_.empty()) {
+      SDL_UpdateWindowSurfaceRects(Window(), rects_.data(), static_cast<int>(rects_.size()));
+    }
   }
 
   double RefreshRate() const override { return 0.0; }
@@ -123,6 +156,8 @@ class SurfaceOutput : public WindowOutput {
   const SDL_Surface* lastTarget_ = nullptr;
   int lastWidth_ = 0;
   int lastHeight_ = 0;
+  NearestScale scale_;
+  std::vector<SDL_Rect> rects_;
 };
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include <SDL.h>
 
+#include "drivers/software/damage.h"
+
 namespace aerolark {
 
 class WindowOutput {
@@ -20,8 +22,9 @@ class WindowOutput {
   // The pixel format Show wants its frame in.
   virtual Uint32 Format() const = 0;
   // Shows `frame` (already in Format()) scaled to the window, shape kept,
-  // black bars around.
-  virtual void Show(const SDL_Surface& frame) = 0;
+  // black bars around. Only the `changed` parts of the frame differ from
+  // the frame shown last; null: show it all, as after an expose.
+  virtual void Show(const SDL_Surface& frame, const DamageList* changed) = 0;
   // Presents per second at most; 0 when the output does not know.
   virtual double RefreshRate() const = 0;
   virtual std::string Describe() const = 0;
