@@ -10,6 +10,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -54,6 +55,7 @@ class SdlSoundPlayer : public SdlSoundControl {
  public:
   explicit SdlSoundPlayer(DeviceFormat format) : format_(format), lastHeard_(SDL_GetTicks64()) {}
   ~SdlSoundPlayer() override {
+    FinishClosing();
     if (open_) Mix_HaltChannel(-1);
     sounds_.clear();
     if (open_) Mix_CloseAudio();
@@ -62,6 +64,7 @@ class SdlSoundPlayer : public SdlSoundControl {
 
   // A file that does not load gets a number whose sound plays nothing.
   SoundNumber LoadSound(const std::string& path) override {
+    FinishClosing();
     Sound sound;
     sound.path = path;
     if (OpenIfClosed()) sound.chunk = Load(path);
@@ -77,6 +80,7 @@ class SdlSoundPlayer : public SdlSoundControl {
   }
 
   void PlaySound(SoundNumber id, std::int32_t, std::int32_t) override {
+    FinishClosing();
     Sound* sound = Find(id);
     if (!sound || !sound->chunk || !OpenIfClosed()) return;
     if (!sound->chunk) return;  // loaded again for a new device format, and failed
@@ -86,14 +90,17 @@ class SdlSoundPlayer : public SdlSoundControl {
   }
 
   void StopSound(SoundNumber id) override {
+    FinishClosing();
     if (Sound* sound = Find(id); sound && sound->chunk && open_) Mix_HaltChannel(sound->channel);
   }
 
   void StopAllSounds() override {
+    FinishClosing();
     if (open_) Mix_HaltChannel(-1);
   }
 
   void ReleaseSound(SoundNumber id) override {
+    FinishClosing();  // freeing samples touches the mixer's channels
     const auto found = sounds_.find(id);
     if (found == sounds_.end()) return;
     if (found->second.chunk) {
@@ -109,8 +116,11 @@ class SdlSoundPlayer : public SdlSoundControl {
     if (Mix_Playing(-1) > 0) {
       lastHeard_ = now;
     } else if (now - lastHeard_ >= kCloseAfterSilenceMs) {
-      Mix_CloseAudio();
+      // SDL waits two buffers' time for the last one to play before it
+      // closes, which here would hold up the next frame: the device is closed
+      // aside, and every other call waits for that to be over.
       open_ = false;
+      closing_ = std::thread([] { Mix_CloseAudio(); });
     }
   }
 
@@ -126,6 +136,10 @@ class SdlSoundPlayer : public SdlSoundControl {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return nullptr;
     return std::unique_ptr<Mix_Chunk, ChunkFree>(Mix_LoadWAV(path.c_str()));
+  }
+
+  void FinishClosing() {
+    if (closing_.joinable()) closing_.join();
   }
 
   Sound* Find(SoundNumber id) {
@@ -170,6 +184,7 @@ class SdlSoundPlayer : public SdlSoundControl {
   std::unordered_map<SoundNumber, Sound> sounds_;
   int channelsInUse_ = 0;
   std::vector<int> freeChannels_;
+  std::thread closing_;  // closes the device; no mixer call runs meanwhile
 };
 
 }  // namespace

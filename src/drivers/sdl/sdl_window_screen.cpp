@@ -135,7 +135,8 @@ bool SdlWindowScreen::AddOutput(SDL_Window* window, int frameWidth, int frameHei
                                 /*gpuOnly=*/outputs_.empty());
     if (!output && outputs_.empty()) useRenderer_ = false;
   }
-  if (!useRenderer_) output = MakeSurfaceOutput(window);
+  if (!useRenderer_) output = MakeXImageOutput(window);
+  if (!useRenderer_ && !output) output = MakeSurfaceOutput(window);
   // The last resort: SDL's renderer whatever draws it.
   if (!output) output = MakeRendererOutput(window, frameWidth, frameHeight, true, false);
   if (!output) {

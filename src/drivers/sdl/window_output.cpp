@@ -8,6 +8,7 @@
 
 #include "drivers/software/letterbox.h"
 #include "drivers/software/nearest_scale.h"
+#include "drivers/sdl/x_image_presenter.h"
 
 namespace aerolark {
 namespace {
@@ -160,6 +161,26 @@ class SurfaceOutput : public WindowOutput {
   std::vector<SDL_Rect> rects_;
 };
 
+// Through an image of our own sent over a connection of our own: SDL's
+// window surface waits for the server after every present.
+class XImageOutput : public WindowOutput {
+ public:
+  XImageOutput(SDL_Window* window, std::unique_ptr<XImagePresenter> presenter)
+      : WindowOutput(window), presenter_(std::move(presenter)) {}
+
+  Uint32 Format() const override { return presenter_->Format(); }
+  void Show(const SDL_Surface& frame, const DamageList* changed) override {
+    int width = 0, height = 0;
+    SDL_GetWindowSizeInPixels(Window(), &width, &height);
+    presenter_->Show(frame, changed, width, height);
+  }
+  double RefreshRate() const override { return 0.0; }
+  std::string Describe() const override { return presenter_->Describe(); }
+
+ private:
+  std::unique_ptr<XImagePresenter> presenter_;
+};
+
 }  // namespace
 
 WindowOutput::~WindowOutput() {
@@ -198,6 +219,15 @@ std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWi
   SDL_RenderClear(renderer);
   SDL_RenderPresent(renderer);
   return std::make_unique<RendererOutput>(window, renderer, texture, format);
+}
+
+std::unique_ptr<WindowOutput> MakeXImageOutput(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return nullptr;
+  auto presenter = XImagePresenter::Open(DisplayString(info.info.x11.display), info.info.x11.window);
+  if (!presenter) return nullptr;
+  return std::make_unique<XImageOutput>(window, std::move(presenter));
 }
 
 std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window) {

@@ -44,6 +44,10 @@ class WindowOutput {
 // refresh when presenting. Takes the window only on success.
 std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWidth,
                                                  int frameHeight, bool vsync, bool gpuOnly);
+// Through an X11 image of our own, scaled on the CPU as the window surface
+// is; null where the window is not an X11 one. Takes the window only on
+// success.
+std::unique_ptr<WindowOutput> MakeXImageOutput(SDL_Window* window);
 // Through the window's own surface; null when it has none. Takes the window
 // only on success.
 std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window);
