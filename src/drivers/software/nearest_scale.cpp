@@ -30,10 +30,15 @@ std::pair<int, int> Sampling(const std::vector<int>& samples, int from, int to) 
 template <int Bytes>
 void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, int screenPitch,
                const Box& area, const Box& target, const std::vector<int>& columns,
-               const std::vector<int>& rows) {
+               const std::vector<int>& rows, bool sameWidth) {
   for (int y = area.top; y < area.bottom; ++y) {
     const std::uint8_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * framePitch;
     std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    if (sameWidth) {  // each column samples itself
+      std::memcpy(out, source + (area.left - target.left) * Bytes,
+                  static_cast<std::size_t>(area.Width()) * Bytes);
+      continue;
+    }
     for (int x = area.left; x < area.right; ++x, out += Bytes) {
       std::memcpy(out, source + columns[x - target.left] * Bytes, Bytes);
     }
@@ -60,11 +65,15 @@ void NearestScale::Scale(const std::uint8_t* frame, int framePitch, std::uint8_t
                          int screenPitch, int bytesPerPixel, const Box& area) const {
   const Box inside = area.Intersection(target_);
   if (inside.Empty()) return;
+  const bool sameWidth = target_.Width() == frameWidth_;
+  const auto scale = [&](auto rows) {
+    rows(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_, sameWidth);
+  };
   switch (bytesPerPixel) {
-    case 4: return ScaleRows<4>(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_);
-    case 3: return ScaleRows<3>(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_);
-    case 2: return ScaleRows<2>(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_);
-    case 1: return ScaleRows<1>(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_);
+    case 4: return scale(ScaleRows<4>);
+    case 3: return scale(ScaleRows<3>);
+    case 2: return scale(ScaleRows<2>);
+    case 1: return scale(ScaleRows<1>);
     default: return;
   }
 }
