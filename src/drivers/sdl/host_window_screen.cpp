@@ -9,7 +9,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include "drivers/sdl/sdl_handles.h"
 #include "drivers/sdl/x_image_presenter.h"
 #include "platform/x11/x11_error_trap.h"
 
@@ -22,7 +21,6 @@ struct HostWindowScreen::State {
   // after it closes: the host may destroy its window at any moment.
   std::unique_ptr<X11ErrorTrap> errors = std::make_unique<X11ErrorTrap>(nullptr);
   std::unique_ptr<XImagePresenter> presenter;  // frames, over a connection of its own
-  SurfaceHandle converted;  // the frame in the presenter's format, unscaled
   int width = 0;            // the window's size, followed through its events
   int height = 0;
   // The next present shows the whole frame: the window lost its picture.
@@ -40,31 +38,9 @@ struct HostWindowScreen::State {
   void Show(const FrameBuffer& frame, const DamageList& changed);
 };
 
-// Converts only what changed since the last present; the presenter scales
-// and sends just that.
 void HostWindowScreen::State::Show(const FrameBuffer& frame, const DamageList& changed) {
-  if (!converted) {
-    converted.reset(SDL_CreateRGBSurfaceWithFormat(0, frame.Width(), frame.Height(), 32,
-                                                   presenter->Format()));
-    if (!converted) return;
-    repaintAll = true;
-  }
-  const bool whole = repaintAll;
+  presenter->Show(frame, repaintAll ? nullptr : &changed, width, height);
   repaintAll = false;
-  DamageList all;
-  if (whole) all.Add(frame.Bounds());
-  const int bytes = converted->format->BytesPerPixel;
-  for (const Box& part : (whole ? all : changed).Boxes()) {
-    SDL_ConvertPixels(part.Width(), part.Height(), SDL_PIXELFORMAT_RGB565,
-                      frame.Row(part.top) + part.left,
-                      frame.Width() * static_cast<int>(sizeof(Pixel565)),
-                      converted->format->format,
-                      static_cast<Uint8*>(converted->pixels) +
-                          static_cast<std::ptrdiff_t>(part.top) * converted->pitch +
-                          part.left * bytes,
-                      converted->pitch);
-  }
-  presenter->Show(*converted, whole ? nullptr : &changed, width, height);
 }
 
 std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {

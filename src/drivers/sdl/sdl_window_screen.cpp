@@ -193,6 +193,7 @@ void SdlWindowScreen::Present(const FrameBuffer& frame, const DamageList& change
   // frame is kept, so only the changed parts are converted again.
   std::vector<Uint32> done;
   for (const auto& output : outputs_) {
+    if (output->ShowComposed(frame, parts)) continue;
     const Uint32 format = output->Format();
     bool made = false;
     SDL_Surface* surface = Converted(frame, format, made);

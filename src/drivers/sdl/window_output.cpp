@@ -169,10 +169,12 @@ class XImageOutput : public WindowOutput {
       : WindowOutput(window), presenter_(std::move(presenter)) {}
 
   Uint32 Format() const override { return presenter_->Format(); }
-  void Show(const SDL_Surface& frame, const DamageList* changed) override {
+  void Show(const SDL_Surface&, const DamageList*) override {}
+  bool ShowComposed(const FrameBuffer& frame, const DamageList* changed) override {
     int width = 0, height = 0;
     SDL_GetWindowSizeInPixels(Window(), &width, &height);
     presenter_->Show(frame, changed, width, height);
+    return true;
   }
   double RefreshRate() const override { return 0.0; }
   std::string Describe() const override { return presenter_->Describe(); }

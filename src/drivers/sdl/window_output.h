@@ -10,6 +10,7 @@
 #include <SDL.h>
 
 #include "drivers/software/damage.h"
+#include "drivers/software/frame_buffer.h"
 
 namespace aerolark {
 
@@ -25,6 +26,9 @@ class WindowOutput {
   // black bars around. Only the `changed` parts of the frame differ from
   // the frame shown last; null: show it all, as after an expose.
   virtual void Show(const SDL_Surface& frame, const DamageList* changed) = 0;
+  // Shows the frame as composed, converting it on the way, as Show does;
+  // false when this output wants it converted to Format() and given to Show.
+  virtual bool ShowComposed(const FrameBuffer&, const DamageList*) { return false; }
   // Presents per second at most; 0 when the output does not know.
   virtual double RefreshRate() const = 0;
   virtual std::string Describe() const = 0;

@@ -68,6 +68,14 @@ std::unique_ptr<XImagePresenter> XImagePresenter::Open(const std::string& displa
                                                   probe->green_mask, probe->blue_mask, 0);
   XDestroyImage(probe);
   if (presenter->format_ == SDL_PIXELFORMAT_UNKNOWN) return nullptr;
+  const int bytes = SDL_BYTESPERPIXEL(presenter->format_);
+  std::vector<Uint16> every(65536);
+  for (std::size_t i = 0; i < every.size(); ++i) every[i] = static_cast<Uint16>(i);
+  presenter->colours_.resize(every.size() * static_cast<std::size_t>(bytes));
+  if (SDL_ConvertPixels(65536, 1, SDL_PIXELFORMAT_RGB565, every.data(), 65536 * 2,
+                        presenter->format_, presenter->colours_.data(), 65536 * bytes) != 0) {
+    return nullptr;
+  }
   presenter->gc_ = XCreateGC(presenter->display_, presenter->window_, 0, nullptr);
   if (XShmQueryExtension(presenter->display_)) {
     presenter->completionEvent_ = XShmGetEventBase(presenter->display_) + ShmCompletion;
@@ -183,31 +191,36 @@ void XImagePresenter::Put(const Box& area, bool last) {
   }
 }
 
-void XImagePresenter::Show(const SDL_Surface& frame, const DamageList* changed, int width,
+void XImagePresenter::Show(const FrameBuffer& frame, const DamageList* changed, int width,
                            int height) {
-  if (width <= 0 || height <= 0) return;
+  if (width <= 0 || height <= 0 || frame.Empty()) return;
   const bool fresh = !image_ || image_->image->width != width || image_->image->height != height;
   if (!SizeImage(width, height)) return;
   WaitUntilTaken();
   SDL_Surface* target = image_->surface.get();
-  const Box box = Letterbox(frame.w, frame.h, width, height);
-  if (!scale_.Fits(frame.w, frame.h, box)) scale_ = NearestScale(frame.w, frame.h, box);
-  const auto* source = static_cast<const Uint8*>(frame.pixels);
+  const Box box = Letterbox(frame.Width(), frame.Height(), width, height);
+  if (!scale_.Fits(frame.Width(), frame.Height(), box)) {
+    scale_ = NearestScale(frame.Width(), frame.Height(), box);
+  }
   auto* pixels = static_cast<Uint8*>(target->pixels);
   const int bytes = target->format->BytesPerPixel;
+  const auto scale = [&](const Box& area) {
+    scale_.ScaleColours(frame.Data(), frame.Width(), colours_.data(), pixels, target->pitch,
+                        bytes, area);
+  };
   if (fresh || !changed) {
     if (fresh) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-    scale_.Scale(source, frame.pitch, pixels, target->pitch, bytes, box);
+    scale(box);
     Put(Box{0, 0, width, height}, true);
   } else {
-    std::vector<Box> areas;
+    areas_.clear();
     for (const Box& part : changed->Boxes()) {
       const Box area = scale_.Covering(part);
       if (area.Empty()) continue;
-      scale_.Scale(source, frame.pitch, pixels, target->pitch, bytes, area);
-      areas.push_back(area);
+      scale(area);
+      areas_.push_back(area);
     }
-    for (std::size_t i = 0; i < areas.size(); ++i) Put(areas[i], i + 1 == areas.size());
+    for (std::size_t i = 0; i < areas_.size(); ++i) Put(areas_[i], i + 1 == areas_.size());
   }
   XFlush(display_);
 }

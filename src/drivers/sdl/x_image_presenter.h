@@ -14,7 +14,10 @@
 #include <SDL.h>
 #include <X11/Xlib.h>
 
+#include <vector>
+
 #include "drivers/software/damage.h"
+#include "drivers/software/frame_buffer.h"
 #include "drivers/software/nearest_scale.h"
 
 namespace aerolark {
@@ -29,12 +32,12 @@ class XImagePresenter {
   XImagePresenter(const XImagePresenter&) = delete;
   XImagePresenter& operator=(const XImagePresenter&) = delete;
 
-  // The pixel format Show wants its frame in.
+  // The window's pixel format.
   Uint32 Format() const { return format_; }
   // Shows `frame` scaled onto the window's `width` x `height`, shape kept,
   // black bars around. Only the `changed` parts of the frame differ from the
   // frame shown last; null: send everything. A new size sends everything.
-  void Show(const SDL_Surface& frame, const DamageList* changed, int width, int height);
+  void Show(const FrameBuffer& frame, const DamageList* changed, int width, int height);
   // "shared memory" or "XPutImage", once an image has been made.
   std::string Describe() const;
 
@@ -56,6 +59,10 @@ class XImagePresenter {
   bool putPending_ = false;
   std::unique_ptr<Image> image_;
   NearestScale scale_;
+  // Each RGB565 colour in Format(), as SDL converts it: converting and
+  // scaling in one pass gives SDL's pixels without a converted copy.
+  std::vector<Uint8> colours_;
+  std::vector<Box> areas_;  // of one present; kept for its room
 };
 
 }  // namespace aerolark

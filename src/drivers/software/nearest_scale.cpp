@@ -45,6 +45,20 @@ void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, 
   }
 }
 
+template <int Bytes>
+void ScaleColourRows(const std::uint16_t* frame, int frameWidth, const std::uint8_t* colours,
+                     std::uint8_t* screen, int screenPitch, const Box& area, const Box& target,
+                     const std::vector<int>& columns, const std::vector<int>& rows) {
+  const int* column = columns.data() + (area.left - target.left);
+  for (int y = area.top; y < area.bottom; ++y) {
+    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
+    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    for (int x = 0; x < area.Width(); ++x, out += Bytes) {
+      std::memcpy(out, colours + static_cast<std::size_t>(source[column[x]]) * Bytes, Bytes);
+    }
+  }
+}
+
 }  // namespace
 
 NearestScale::NearestScale(int frameWidth, int frameHeight, const Box& target)
@@ -74,6 +88,27 @@ void NearestScale::Scale(const std::uint8_t* frame, int framePitch, std::uint8_t
     case 3: return scale(ScaleRows<3>);
     case 2: return scale(ScaleRows<2>);
     case 1: return scale(ScaleRows<1>);
+    default: return;
+  }
+}
+
+}  // namespace aerolark
+
+namespace aerolark {
+
+void NearestScale::ScaleColours(const std::uint16_t* frame, int frameWidth,
+                                const std::uint8_t* colours, std::uint8_t* screen,
+                                int screenPitch, int bytesPerPixel, const Box& area) const {
+  const Box inside = area.Intersection(target_);
+  if (inside.Empty()) return;
+  const auto scale = [&](auto rows) {
+    rows(frame, frameWidth, colours, screen, screenPitch, inside, target_, columns_, rows_);
+  };
+  switch (bytesPerPixel) {
+    case 4: return scale(ScaleColourRows<4>);
+    case 3: return scale(ScaleColourRows<3>);
+    case 2: return scale(ScaleColourRows<2>);
+    case 1: return scale(ScaleColourRows<1>);
     default: return;
   }
 }

@@ -31,6 +31,11 @@ class NearestScale {
   // pixels of `bytesPerPixel` (1 to 4) bytes, rows `pitch` bytes apart.
   void Scale(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, int screenPitch,
              int bytesPerPixel, const Box& area) const;
+  // The same from a frame of 16-bit colours, `frameWidth` to a row, each
+  // written as its entry of `colours` (65536 entries of `bytesPerPixel`).
+  void ScaleColours(const std::uint16_t* frame, int frameWidth, const std::uint8_t* colours,
+                    std::uint8_t* screen, int screenPitch, int bytesPerPixel,
+                    const Box& area) const;
 
  private:
   int frameWidth_ = 0;
