@@ -43,11 +43,13 @@ TEST(LoopStats, ARunAddsUpToRatesTheLongestGapAndTheFirstPresent) {
   stats.Describe("window surface", 60.0, 2);
   stats.Presented(100.10);
   stats.FramesRaised(180);
+  stats.Woke();
   stats.Presented(100.12);
   stats.SecondTicked();
   stats.Presented(100.40);  // 280 ms after the one before: the longest gap
   stats.Presented(100.45);
   stats.FramesRaised(180);
+  stats.Woke();
   ASSERT_TRUE(stats.Write(102.0));
 
   const auto figures = Figures(file);
@@ -62,6 +64,8 @@ TEST(LoopStats, ARunAddsUpToRatesTheLongestGapAndTheFirstPresent) {
   EXPECT_EQ(Number(figures, "presents"), 4);
   EXPECT_NEAR(Number(figures, "presents_per_second"), 2.0, 1e-3);
   EXPECT_NEAR(Number(figures, "longest_present_gap_ms"), 280.0, 1e-3);
+  EXPECT_EQ(Number(figures, "loop_wakes"), 2);
+  EXPECT_NEAR(Number(figures, "loop_wakes_per_second"), 1.0, 1e-3);
   // The first present, 0.1 s into the loop, on the wall clock and counted
   // from the process's own start (which came before the loop's).
   EXPECT_NEAR(Number(figures, "first_present_unix"), wallAtStart + 0.1, 1.0);

@@ -156,7 +156,8 @@ class SdlSoundPlayer : public SdlSoundControl {
     if (!OpenDevice(opened)) return false;
     open_ = true;
     lastHeard_ = SDL_GetTicks64();
-    Mix_AllocateChannels(std::max(channelsInUse_, 1));
+    // The channels went with the device; it opens with a few.
+    if (Mix_AllocateChannels(-1) < channelsInUse_) Mix_AllocateChannels(channelsInUse_);
     if (!(opened == format_)) {
       format_ = opened;
       for (auto& [id, sound] : sounds_) {
