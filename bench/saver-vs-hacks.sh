@@ -5,7 +5,9 @@
 #   CPU        the program's user + system time (all threads) plus its X
 #              server's, as a share of one core, over $seconds from $settle s
 #              after launch
-#   wake-ups   context switches a second of all the program's threads
+#   wake-ups   voluntary context switches a second of all the program's
+#              threads (each one a sleep ended by a wake-up), and in
+#              brackets all context switches, preemptions included
 #   pacing     the saver's own figures (AEROLARK_STATS): DrawFrame events and
 #              presents a second, the longest gap between two presents
 # The saver runs at its defaults with both one-time hints shown, and again
@@ -80,12 +82,12 @@ run_all() {
   done
 }
 
-# row LABEL FILE: CPU total, program and X server, wake-ups.
+# row LABEL FILE: CPU total, program and X server, wake-ups, all switches.
 row() {
-  read -r program x wakes < "$2"
-  printf '  %-34s %6.2f %%  (%5.2f + %5.2f)  %7.1f\n' "$1" \
+  read -r program x wakes switches < "$2"
+  printf '  %-34s %6.2f %%  (%5.2f + %5.2f)  %7.1f  (%6.1f)\n' "$1" \
     "$(calc %.3f "($program + $x) * 100")" "$(calc %.3f "$program * 100")" \
-    "$(calc %.3f "$x * 100")" "$wakes"
+    "$(calc %.3f "$x * 100")" "$wakes" "$switches"
 }
 
 pacing() {
@@ -99,7 +101,7 @@ pacing() {
 
 report() {
   local screen=$1 target=$2 hack
-  echo "-- ${screen}: CPU % of a core (program + X server), wake-ups/s"
+  echo "-- ${screen}: CPU % of a core (program + X server), wake-ups/s (all switches/s)"
   row "aerolark /s" "$work/saver.$screen.cost"
   row "aerolark /s, no aircraft or sound" "$work/saver-silent.$screen.cost"
   if [ -n "$other" ]; then
