@@ -222,14 +222,15 @@ std::vector<Uint32> Shown(Display* display, Window window, int width, int height
 // Only the parts that changed are converted, scaled and sent: after sprites
 // have moved about, the screen must hold exactly a whole repaint of the
 // frame, with nothing stale and no seams, on our own window (scaled up) and
-// on a host's (scaled down, bars at the sides).
+// on a host's (scaled down, bars at the sides; unscaled, bars above and below).
 TEST(SdlDisplay, ShowingOnlyWhatChangedEqualsAWholeRepaint) {
   XServer x;
-  for (const bool hosted : {false, true}) {
-    SCOPED_TRACE(hosted ? "host window" : "own window");
+  for (const auto [hosted, width, height] : {std::tuple{false, 1024, 768}, {true, 520, 330},
+                                             {true, 800, 700}}) {
+    SCOPED_TRACE(::testing::Message() << (hosted ? "host window " : "own window ") << width);
     Window host = 0;
     if (hosted) {
-      host = XCreateSimpleWindow(x.display(), x.Root(), 0, 0, 520, 330, 0, 0, 0);
+      host = XCreateSimpleWindow(x.display(), x.Root(), 0, 0, width, height, 0, 0, 0);
       XMapWindow(x.display(), host);
       XSync(x.display(), False);
     }
@@ -245,7 +246,6 @@ TEST(SdlDisplay, ShowingOnlyWhatChangedEqualsAWholeRepaint) {
     draw.LoadSprite(small, 1, testing::WriteBmp(folder.File("small.bmp"), 61, 47, gradient), kKeyOpaque);
     RecordingSink sink;
     std::vector<Uint32> expected, shown;
-    const int width = hosted ? 520 : 1024, height = hosted ? 330 : 768;
     sink.onFrame = [&](std::uint64_t frame) {
       const int step = static_cast<int>(std::min<std::uint64_t>(frame, 240));
       draw.FillScreen(kRed);

@@ -48,11 +48,19 @@ void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, 
 template <int Bytes>
 void ScaleColourRows(const std::uint16_t* frame, int frameWidth, const std::uint8_t* colours,
                      std::uint8_t* screen, int screenPitch, const Box& area, const Box& target,
-                     const std::vector<int>& columns, const std::vector<int>& rows) {
+                     const std::vector<int>& columns, const std::vector<int>& rows,
+                     bool sameWidth) {
   const int* column = columns.data() + (area.left - target.left);
   for (int y = area.top; y < area.bottom; ++y) {
     const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
     std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    if (sameWidth) {  // each column samples itself
+      const std::uint16_t* from = source + (area.left - target.left);
+      for (int x = 0; x < area.Width(); ++x, out += Bytes) {
+        std::memcpy(out, colours + static_cast<std::size_t>(from[x]) * Bytes, Bytes);
+      }
+      continue;
+    }
     for (int x = 0; x < area.Width(); ++x, out += Bytes) {
       std::memcpy(out, colours + static_cast<std::size_t>(source[column[x]]) * Bytes, Bytes);
     }
@@ -101,8 +109,10 @@ void NearestScale::ScaleColours(const std::uint16_t* frame, int frameWidth,
                                 int screenPitch, int bytesPerPixel, const Box& area) const {
   const Box inside = area.Intersection(target_);
   if (inside.Empty()) return;
+  const bool sameWidth = target_.Width() == frameWidth_;
   const auto scale = [&](auto rows) {
-    rows(frame, frameWidth, colours, screen, screenPitch, inside, target_, columns_, rows_);
+    rows(frame, frameWidth, colours, screen, screenPitch, inside, target_, columns_, rows_,
+         sameWidth);
   };
   switch (bytesPerPixel) {
     case 4: return scale(ScaleColourRows<4>);
