@@ -26,10 +26,16 @@ SaverBackends::SaverBackends(const SaverPlacement& placement,
                                                           placement.hostWindow,
                                                           platform_->Monitors(),
                                                           environment.statsPath,
-                                                          environment.display})),
-      sound_(OpenSdlSoundPlayer()) {
-  // No audio device or sound server: the saver runs silent.
-  if (!sound_) sound_ = std::make_unique<SilentSoundPlayer>();
+                                                          environment.display})) {
+  std::unique_ptr<SdlSoundControl> player = OpenSdlSoundPlayer();
+  if (player) {
+    // The loop lets the audio device go between sounds.
+    display_->SetLoopChore([sound = player.get()] { sound->CloseDeviceIfSilent(); });
+    sound_ = std::move(player);
+  } else {
+    // No audio device or sound server: the saver runs silent.
+    sound_ = std::make_unique<SilentSoundPlayer>();
+  }
 }
 
 }  // namespace aerolark

@@ -73,7 +73,37 @@ TEST(EventPacing, FramesComeAt360PerSecondWithCatchUpButNoRaceAfterAPause) {
   EXPECT_FALSE(pacer.TakeSecondTick(110.5));   // missed seconds are not repeated
   EXPECT_TRUE(pacer.TakeSecondTick(111.0));
   EXPECT_EQ(pacer.TakeDueFrames(111.0), 360);
-  EXPECT_NEAR(pacer.NextDeadline(false), 111.0 + 1.0 / 360.0, 1e-9);
+}
+
+// The loop wakes once a refresh and runs what fell due since, in order: as
+// many frames as waking for each would raise, each second's tick after the
+// frames due up to it, as the simulated clock raises them.
+TEST(EventPacing, AWakeUpARefreshRunsTheDueFramesInOrderAroundTheTick) {
+  EventPacer pacer(0.0, 60.0);
+  std::int64_t frames = 0;
+  std::vector<std::int64_t> ticksAfter;
+  int wakes = 0;
+  while (pacer.NextWake() < 10.001) {
+    const double now = pacer.NextWake() + 0.0003;  // woken a little late
+    const EventPacer::Burst burst = pacer.TakeDue(now);
+    frames += burst.framesBeforeTick;
+    if (burst.secondTick) ticksAfter.push_back(frames);
+    frames += burst.framesAfterTick;
+    EXPECT_LE(burst.framesBeforeTick + burst.framesAfterTick, 7);
+    pacer.Presented(now);
+    ++wakes;
+  }
+  EXPECT_NEAR(wakes, 601, 1);
+  EXPECT_EQ(frames, 3600);
+  ASSERT_EQ(ticksAfter.size(), 10u);
+  for (std::size_t i = 0; i < ticksAfter.size(); ++i) {
+    EXPECT_EQ(ticksAfter[i], 360 * static_cast<std::int64_t>(i + 1));
+  }
+  // After a stop of seconds the one fresh frame still comes before the tick.
+  const EventPacer::Burst late = pacer.TakeDue(30.0);
+  EXPECT_EQ(late.framesBeforeTick, 1);
+  EXPECT_TRUE(late.secondTick);
+  EXPECT_EQ(late.framesAfterTick, 0);
 }
 
 TEST(EventPacing, PresentsKeepTheRefreshCadence) {
@@ -81,7 +111,7 @@ TEST(EventPacing, PresentsKeepTheRefreshCadence) {
   EXPECT_TRUE(pacer.PresentDue(0.0));
   pacer.Presented(0.0);
   EXPECT_FALSE(pacer.PresentDue(0.01));
-  EXPECT_NEAR(pacer.NextDeadline(true), 1.0 / 360.0, 1e-9);  // frames come sooner
+  EXPECT_NEAR(pacer.NextWake(), 1.0 / 60.0, 1e-9);  // frames wait for the present
   EXPECT_TRUE(pacer.PresentDue(1.0 / 60.0));
   pacer.Presented(0.5);  // late: the next one a whole period later, not at once
   EXPECT_FALSE(pacer.PresentDue(0.51));

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "drivers/sdl/sdl_display.h"
+#include "drivers/software/letterbox.h"
 #include "drivers/picture_fixtures.h"
 #include "drivers/recording_sink.h"
 
@@ -184,6 +185,91 @@ TEST(SdlDisplay, WindowedRaisesInputButNotForAWarpOntoIt) {
   EXPECT_EQ(CountOf(scene.sink, "ButtonEvent"), 1u);
   EXPECT_EQ(input.back(), "KeyEvent");
   EXPECT_LT(scene.sink.frames, 1800u);
+}
+
+// What the screen should show: the whole frame scaled as SDL scales it onto
+// an area of `width` x `height`, black bars around.
+std::vector<Uint32> WholeRepaint(const FrameBuffer& frame, int width, int height) {
+  SDL_Surface* packed = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<Pixel565*>(frame.Data()), frame.Width(), frame.Height(), 16,
+      frame.Width() * 2, SDL_PIXELFORMAT_RGB565);
+  SDL_Surface* wide = SDL_ConvertSurfaceFormat(packed, SDL_PIXELFORMAT_XRGB8888, 0);
+  SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888);
+  SDL_FillRect(screen, nullptr, 0);
+  SDL_SetSurfaceBlendMode(wide, SDL_BLENDMODE_NONE);
+  const Box box = Letterbox(frame.Width(), frame.Height(), width, height);
+  SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
+  SDL_BlitScaled(wide, nullptr, screen, &where);
+  std::vector<Uint32> pixels;
+  for (int y = 0; y < height; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(static_cast<Uint8*>(screen->pixels) + y * screen->pitch);
+    for (int x = 0; x < width; ++x) pixels.push_back(row[x] & 0xFFFFFF);
+  }
+  for (SDL_Surface* surface : {packed, wide, screen}) SDL_FreeSurface(surface);
+  return pixels;
+}
+
+std::vector<Uint32> Shown(Display* display, Window window, int width, int height) {
+  XImage* image = XGetImage(display, window, 0, 0, width, height, AllPlanes, ZPixmap);
+  std::vector<Uint32> pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
+  }
+  XDestroyImage(image);
+  return pixels;
+}
+
+// Only the parts that changed are converted, scaled and sent: after sprites
+// have moved about, the screen must hold exactly a whole repaint of the
+// frame, with nothing stale and no seams, on our own window (scaled up) and
+// on a host's (scaled down, bars at the sides; unscaled, bars above and below).
+TEST(SdlDisplay, ShowingOnlyWhatChangedEqualsAWholeRepaint) {
+  XServer x;
+  for (const auto [hosted, width, height] : {std::tuple{false, 1024, 768}, {true, 520, 330},
+                                             {true, 800, 700}}) {
+    SCOPED_TRACE(::testing::Message() << (hosted ? "host window " : "own window ") << width);
+    Window host = 0;
+    if (hosted) {
+      host = XCreateSimpleWindow(x.display(), x.Root(), 0, 0, width, height, 0, 0, 0);
+      XMapWindow(x.display(), host);
+      XSync(x.display(), False);
+    }
+    ScreenOptions options;
+    if (hosted) options.hostWindow = host;
+    auto driver = std::make_unique<SdlDisplay>(options);
+    SoftwareCompositor& draw = driver->drawing();
+    ASSERT_TRUE(draw.OpenScreen(800, 600, 16, ""));
+    TempFolder folder;
+    const auto gradient = [](int px, int py) { return PackColour(px * 2 % 256, py * 3 % 256, 128); };
+    const SpriteId big = draw.NewSprite(), small = draw.NewSprite();
+    draw.LoadSprite(big, 1, testing::WriteBmp(folder.File("big.bmp"), 170, 130, gradient), kKeyOpaque);
+    draw.LoadSprite(small, 1, testing::WriteBmp(folder.File("small.bmp"), 61, 47, gradient), kKeyOpaque);
+    RecordingSink sink;
+    std::vector<Uint32> expected, shown;
+    sink.onFrame = [&](std::uint64_t frame) {
+      const int step = static_cast<int>(std::min<std::uint64_t>(frame, 240));
+      draw.FillScreen(kRed);
+      draw.SetSpriteX(big, step * 3 - 100);
+      draw.SetSpriteY(big, step * 2 + (step % 7));
+      draw.SetSpriteX(small, 760 - step * 3);
+      draw.SetSpriteY(small, 560 - step * 2);
+      draw.DrawSprite(big);
+      draw.DrawSprite(small);
+      draw.FlipScreen();
+      if (frame == 420) {  // still since frame 240: long shown
+        expected = WholeRepaint(draw.Front(), width, height);
+        shown = Shown(x.display(), hosted ? host : x.Root(), width, height);
+      }
+    };
+    sink.frameLimit = 420;
+    driver->RunEvents(sink);
+    ASSERT_EQ(shown.size(), expected.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) differing += shown[i] != expected[i];
+    EXPECT_EQ(differing, 0u);
+    driver.reset();
+    if (hosted) XDestroyWindow(x.display(), host);
+  }
 }
 
 TEST(SdlDisplay, HostWindowIsFollowedAndItsEndEndsTheLoop) {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "drivers/headless/silent_sound_player.h"
@@ -115,6 +116,51 @@ TEST(SdlSoundPlayer, PlaysOnceAtTheAskedGainAndStopsOnStopAll) {
   EXPECT_NEAR(bursts[1].peak, kAmplitude, 2);
   EXPECT_NEAR(bursts[2].Seconds(), 0.1, 0.005);
   EXPECT_NEAR(bursts[2].peak, kAmplitude, 2);
+}
+
+std::size_t ThreadCount() {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
+    ++count;
+  }
+  return count;
+}
+
+// Calls CloseDeviceIfSilent as the loop does, once a refresh, until `done`
+// or five seconds have passed.
+template <typename Done>
+bool CloseUntil(SdlSoundControl& player, Done done) {
+  const auto limit = std::chrono::steady_clock::now() + 5s;
+  while (!done() && std::chrono::steady_clock::now() < limit) {
+    player.CloseDeviceIfSilent();
+    std::this_thread::sleep_for(16ms);
+  }
+  return done();
+}
+
+// An open audio device keeps a thread waking every few milliseconds; between
+// sounds there must be none, and a sound must still play whole.
+TEST(SdlSoundPlayer, TheDeviceIsOpenOnlyWhileASoundPlays) {
+  TempFolder folder;
+  const std::string output = folder.File("out.raw");
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+  const std::size_t before = ThreadCount();
+  {
+    auto player = OpenSdlSoundPlayer();
+    ASSERT_TRUE(player);
+    const SoundNumber brief = player->LoadSound(WriteWave(folder.File("short.wav"), 0.1));
+    EXPECT_TRUE(CloseUntil(*player, [&] { return ThreadCount() == before; }));
+    player->SetSoundVolume(brief, 0);
+    player->PlaySound(brief, -1, -1);
+    EXPECT_GT(ThreadCount(), before);
+    EXPECT_TRUE(CloseUntil(*player, [&] { return ThreadCount() == before; }));
+  }
+  unsetenv("SDL_AUDIODRIVER");
+  const auto bursts = Bursts(output);  // the device opened for the sound
+  ASSERT_EQ(bursts.size(), 1u);
+  EXPECT_NEAR(bursts[0].Seconds(), 0.1, 0.005);
+  EXPECT_NEAR(bursts[0].peak, kAmplitude, 2);
 }
 
 TEST(SdlSoundPlayer, WithoutAnAudioDeviceThereIsNone) {

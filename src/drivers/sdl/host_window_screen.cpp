@@ -1,101 +1,33 @@
 #include "drivers/sdl/host_window_screen.h"
 
 #include <poll.h>
-#include <sys/ipc.h>
-#include <sys/shm.h>
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XShm.h>
 
-#include "drivers/software/letterbox.h"
-#include "drivers/sdl/sdl_handles.h"
+#include "drivers/sdl/x_image_presenter.h"
 #include "platform/x11/x11_error_trap.h"
 
 namespace aerolark {
-namespace {
-
-// An XImage of the window's visual and its pixels, in shared memory when
-// the server offers it.
-struct HostImage {
-  Display* display = nullptr;
-  XImage* image = nullptr;
-  XShmSegmentInfo shm{};
-  bool shared = false;
-  SurfaceHandle surface;  // the image's pixels, seen by SDL
-
-  ~HostImage() {
-    if (shared) {
-      XShmDetach(display, &shm);
-      XSync(display, False);
-    }
-    if (shared) {
-      shmdt(shm.shmaddr);
-      if (image) image->data = nullptr;  // not Xlib's to free
-    }
-    if (image) XDestroyImage(image);  // frees the pixels too when not shared
-  }
-};
-
-std::unique_ptr<HostImage> MakeSharedImage(Display* display, Visual* visual, int depth, int w,
-                                           int h) {
-  if (!XShmQueryExtension(display)) return nullptr;
-  auto host = std::make_unique<HostImage>();
-  host->display = display;
-  host->image = XShmCreateImage(display, visual, depth, ZPixmap, nullptr, &host->shm, w, h);
-  if (!host->image) return nullptr;
-  host->shm.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(host->image->bytes_per_line) * h,
-                           IPC_CREAT | 0600);
-  if (host->shm.shmid < 0) return nullptr;
-  host->shm.shmaddr = host->image->data = static_cast<char*>(shmat(host->shm.shmid, nullptr, 0));
-  host->shm.readOnly = False;
-  const unsigned long errorsBefore = X11ErrorTrap::ErrorsSeen();
-  const bool attached = host->shm.shmaddr != reinterpret_cast<char*>(-1) &&
-                        XShmAttach(display, &host->shm);
-  XSync(display, False);
-  // Marked for removal now, so it goes away with the last user even on a crash.
-  shmctl(host->shm.shmid, IPC_RMID, nullptr);
-  if (!attached || X11ErrorTrap::ErrorsSeen() != errorsBefore) {
-    if (host->shm.shmaddr != reinterpret_cast<char*>(-1)) shmdt(host->shm.shmaddr);
-    host->image->data = nullptr;
-    return nullptr;  // a remote server cannot share our memory
-  }
-  host->shared = true;
-  return host;
-}
-
-std::unique_ptr<HostImage> MakePlainImage(Display* display, Visual* visual, int depth, int w,
-                                          int h) {
-  auto host = std::make_unique<HostImage>();
-  host->display = display;
-  host->image = XCreateImage(display, visual, depth, ZPixmap, 0, nullptr, w, h, 32, 0);
-  if (!host->image) return nullptr;
-  host->image->data = static_cast<char*>(
-      std::calloc(static_cast<size_t>(host->image->bytes_per_line) * h, 1));
-  if (!host->image->data) return nullptr;
-  return host;
-}
-
-}  // namespace
 
 struct HostWindowScreen::State {
-  Display* display = nullptr;
+  Display* display = nullptr;  // the host window's events
   Window window = 0;
-  GC gc = nullptr;
   // Errors are recorded, not fatal, from before the display opens until
   // after it closes: the host may destroy its window at any moment.
   std::unique_ptr<X11ErrorTrap> errors = std::make_unique<X11ErrorTrap>(nullptr);
-  std::unique_ptr<HostImage> image;
-  SurfaceHandle converted;  // the frame in the image's format, unscaled
+  std::unique_ptr<XImagePresenter> presenter;  // frames, over a connection of its own
+  int width = 0;            // the window's size, followed through its events
+  int height = 0;
+  // The next present shows the whole frame: the window lost its picture.
+  bool repaintAll = true;
 
   ~State() {
-    image.reset();
-    if (gc) XFreeGC(display, gc);
+    presenter.reset();
     if (display) {
       XSync(display, False);
       XCloseDisplay(display);
@@ -103,55 +35,12 @@ struct HostWindowScreen::State {
     X11ErrorTrap::WatchWindow(0);
   }
 
-  bool SizeImage(int width, int height);
-  void Show(const FrameBuffer& frame);
+  void Show(const FrameBuffer& frame, const DamageList& changed);
 };
 
-bool HostWindowScreen::State::SizeImage(int width, int height) {
-  if (image && image->image->width == width && image->image->height == height) return true;
-  image.reset();
-  converted.reset();
-  XWindowAttributes attributes;
-  if (!XGetWindowAttributes(display, window, &attributes)) return false;
-  image = MakeSharedImage(display, attributes.visual, attributes.depth, width, height);
-  if (!image) image = MakePlainImage(display, attributes.visual, attributes.depth, width, height);
-  if (!image) return false;
-  XImage* x = image->image;
-  const Uint32 format = SDL_MasksToPixelFormatEnum(x->bits_per_pixel, x->red_mask,
-                                                   x->green_mask, x->blue_mask, 0);
-  if (format == SDL_PIXELFORMAT_UNKNOWN) {
-    image.reset();
-    return false;
-  }
-  image->surface.reset(SDL_CreateRGBSurfaceWithFormatFrom(x->data, width, height,
-                                                          x->bits_per_pixel, x->bytes_per_line,
-                                                          format));
-  return image->surface != nullptr;
-}
-
-void HostWindowScreen::State::Show(const FrameBuffer& frame) {
-  SDL_Surface* target = image->surface.get();
-  if (!converted) {
-    converted.reset(SDL_CreateRGBSurfaceWithFormat(0, frame.Width(), frame.Height(), 32,
-                                                   target->format->format));
-    if (!converted) return;
-  }
-  // Convert once, then scale in the target's own format.
-  SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
-                    frame.Width() * static_cast<int>(sizeof(Pixel565)),
-                    converted->format->format, converted->pixels, converted->pitch);
-  const Box box = Letterbox(frame.Width(), frame.Height(), target->w, target->h);
-  SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
-  SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  SDL_BlitScaled(converted.get(), nullptr, target, &where);
-  XImage* x = image->image;
-  if (image->shared) {
-    XShmPutImage(display, window, gc, x, 0, 0, 0, 0, x->width, x->height, False);
-  } else {
-    XPutImage(display, window, gc, x, 0, 0, 0, 0, x->width, x->height);
-  }
-  // The pixels may be rewritten only once the server has taken them.
-  XSync(display, False);
+void HostWindowScreen::State::Show(const FrameBuffer& frame, const DamageList& changed) {
+  presenter->Show(frame, repaintAll ? nullptr : &changed, width, height);
+  repaintAll = false;
 }
 
 std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
@@ -160,15 +49,21 @@ std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
   state->display = XOpenDisplay(nullptr);
   if (!state->display) return nullptr;
   state->window = static_cast<Window>(window);
+  // Size changes, exposes and the window's end; other clients' input masks
+  // are left alone.
+  XSelectInput(state->display, state->window, StructureNotifyMask | ExposureMask);
   XWindowAttributes attributes;
-  if (!XGetWindowAttributes(state->display, state->window, &attributes) || X11ErrorTrap::WatchedWindowGone()) {
+  if (!XGetWindowAttributes(state->display, state->window, &attributes) ||
+      X11ErrorTrap::WatchedWindowGone()) {
     return nullptr;
   }
-  // Size changes and the window's end; other clients' input masks are left alone.
-  XSelectInput(state->display, state->window, StructureNotifyMask);
-  state->gc = XCreateGC(state->display, state->window, 0, nullptr);
+  // Sizes come from here on in ConfigureNotify events, which the selection
+  // above asks for before this read.
+  state->width = attributes.width;
+  state->height = attributes.height;
+  state->presenter = XImagePresenter::Open(DisplayString(state->display), window);
   XSync(state->display, False);
-  if (X11ErrorTrap::WatchedWindowGone()) return nullptr;
+  if (!state->presenter || X11ErrorTrap::WatchedWindowGone()) return nullptr;
   return std::unique_ptr<HostWindowScreen>(new HostWindowScreen(std::move(state)));
 }
 
@@ -179,22 +74,12 @@ HostWindowScreen::~HostWindowScreen() = default;
 bool HostWindowScreen::Gone() const { return X11ErrorTrap::WatchedWindowGone(); }
 
 std::string HostWindowScreen::Presenter() const {
-  if (!state_->image) return "host window";
-  return state_->image->shared ? "host window, shared memory" : "host window, XPutImage";
+  return "host window, " + state_->presenter->Describe();
 }
 
-void HostWindowScreen::Present(const FrameBuffer& frame) {
-  if (Gone()) return;
-  // The host may resize its window at any time; no event is promised for it.
-  Window root;
-  int x, y;
-  unsigned width = 0, height = 0, border, depth;
-  if (!XGetGeometry(state_->display, state_->window, &root, &x, &y, &width, &height, &border,
-                    &depth) ||
-      Gone() || width == 0 || height == 0) {
-    return;
-  }
-  if (state_->SizeImage(static_cast<int>(width), static_cast<int>(height))) state_->Show(frame);
+void HostWindowScreen::Present(const FrameBuffer& frame, const DamageList& changed) {
+  if (Gone() || state_->width <= 0 || state_->height <= 0) return;
+  state_->Show(frame, changed);
 }
 
 void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
@@ -203,6 +88,11 @@ void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
     XNextEvent(state_->display, &event);
     if (event.type == DestroyNotify && event.xdestroywindow.window == state_->window) {
       X11ErrorTrap::NoteWatchedWindowGone();
+    } else if (event.type == ConfigureNotify && event.xconfigure.window == state_->window) {
+      state_->width = event.xconfigure.width;
+      state_->height = event.xconfigure.height;
+    } else if (event.type == Expose) {
+      state_->repaintAll = true;
     }
   }
   if (Gone()) sink.KeyEvent();

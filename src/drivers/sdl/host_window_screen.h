@@ -16,7 +16,7 @@ class HostWindowScreen : public Screen {
   static std::unique_ptr<HostWindowScreen> Open(unsigned long window);
   ~HostWindowScreen() override;
 
-  void Present(const FrameBuffer& frame) override;
+  void Present(const FrameBuffer& frame, const DamageList& changed) override;
   // Input belongs to the host; only the window's end is raised, as a key.
   void DeliverInput(DrawingEvents& sink) override;
   void WaitForInput(double seconds) override;

@@ -73,6 +73,8 @@ bool LoopStats::Write(double now) const {
                static_cast<long long>(seconds_), static_cast<long long>(presents_),
                presents_ * perSecond);
   std::fprintf(file, "longest_present_gap_ms=%.3f\n", longestGap_ * 1000.0);
+  std::fprintf(file, "loop_wakes=%lld\nloop_wakes_per_second=%.3f\n",
+               static_cast<long long>(wakes_), wakes_ * perSecond);
   if (firstPresent_ >= 0) {
     std::fprintf(file, "first_present_unix=%.6f\n", startWall_ + (firstPresent_ - start_));
     if (processAge_ >= 0) {

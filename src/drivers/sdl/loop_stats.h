@@ -23,6 +23,10 @@ class LoopStats {
   void SecondTicked() {
     if (Enabled()) ++seconds_;
   }
+  // The loop woke and ran the events due.
+  void Woke() {
+    if (Enabled()) ++wakes_;
+  }
   void Presented(double now);
   // What presents frames, and how often at most; written with the figures.
   void Describe(std::string presenter, double presentRate, int screens);
@@ -40,6 +44,7 @@ class LoopStats {
   std::int64_t frames_ = 0;
   std::int64_t seconds_ = 0;
   std::int64_t presents_ = 0;
+  std::int64_t wakes_ = 0;
   double firstPresent_ = -1.0;
   double lastPresent_ = -1.0;
   double longestGap_ = 0.0;

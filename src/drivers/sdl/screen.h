@@ -13,7 +13,9 @@ class Screen {
  public:
   virtual ~Screen() = default;
   // Shows the frame scaled to the screen, its shape kept, black bars around.
-  virtual void Present(const FrameBuffer& frame) = 0;
+  // Only `changed` differs from the frame presented before; a screen that
+  // lost its picture (an expose, a move, a new size) shows the whole frame.
+  virtual void Present(const FrameBuffer& frame, const DamageList& changed) = 0;
   // Raises the pending input into `sink` until none is left or the sink ends.
   // A close request counts as a key, and so does the screen going away.
   virtual void DeliverInput(DrawingEvents& sink) = 0;

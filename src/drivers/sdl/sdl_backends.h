@@ -20,8 +20,16 @@ struct SdlCodecs {
   std::unique_ptr<TextRasteriser> text = CreateTtfTextRasteriser();
 };
 
+// A sound control that holds the audio device only while a sound plays.
+class SdlSoundControl : public SoundControl {
+ public:
+  // Lets the device go once no sound has played for a moment; called
+  // regularly on the thread that plays, where a short wait harms nothing.
+  virtual void CloseDeviceIfSilent() = 0;
+};
+
 // Sound through SDL_mixer; null when there is no audio device or sound
 // server (the caller then chooses silence).
-std::unique_ptr<SoundControl> OpenSdlSoundPlayer();
+std::unique_ptr<SdlSoundControl> OpenSdlSoundPlayer();
 
 }  // namespace aerolark

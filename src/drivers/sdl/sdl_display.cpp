@@ -42,7 +42,7 @@ bool SdlDisplay::OpenOutput(int frameWidth, int frameHeight) {
 void SdlDisplay::RunEvents(DrawingEvents& sink) {
   if (!screen_) return;
   LoopStats stats(options_.statsPath);
-  RunTimedEvents(*screen_, compositor_, sink, stats);
+  RunTimedEvents(*screen_, compositor_, sink, stats, chore_);
 }
 
 // Under a host the screen belongs to the host (it may be locked): a box

@@ -4,6 +4,7 @@
 // in a host's window, and the real-time loop that raises the saver's events.
 // Nothing here needs an SDL header.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,8 @@ class SdlDisplay final : public FrameOutput, public EventSource {
   void RunEvents(DrawingEvents& sink) override;
   bool ShowMessageBox(const std::string& title, const std::string& text) override;
   std::string NoDisplayExplanation() const override;
+  // Run by the loop once per refresh, after presenting, on the loop's thread.
+  void SetLoopChore(std::function<void()> chore) { chore_ = std::move(chore); }
 
  private:
   ScreenOptions options_;
@@ -62,6 +65,7 @@ class SdlDisplay final : public FrameOutput, public EventSource {
   std::unique_ptr<Screen> screen_;
   SDL_Window* window_ = nullptr;  // of screen_, when it is our own window
   bool noDisplay_ = false;         // the last OpenOutput found no display at all
+  std::function<void()> chore_;
 };
 
 }  // namespace aerolark

@@ -40,6 +40,21 @@ std::vector<SDL_Rect> MonitorAreas(int frameWidth, int frameHeight) {
   return areas;
 }
 
+// Window events after which the window may not show what was sent to it.
+bool LosesPicture(Uint8 event) {
+  switch (event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 bool StartSdlVideo() {
@@ -120,7 +135,8 @@ bool SdlWindowScreen::AddOutput(SDL_Window* window, int frameWidth, int frameHei
                                 /*gpuOnly=*/outputs_.empty());
     if (!output && outputs_.empty()) useRenderer_ = false;
   }
-  if (!useRenderer_) output = MakeSurfaceOutput(window);
+  if (!useRenderer_) output = MakeXImageOutput(window);
+  if (!useRenderer_ && !output) output = MakeSurfaceOutput(window);
   // The last resort: SDL's renderer whatever draws it.
   if (!output) output = MakeRendererOutput(window, frameWidth, frameHeight, true, false);
   if (!output) {
@@ -141,7 +157,8 @@ std::string SdlWindowScreen::Presenter() const {
   return outputs_.empty() ? "none" : outputs_.front()->Describe();
 }
 
-SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format) {
+SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format, bool& made) {
+  made = false;
   for (const SurfaceHandle& surface : converted_) {
     if (surface->format->format == format) return surface.get();
   }
@@ -151,23 +168,45 @@ SDL_Surface* SdlWindowScreen::Converted(const FrameBuffer& frame, Uint32 format)
   // Copied as it is: no blending, even where the format has an alpha channel.
   SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_NONE);
   converted_.push_back(std::move(surface));
+  made = true;
   return converted_.back().get();
 }
 
-void SdlWindowScreen::Present(const FrameBuffer& frame) {
-  // Converted once per format, however many windows show it.
+namespace {
+
+void Convert(const FrameBuffer& frame, const Box& part, SDL_Surface& surface) {
+  const Pixel565* source = frame.Row(part.top) + part.left;
+  auto* target = static_cast<Uint8*>(surface.pixels) +
+                 static_cast<std::ptrdiff_t>(part.top) * surface.pitch +
+                 part.left * surface.format->BytesPerPixel;
+  SDL_ConvertPixels(part.Width(), part.Height(), SDL_PIXELFORMAT_RGB565, source,
+                    frame.Width() * static_cast<int>(sizeof(Pixel565)), surface.format->format,
+                    target, surface.pitch);
+}
+
+}  // namespace
+
+void SdlWindowScreen::Present(const FrameBuffer& frame, const DamageList& changed) {
+  const DamageList* parts = repaintAll_ ? nullptr : &changed;
+  repaintAll_ = false;
+  // Converted once per format, however many windows show it; a converted
+  // frame is kept, so only the changed parts are converted again.
   std::vector<Uint32> done;
   for (const auto& output : outputs_) {
+    if (output->ShowComposed(frame, parts)) continue;
     const Uint32 format = output->Format();
-    SDL_Surface* surface = Converted(frame, format);
+    bool made = false;
+    SDL_Surface* surface = Converted(frame, format, made);
     if (!surface) continue;
     if (std::find(done.begin(), done.end(), format) == done.end()) {
-      SDL_ConvertPixels(frame.Width(), frame.Height(), SDL_PIXELFORMAT_RGB565, frame.Data(),
-                        frame.Width() * static_cast<int>(sizeof(Pixel565)), format,
-                        surface->pixels, surface->pitch);
+      if (made || !parts) {
+        Convert(frame, frame.Bounds(), *surface);
+      } else {
+        for (const Box& part : parts->Boxes()) Convert(frame, part, *surface);
+      }
       done.push_back(format);
     }
-    output->Show(*surface);
+    output->Show(*surface, made ? nullptr : parts);
   }
 }
 
@@ -193,6 +232,7 @@ void SdlWindowScreen::Deliver(const SDL_Event& event, DrawingEvents& sink) {
         // The position reported next only places the pointer.
         pointer_.Forget();
       }
+      if (LosesPicture(event.window.event)) repaintAll_ = true;
       break;
     default:
       break;

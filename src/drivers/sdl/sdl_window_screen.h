@@ -27,7 +27,7 @@ class SdlWindowScreen : public Screen {
                                                const std::vector<MonitorArea>& monitors);
   ~SdlWindowScreen() override;
 
-  void Present(const FrameBuffer& frame) override;
+  void Present(const FrameBuffer& frame, const DamageList& changed) override;
   void DeliverInput(DrawingEvents& sink) override;
   void WaitForInput(double seconds) override;
   bool Gone() const override { return false; }
@@ -44,7 +44,8 @@ class SdlWindowScreen : public Screen {
               const std::vector<MonitorArea>& monitors);
   bool CoverMonitors(int frameWidth, int frameHeight, const std::vector<MonitorArea>& monitors);
   bool AddOutput(SDL_Window* window, int frameWidth, int frameHeight);
-  SDL_Surface* Converted(const FrameBuffer& frame, Uint32 format);
+  // The kept frame in `format`; `made` when it was made just now.
+  SDL_Surface* Converted(const FrameBuffer& frame, Uint32 format, bool& made);
   void Deliver(const SDL_Event& event, DrawingEvents& sink);
 
   bool videoStarted_ = false;
@@ -55,6 +56,8 @@ class SdlWindowScreen : public Screen {
   std::vector<SurfaceHandle> converted_;
   double presentRate_ = 60.0;
   PointerFilter pointer_;
+  // The next present shows the whole frame: a window lost its picture.
+  bool repaintAll_ = true;
 };
 
 // Starts SDL's video; false when only a stand-in without a display exists.

@@ -20,8 +20,22 @@ void RaiseFrames(std::int64_t count, DrawingEvents& sink, LoopStats& stats) {
   stats.FramesRaised(raised);
 }
 
-// Runs the loop proper; returns when it is over.
-void Loop(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sink, LoopStats& stats) {
+// The timed events due since the last wake-up, in the order they fell due.
+void RaiseBurst(const EventPacer::Burst& burst, DrawingEvents& sink, LoopStats& stats) {
+  RaiseFrames(burst.framesBeforeTick, sink, stats);
+  if (burst.secondTick && !sink.Ended()) {
+    sink.SecondTick();
+    stats.SecondTicked();
+  }
+  RaiseFrames(burst.framesAfterTick, sink, stats);
+  stats.Woke();
+}
+
+// Runs the loop proper; returns when it is over. It sleeps from one present
+// to the next: waking for each of the 360 frames a second would cost far more
+// than running them together, and nobody sees a frame before it is presented.
+void Loop(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink, LoopStats& stats,
+          const LoopChore& chore) {
   const SignalWatch signals;
   EventPacer pacer(Now(), screen.PresentRate());
   std::optional<std::uint64_t> shownFlip;  // nothing shown yet: show at once
@@ -32,35 +46,33 @@ void Loop(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sin
       sink.KeyEvent();
       return;
     }
-    double now = Now();
-    RaiseFrames(pacer.TakeDueFrames(now), sink, stats);
-    if (!sink.Ended() && pacer.TakeSecondTick(now)) {
-      sink.SecondTick();
-      stats.SecondTicked();
-    }
+    RaiseBurst(pacer.TakeDue(Now()), sink, stats);
     if (sink.Ended()) return;
 
-    now = Now();
-    bool waiting = shownFlip != composer.FlipCount();
-    if (waiting && pacer.PresentDue(now)) {
-      screen.Present(composer.Front());
-      shownFlip = composer.FlipCount();
+    const double now = Now();
+    if (pacer.PresentDue(now)) {
+      if (shownFlip != composer.FlipCount()) {
+        screen.Present(composer.Front(), composer.UnshownChanges());
+        composer.MarkShown();
+        shownFlip = composer.FlipCount();
+        stats.Presented(Now());
+      }
       pacer.Presented(now);
-      stats.Presented(Now());
-      waiting = false;
+      // Work that may take a moment goes where it delays no frame.
+      if (chore) chore();
     }
-    const double wait = pacer.NextDeadline(waiting) - Now();
+    const double wait = pacer.NextWake() - Now();
     if (wait > 0) screen.WaitForInput(wait);
   }
 }
 
 }  // namespace
 
-void RunTimedEvents(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sink,
-                    LoopStats& stats) {
+void RunTimedEvents(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink,
+                    LoopStats& stats, const LoopChore& chore) {
   stats.Started(Now());
   stats.Describe(screen.Presenter(), screen.PresentRate(), screen.Outputs());
-  Loop(screen, composer, sink, stats);
+  Loop(screen, composer, sink, stats, chore);
   stats.Write(Now());
 }
 

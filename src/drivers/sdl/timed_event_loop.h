@@ -3,6 +3,8 @@
 // sink, presents the newest published frame once per refresh, and sleeps in
 // between.
 
+#include <functional>
+
 #include "drivers/software/software_compositor.h"
 #include "drivers/sdl/loop_stats.h"
 #include "drivers/sdl/screen.h"
@@ -10,11 +12,15 @@
 
 namespace aerolark {
 
+// Run on the loop's thread once per refresh, right after the present: the
+// place for housekeeping that must not delay a frame.
+using LoopChore = std::function<void()>;
+
 // Runs until the sink ends. A SIGTERM or SIGINT, or the screen going away,
 // is raised as a key; the loop returns after it even if the sink did not end,
 // as nothing else could end it.
 // `stats` learns what was raised and presented, and is written at the end.
-void RunTimedEvents(Screen& screen, const SoftwareCompositor& composer, DrawingEvents& sink,
-                    LoopStats& stats);
+void RunTimedEvents(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink,
+                    LoopStats& stats, const LoopChore& chore = {});
 
 }  // namespace aerolark

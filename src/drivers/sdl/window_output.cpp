@@ -2,15 +2,25 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include <SDL_syswm.h>
 
 #include "drivers/software/letterbox.h"
+#include "drivers/software/nearest_scale.h"
+#include "drivers/sdl/x_image_presenter.h"
 
 namespace aerolark {
 namespace {
 
 constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
+
+const void* PixelAt(const SDL_Surface& surface, int x, int y) {
+  return static_cast<const Uint8*>(surface.pixels) + static_cast<std::ptrdiff_t>(y) * surface.pitch +
+         x * surface.format->BytesPerPixel;
+}
+
+SDL_Rect ToRect(const Box& box) { return {box.left, box.top, box.Width(), box.Height()}; }
 
 // The first texture format the renderer handles natively, so the frame is
 // converted once, on our side, and the GPU only scales.
@@ -54,8 +64,18 @@ class RendererOutput : public WindowOutput {
 
   Uint32 Format() const override { return format_; }
 
-  void Show(const SDL_Surface& frame) override {
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+  // The whole texture is drawn on every present, but only what changed is
+  // uploaded.
+  void Show(const SDL_Surface& frame, const DamageList* changed) override {
+    if (!changed || !filled_) {
+      SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+      filled_ = true;
+    } else {
+      for (const Box& part : changed->Boxes()) {
+        const SDL_Rect rect = ToRect(part);
+        SDL_UpdateTexture(texture_, &rect, PixelAt(frame, part.left, part.top), frame.pitch);
+      }
+    }
     int width = 0, height = 0;
     SDL_GetRendererOutputSize(renderer_, &width, &height);
     const Box box = Letterbox(frame.w, frame.h, width, height);
@@ -84,6 +104,7 @@ class RendererOutput : public WindowOutput {
   SDL_Renderer* renderer_;
   SDL_Texture* texture_;
   Uint32 format_;
+  bool filled_ = false;  // the texture has had a whole frame
 };
 
 class SurfaceOutput : public WindowOutput {
@@ -95,25 +116,38 @@ class SurfaceOutput : public WindowOutput {
     return surface ? surface->format->format : static_cast<Uint32>(SDL_PIXELFORMAT_UNKNOWN);
   }
 
-  void Show(const SDL_Surface& frame) override {
+  // Scales and sends only what changed; the whole window when its surface
+  // is new (black bars and all) or its picture was lost.
+  void Show(const SDL_Surface& frame, const DamageList* changed) override {
     // The surface is made anew when the window's size changes.
     SDL_Surface* target = SDL_GetWindowSurface(Window());
     if (!target) return;
     const Box box = Letterbox(frame.w, frame.h, target->w, target->h);
-    SDL_Rect where{box.left, box.top, box.Width(), box.Height()};
+    if (!scale_.Fits(frame.w, frame.h, box)) scale_ = NearestScale(frame.w, frame.h, box);
     const bool freshSurface = target != lastTarget_ || target->w != lastWidth_ ||
                               target->h != lastHeight_;
-    if (freshSurface) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-    SDL_BlitScaled(const_cast<SDL_Surface*>(&frame), nullptr, target, &where);
-    // The bars never change, so after the first show only the picture is sent.
-    if (freshSurface) {
-      SDL_UpdateWindowSurface(Window());
-    } else {
-      SDL_UpdateWindowSurfaceRects(Window(), &where, 1);
-    }
     lastTarget_ = target;
     lastWidth_ = target->w;
     lastHeight_ = target->h;
+    if (freshSurface) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    auto* pixels = static_cast<Uint8*>(target->pixels);
+    const auto* source = static_cast<const Uint8*>(frame.pixels);
+    const int bytes = target->format->BytesPerPixel;
+    if (freshSurface || !changed) {
+      scale_.Scale(source, frame.pitch, pixels, target->pitch, bytes, box);
+      SDL_UpdateWindowSurface(Window());
+      return;
+    }
+    rects_.clear();
+    for (const Box& part : changed->Boxes()) {
+      const Box area = scale_.Covering(part);
+      if (area.Empty()) continue;
+      scale_.Scale(source, frame.pitch, pixels, target->pitch, bytes, area);
+      rects_.push_back(ToRect(area));
+    }
+    if (!rects_.empty()) {
+      SDL_UpdateWindowSurfaceRects(Window(), rects_.data(), static_cast<int>(rects_.size()));
+    }
   }
 
   double RefreshRate() const override { return 0.0; }
@@ -123,6 +157,30 @@ class SurfaceOutput : public WindowOutput {
   const SDL_Surface* lastTarget_ = nullptr;
   int lastWidth_ = 0;
   int lastHeight_ = 0;
+  NearestScale scale_;
+  std::vector<SDL_Rect> rects_;
+};
+
+// Through an image of our own sent over a connection of our own: SDL's
+// window surface waits for the server after every present.
+class XImageOutput : public WindowOutput {
+ public:
+  XImageOutput(SDL_Window* window, std::unique_ptr<XImagePresenter> presenter)
+      : WindowOutput(window), presenter_(std::move(presenter)) {}
+
+  Uint32 Format() const override { return presenter_->Format(); }
+  void Show(const SDL_Surface&, const DamageList*) override {}
+  bool ShowComposed(const FrameBuffer& frame, const DamageList* changed) override {
+    int width = 0, height = 0;
+    SDL_GetWindowSizeInPixels(Window(), &width, &height);
+    presenter_->Show(frame, changed, width, height);
+    return true;
+  }
+  double RefreshRate() const override { return 0.0; }
+  std::string Describe() const override { return presenter_->Describe(); }
+
+ private:
+  std::unique_ptr<XImagePresenter> presenter_;
 };
 
 }  // namespace
@@ -163,6 +221,15 @@ std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWi
   SDL_RenderClear(renderer);
   SDL_RenderPresent(renderer);
   return std::make_unique<RendererOutput>(window, renderer, texture, format);
+}
+
+std::unique_ptr<WindowOutput> MakeXImageOutput(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return nullptr;
+  auto presenter = XImagePresenter::Open(DisplayString(info.info.x11.display), info.info.x11.window);
+  if (!presenter) return nullptr;
+  return std::make_unique<XImageOutput>(window, std::move(presenter));
 }
 
 std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window) {

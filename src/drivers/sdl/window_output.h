@@ -9,6 +9,9 @@
 
 #include <SDL.h>
 
+#include "drivers/software/damage.h"
+#include "drivers/software/frame_buffer.h"
+
 namespace aerolark {
 
 class WindowOutput {
@@ -20,8 +23,12 @@ class WindowOutput {
   // The pixel format Show wants its frame in.
   virtual Uint32 Format() const = 0;
   // Shows `frame` (already in Format()) scaled to the window, shape kept,
-  // black bars around.
-  virtual void Show(const SDL_Surface& frame) = 0;
+  // black bars around. Only the `changed` parts of the frame differ from
+  // the frame shown last; null: show it all, as after an expose.
+  virtual void Show(const SDL_Surface& frame, const DamageList* changed) = 0;
+  // Shows the frame as composed, converting it on the way, as Show does;
+  // false when this output wants it converted to Format() and given to Show.
+  virtual bool ShowComposed(const FrameBuffer&, const DamageList*) { return false; }
   // Presents per second at most; 0 when the output does not know.
   virtual double RefreshRate() const = 0;
   virtual std::string Describe() const = 0;
@@ -41,6 +48,10 @@ class WindowOutput {
 // refresh when presenting. Takes the window only on success.
 std::unique_ptr<WindowOutput> MakeRendererOutput(SDL_Window* window, int frameWidth,
                                                  int frameHeight, bool vsync, bool gpuOnly);
+// Through an X11 image of our own, scaled on the CPU as the window surface
+// is; null where the window is not an X11 one. Takes the window only on
+// success.
+std::unique_ptr<WindowOutput> MakeXImageOutput(SDL_Window* window);
 // Through the window's own surface; null when it has none. Takes the window
 // only on success.
 std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window);

@@ -27,6 +27,15 @@ void DrawnTexts::Copy(const FrameBuffer& frame, const Box& area, std::vector<Pix
   }
 }
 
+bool DrawnTexts::Unchanged(const FrameBuffer& frame, const Drawn& drawn) {
+  const Pixel565* left = drawn.left.data();
+  const auto width = static_cast<std::size_t>(drawn.area.Width());
+  for (int y = drawn.area.top; y < drawn.area.bottom; ++y, left += width) {
+    if (!std::equal(left, left + width, frame.Row(y) + drawn.area.left)) return false;
+  }
+  return true;
+}
+
 // A pixel changed since by another drawing is taken as the new ground
 // beneath the text rather than overwritten.
 void DrawnTexts::GiveBack(FrameBuffer& frame, Drawn& drawn) {
@@ -53,6 +62,9 @@ Box DrawnTexts::Draw(FrameBuffer& frame, std::shared_ptr<const TextMask> mask, s
   if (same != drawn_.end()) {
     std::rotate(same, same + 1, drawn_.end());  // the latest drawn stand last
     same = drawn_.end() - 1;
+    // Nothing drawn over it since: drawing it again would give the same
+    // pixels, so nothing is written and nothing changes.
+    if (Unchanged(frame, *same)) return {};
     GiveBack(frame, *same);
   } else {
     if (drawn_.size() == kMaxDrawnTexts) drawn_.erase(drawn_.begin());

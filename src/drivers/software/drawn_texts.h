@@ -20,6 +20,7 @@ class DrawnTexts {
   // same mask was drawn at the same place in the same colour since the last
   // Clear, the pixels still showing what that drawing left get back what lay
   // beneath it first: drawing a text twice gives the pixels of drawing it once.
+  // Where all of them still show it, nothing is written and the box is empty.
   Box Draw(FrameBuffer& frame, std::shared_ptr<const TextMask> mask, std::int64_t x,
            std::int64_t y, Pixel565 colour);
   // The backdrop was painted again: what lay beneath the texts is gone.
@@ -38,6 +39,8 @@ class DrawnTexts {
   // Keeps the vector's room: the clock copies the same area on every event.
   static void Copy(const FrameBuffer& frame, const Box& area, std::vector<Pixel565>& into);
   static void GiveBack(FrameBuffer& frame, Drawn& drawn);
+  // The frame still shows exactly what the drawing left.
+  static bool Unchanged(const FrameBuffer& frame, const Drawn& drawn);
 
   std::vector<Drawn> drawn_;
 };

@@ -11,6 +11,13 @@ constexpr double kDrawFramesPerSecond = 360.0;
 
 class EventPacer {
  public:
+  // The timed events due at one wake-up, in the order they fell due.
+  struct Burst {
+    std::int64_t framesBeforeTick = 0;
+    bool secondTick = false;
+    std::int64_t framesAfterTick = 0;
+  };
+
   EventPacer(double start, double presentsPerSecond);
 
   // DrawFrame events due at `now`, counted as raised. Frames that fell behind
@@ -21,14 +28,19 @@ class EventPacer {
   // True when a SecondTick is due, at most once a call. Missed seconds are
   // not repeated after a pause.
   bool TakeSecondTick(double now);
+  // Everything due at `now`: the loop sleeps between presents, so one
+  // wake-up runs the frames of a whole refresh, with the SecondTick among
+  // them where it fell due.
+  Burst TakeDue(double now);
   bool PresentDue(double now) const { return now >= nextPresent_; }
+  // A present slot was used (or passed with nothing new to show).
   void Presented(double now);
 
-  // The time of the next due event; presents count only while one waits.
-  double NextDeadline(bool presentWaiting) const;
+  // When the loop wakes next: the next present. Frames and ticks wait for it.
+  double NextWake() const { return nextPresent_; }
 
  private:
-  double NextFrameTime() const;
+  std::int64_t Owed(double now) const;
 
   double framePeriod_;
   double presentPeriod_;

@@ -30,6 +30,8 @@ class FrameBuffer {
 
   // `area` was written; it is clipped to the frame.
   void MarkChanged(const Box& area) { changed_.Add(area.Intersection(Bounds())); }
+  // What was written since the last CopyChangedFrom took it.
+  const DamageList& Changed() const { return changed_; }
 
   // Makes this frame equal to `source`, copying only what `source` changed
   // since its last CopyChangedFrom. Both frames must have been equal

@@ -40,6 +40,8 @@ bool SoftwareCompositor::OpenScreen(std::int32_t width, std::int32_t height, std
   backdrop_ = Backdrop::Fill(0);  // both frames start black
   overBackdrop_.Clear();
   textsOver_.Clear();
+  unshown_.Clear();
+  unshown_.Add(front_.Bounds());
   return output_ == nullptr || output_->OpenOutput(width, height);
 }
 
@@ -154,6 +156,7 @@ void SoftwareCompositor::DrawText(const std::string& text, std::int32_t x, std::
 }
 
 void SoftwareCompositor::FlipScreen() {
+  for (const Box& area : back_.Changed().Boxes()) unshown_.Add(area);
   front_.CopyChangedFrom(back_);
   ++flips_;
 }

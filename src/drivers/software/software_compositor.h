@@ -79,6 +79,10 @@ class SoftwareCompositor final : public DrawingControl {
   const FrameBuffer& Front() const { return front_; }
   // How many flips so far: a presenter shows a frame when this changes.
   std::uint64_t FlipCount() const { return flips_; }
+  // The parts of the front frame changed by the flips since MarkShown, so
+  // that a presenter sends only those; the whole frame after OpenScreen.
+  const DamageList& UnshownChanges() const { return unshown_; }
+  void MarkShown() { unshown_.Clear(); }
 
  private:
   struct Sprite {
@@ -99,6 +103,7 @@ class SoftwareCompositor final : public DrawingControl {
   DamageList overBackdrop_;  // ...the parts drawn over it since
   DrawnTexts textsOver_;     // ...and the texts among them
   FrameBuffer front_;
+  DamageList unshown_;  // of front_, since a presenter last showed it
   std::uint64_t flips_ = 0;
   SpriteId lastId_ = 0;
   std::unordered_map<SpriteId, Sprite> sprites_;

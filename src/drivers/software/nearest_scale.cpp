@@ -1,0 +1,126 @@
+#include "drivers/software/nearest_scale.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace aerolark {
+namespace {
+
+// Target pixel i samples the source at the centre of its footprint, in
+// 16.16 fixed point: (step / 2 + i * step) >> 16 with step = (source << 16) / target.
+std::vector<int> Samples(int source, int target) {
+  std::vector<int> samples(static_cast<std::size_t>(std::max(target, 0)));
+  if (source <= 0 || target <= 0) return samples;
+  const std::uint64_t step = (static_cast<std::uint64_t>(source) << 16) / target;
+  std::uint64_t position = step / 2;
+  for (int& sample : samples) {
+    sample = std::min(static_cast<int>(position >> 16), source - 1);
+    position += step;
+  }
+  return samples;
+}
+
+// The first and one past the last target index sampling [from, to).
+std::pair<int, int> Sampling(const std::vector<int>& samples, int from, int to) {
+  const auto first = std::lower_bound(samples.begin(), samples.end(), from);
+  const auto last = std::lower_bound(first, samples.end(), to);
+  return {static_cast<int>(first - samples.begin()), static_cast<int>(last - samples.begin())};
+}
+
+template <int Bytes>
+void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, int screenPitch,
+               const Box& area, const Box& target, const std::vector<int>& columns,
+               const std::vector<int>& rows, bool sameWidth) {
+  for (int y = area.top; y < area.bottom; ++y) {
+    const std::uint8_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * framePitch;
+    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    if (sameWidth) {  // each column samples itself
+      std::memcpy(out, source + (area.left - target.left) * Bytes,
+                  static_cast<std::size_t>(area.Width()) * Bytes);
+      continue;
+    }
+    for (int x = area.left; x < area.right; ++x, out += Bytes) {
+      std::memcpy(out, source + columns[x - target.left] * Bytes, Bytes);
+    }
+  }
+}
+
+template <int Bytes>
+void ScaleColourRows(const std::uint16_t* frame, int frameWidth, const std::uint8_t* colours,
+                     std::uint8_t* screen, int screenPitch, const Box& area, const Box& target,
+                     const std::vector<int>& columns, const std::vector<int>& rows,
+                     bool sameWidth) {
+  const int* column = columns.data() + (area.left - target.left);
+  for (int y = area.top; y < area.bottom; ++y) {
+    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
+    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    if (sameWidth) {  // each column samples itself
+      const std::uint16_t* from = source + (area.left - target.left);
+      for (int x = 0; x < area.Width(); ++x, out += Bytes) {
+        std::memcpy(out, colours + static_cast<std::size_t>(from[x]) * Bytes, Bytes);
+      }
+      continue;
+    }
+    for (int x = 0; x < area.Width(); ++x, out += Bytes) {
+      std::memcpy(out, colours + static_cast<std::size_t>(source[column[x]]) * Bytes, Bytes);
+    }
+  }
+}
+
+}  // namespace
+
+NearestScale::NearestScale(int frameWidth, int frameHeight, const Box& target)
+    : frameWidth_(frameWidth),
+      frameHeight_(frameHeight),
+      target_(target),
+      columns_(Samples(frameWidth, target.Width())),
+      rows_(Samples(frameHeight, target.Height())) {}
+
+Box NearestScale::Covering(const Box& part) const {
+  const auto [left, right] = Sampling(columns_, part.left, part.right);
+  const auto [top, bottom] = Sampling(rows_, part.top, part.bottom);
+  if (left >= right || top >= bottom) return {};
+  return {target_.left + left, target_.top + top, target_.left + right, target_.top + bottom};
+}
+
+void NearestScale::Scale(const std::uint8_t* frame, int framePitch, std::uint8_t* screen,
+                         int screenPitch, int bytesPerPixel, const Box& area) const {
+  const Box inside = area.Intersection(target_);
+  if (inside.Empty()) return;
+  const bool sameWidth = target_.Width() == frameWidth_;
+  const auto scale = [&](auto rows) {
+    rows(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_, sameWidth);
+  };
+  switch (bytesPerPixel) {
+    case 4: return scale(ScaleRows<4>);
+    case 3: return scale(ScaleRows<3>);
+    case 2: return scale(ScaleRows<2>);
+    case 1: return scale(ScaleRows<1>);
+    default: return;
+  }
+}
+
+}  // namespace aerolark
+
+namespace aerolark {
+
+void NearestScale::ScaleColours(const std::uint16_t* frame, int frameWidth,
+                                const std::uint8_t* colours, std::uint8_t* screen,
+                                int screenPitch, int bytesPerPixel, const Box& area) const {
+  const Box inside = area.Intersection(target_);
+  if (inside.Empty()) return;
+  const bool sameWidth = target_.Width() == frameWidth_;
+  const auto scale = [&](auto rows) {
+    rows(frame, frameWidth, colours, screen, screenPitch, inside, target_, columns_, rows_,
+         sameWidth);
+  };
+  switch (bytesPerPixel) {
+    case 4: return scale(ScaleColourRows<4>);
+    case 3: return scale(ScaleColourRows<3>);
+    case 2: return scale(ScaleColourRows<2>);
+    case 1: return scale(ScaleColourRows<1>);
+    default: return;
+  }
+}
+
+}  // namespace aerolark
