@@ -33,7 +33,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
 
 test-sanitized: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DAEROLARK_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -DAEROLARK_SANITIZE=ON -DAEROLARK_EXTRAS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	@cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
