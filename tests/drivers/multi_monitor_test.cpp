@@ -22,9 +22,10 @@
 namespace aerolark {
 namespace {
 
-constexpr Colour kRed = PackColour(255, 0, 0);
-constexpr Colour kBlue = PackColour(0, 0, 255);
-constexpr Colour kBlack = PackColour(0, 0, 0);
+using testing::kRed;
+using testing::kBlue;
+using testing::kBlack;
+
 
 struct Seen {
   Colour quarter, rest, bar;

@@ -22,12 +22,13 @@
 namespace aerolark {
 namespace {
 
+using testing::kRed;
+using testing::kBlue;
+using testing::kBlack;
+
 using testing::RecordingSink;
 using testing::TempFolder;
 
-constexpr Colour kRed = PackColour(255, 0, 0);
-constexpr Colour kBlue = PackColour(0, 0, 255);
-constexpr Colour kBlack = PackColour(0, 0, 0);
 
 // The test's own connection to the X server, for screenshots and a host window.
 class XServer {

@@ -11,8 +11,9 @@
 namespace aerolark {
 namespace {
 
-constexpr Colour kYellow = PackColour(255, 255, 0);
-constexpr Colour kBlack = PackColour(0, 0, 0);
+using testing::kYellow;
+using testing::kBlack;
+
 
 struct Box {
   int left = 800, top = 600, right = -1, bottom = -1;  // inclusive

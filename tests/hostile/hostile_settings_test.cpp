@@ -10,6 +10,7 @@
 #include <string>
 
 #include "hostile/headless_saver.h"
+#include "setup_view_support.h"
 #include "hostile/saver_outcome_expectations.h"
 #include "hostile/hostile_values.h"
 #include "settings/ini_document.h"
@@ -21,15 +22,7 @@ namespace aerolark::hostile {
 namespace {
 
 const std::string kInstall = AEROLARK_SHARE_DIR;
-
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "hostile_settings_test";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);
-}
+using testing::EnsureApplication;
 
 // A stored value as failure messages show it: long texts by length and ends.
 std::string Shown(const std::optional<std::string>& value) {
