@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Deliberate faults, one line each, kept as patches: each is applied in turn,
-# the tree rebuilt and the tests its first line names run, then the patch is
-# taken back. Prints one line a fault (caught, missed) and the totals, so a
-# change to the suite can be checked against what the old one caught.
+# Deliberate faults, one line each, listed in faults.txt: a heading line
+# "NAME FILE TESTS" (TESTS a CTest regex), then the lines as they are ("-")
+# and as the fault has them ("+"). Each is made in turn, the tree rebuilt and
+# the named tests run, then the file is put back. Prints one line a fault
+# (caught, missed) and the totals, so a change to the suite can be checked
+# against what the old one caught.
 # Usage: tests/faults/run-faults.sh BUILD_DIR [NAME_PART]   (a clean tree)
 set -u
 build=$(cd "$1" && pwd) only=${2:-}
@@ -10,12 +12,28 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$here/../.."
 git diff --quiet || { echo "run-faults: commit or stash the changes first" >&2; exit 2; }
 
+# Replaces the one place FILE holds the "-" lines of fault NAME with its "+" lines.
+make_fault() {
+  perl -e '
+    my ($list, $name, $file) = @ARGV;
+    open my $in, "<", $list or die; my ($on, @old, @new);
+    while (<$in>) {
+      if (/^(\d\S*) /) { $on = ($1 eq $name); next }
+      next unless $on;
+      push @old, $1 if /^-(.*\n)/; push @new, $1 if /^\+(.*\n)/;
+    }
+    local $/; open my $src, "<", $file or die; my $text = <$src>;
+    my $find = join "", @old; my $count = () = $text =~ /\Q$find\E/g;
+    $count == 1 or die "$name: the lines to change occur $count times\n";
+    $text =~ s/\Q$find\E/join "", @new/e;
+    open my $out, ">", $file or die; print $out $text;
+  ' "$here/faults.txt" "$1" "$2"
+}
+
 caught=0 missed=0
-for patch in "$here"/*.patch; do
-  name=$(basename "$patch" .patch)
+while read -r name file tests; do
   [ -n "$only" ] && [[ $name != *"$only"* ]] && continue
-  tests=$(sed -n '1s/^Tests: //p' "$patch")
-  if ! git apply --unidiff-zero "$patch"; then echo "$name: does not apply"; continue; fi
+  if ! make_fault "$name" "$file"; then echo "$name: does not apply"; continue; fi
   if ! cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1; then
     result="does not build"
   elif ! (cd "$build" && ctest -N -R "$tests" | grep -q 'Total Tests: [1-9]'); then
@@ -25,8 +43,8 @@ for patch in "$here"/*.patch; do
   else
     result=caught caught=$((caught + 1))
   fi
-  git apply --unidiff-zero -R "$patch"
+  git checkout -q -- "$file"
   echo "$name: $result"
-done
+done < <(grep -E '^[0-9]' "$here/faults.txt")
 cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1
 echo "$caught caught, $missed missed"
