@@ -14,34 +14,11 @@
 #include "setup/dialog_view.h"
 #include "setup/image_chooser_logic.h"
 #include "setup/setup_logic.h"
-#include "support/expected_defaults.h"
+#include "support/recording_settings.h"
 
 #include "support/files.h"
 
 namespace aerolark::testing {
-
-using RecordedWrite = ExpectedSetting;  // section, key, value
-
-class RecordingSettings final : public Settings {
- public:
-  std::string ReadSetting(std::string_view section, std::string_view key,
-                          std::string_view fallback) override;
-  WriteStatus WriteSetting(std::string_view section, std::string_view key,
-                           std::string_view value) override;
-
-  // Stores a value without recording it, as a hand edit would.
-  void Put(Key key, std::string_view value);
-  std::optional<std::string> Stored(Key key) const;
-  // The values written under `key`, in order.
-  std::vector<std::string> WritesOf(Key key) const;
-  std::map<std::string, std::string> Snapshot() const { return values_; }
-
-  std::vector<RecordedWrite> writes;
-  bool failWrites = false;
-
- private:
-  std::map<std::string, std::string> values_;  // "section/key" in lower case
-};
 
 // Controls as plain values: what the logic set, and what a test sets as the
 // user's change before calling the handler.
