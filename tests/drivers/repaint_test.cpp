@@ -146,10 +146,9 @@ TEST_F(Repaint, TextDrawnSixTimesOverOneSceneShowsAsDrawnOnce) {
   }
 }
 
-// The same sprite, its picture replaced: what was remembered of the old one
-// must not be taken for the new. (A moved picture and a fill of another
-// colour are other backdrops too: the fresh composition above shows them.)
-TEST_F(Repaint, ABackdropPictureLoadedAnewIsPaintedWhole) {
+TEST_F(Repaint, ABackdropPictureLoadedAnewOrMovedIsPaintedWhole) {
+  // The same sprite, its picture replaced: what was remembered of the old
+  // one must not be taken for the new.
   const SpriteId backdrop = driver.NewSprite();
   const SpriteId mark = driver.NewSprite();
   driver.LoadSprite(backdrop, 1, sunset, kKeyOpaque);
@@ -161,6 +160,13 @@ TEST_F(Repaint, ABackdropPictureLoadedAnewIsPaintedWhole) {
   driver.DrawSprite(backdrop);
   driver.FlipScreen();
   ExpectShownAsDrawnAfresh({{.path = dusk}}, 0);
+
+  // The same picture moved is another backdrop too.
+  driver.SetSpriteX(backdrop, -40);
+  driver.SetSpriteY(backdrop, -30);
+  driver.DrawSprite(backdrop);
+  driver.FlipScreen();
+  ExpectShownAsDrawnAfresh({{.path = dusk, .x = -40, .y = -30}}, 1);
 }
 
 }  // namespace
