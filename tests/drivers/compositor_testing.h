@@ -1,7 +1,6 @@
 #pragma once
 // Pictures and text made by the tests themselves, so the compositor is
-// tried without any decoding or font library; and what tests ask of a
-// compositor's shown frame.
+// tried without any decoding or font library; and a compositor to try.
 
 #include <gtest/gtest.h>
 
@@ -79,40 +78,28 @@ struct FakeCodecs {
   std::unique_ptr<BlockText> text = std::make_unique<BlockText>();
 };
 
-// A new sprite showing the picture at `path`, placed at (x, y).
-inline SpriteId PlaceSprite(DrawingControl& drawing, const std::string& path,
-                            std::int32_t keyMode, int x = 0, int y = 0) {
-  const SpriteId id = drawing.NewSprite();
-  drawing.LoadSprite(id, 1, path, keyMode);
-  drawing.SetSpriteX(id, x);
-  drawing.SetSpriteY(id, y);
-  return id;
-}
-
-inline Colour ShownAt(const SoftwareCompositor& compositor, int x, int y) {
-  return FromRgb565(compositor.Front().At(x, y));
-}
-
-inline int CountShown(const SoftwareCompositor& compositor, Colour colour) {
-  int count = 0;
-  const FrameBuffer& shown = compositor.Front();
-  for (int y = 0; y < shown.Height(); ++y) {
-    for (int x = 0; x < shown.Width(); ++x) count += FromRgb565(shown.At(x, y)) == colour;
-  }
-  return count;
-}
-
 // A compositor with its 800 x 600 screen open, drawing with `Codecs`.
 template <typename Codecs>
 class CompositorTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(driver.OpenScreen(800, 600, 16, "")); }
 
+  // A new sprite showing the picture at `path`, placed at (x, y).
   SpriteId Load(const std::string& path, std::int32_t keyMode, int x = 0, int y = 0) {
-    return PlaceSprite(driver, path, keyMode, x, y);
+    const SpriteId id = driver.NewSprite();
+    driver.LoadSprite(id, 1, path, keyMode);
+    driver.SetSpriteX(id, x);
+    driver.SetSpriteY(id, y);
+    return id;
   }
-  Colour At(int x, int y) const { return ShownAt(driver, x, y); }
-  int Count(Colour colour) const { return CountShown(driver, colour); }
+  Colour At(int x, int y) const { return FromRgb565(driver.Front().At(x, y)); }
+  int Count(Colour colour) const {
+    int count = 0;
+    for (int y = 0; y < 600; ++y) {
+      for (int x = 0; x < 800; ++x) count += At(x, y) == colour;
+    }
+    return count;
+  }
 
   Codecs codecs;
   SoftwareCompositor driver{*codecs.pictures, *codecs.text};

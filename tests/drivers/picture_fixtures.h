@@ -16,13 +16,14 @@
 
 namespace aerolark::testing {
 
-// An RGBA picture whose pixels `rule` gives; alpha from `alpha` (255 when empty).
-inline SDL_Surface* MakeSurface(int width, int height, const PixelRule& rule,
-                                const std::function<int(int, int)>& alpha = {}) {
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
-                                                        SDL_PIXELFORMAT_RGBA32);
+// Writes a picture whose pixels `rule` gives, of the kind its name ends in:
+// BMP 24-bit (no alpha, as the saver's pictures are), JPEG, or else PNG with
+// alpha from `alpha` (255 when empty).
+inline std::string WritePicture(const std::string& path, int width, int height,
+                                const PixelRule& rule, const AlphaRule& alpha = {}) {
+  SDL_Surface* rgba = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
   for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch;
+    auto* row = reinterpret_cast<std::uint8_t*>(rgba->pixels) + y * rgba->pitch;
     for (int x = 0; x < width; ++x) {
       const Colour c = rule(x, y);
       row[x * 4 + 0] = c & 0xFF;
@@ -31,33 +32,15 @@ inline SDL_Surface* MakeSurface(int width, int height, const PixelRule& rule,
       row[x * 4 + 3] = alpha ? alpha(x, y) : 255;
     }
   }
-  return surface;
-}
-
-// Writes a 24-bit BMP (no alpha, as the saver's pictures are).
-inline std::string WriteBmp(const std::string& path, int width, int height,
-                            const PixelRule& rule) {
-  SDL_Surface* rgba = MakeSurface(width, height, rule);
-  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(rgba, SDL_PIXELFORMAT_BGR24, 0);
-  SDL_SaveBMP(rgb, path.c_str());
-  SDL_FreeSurface(rgb);
-  SDL_FreeSurface(rgba);
-  return path;
-}
-
-inline std::string WritePng(const std::string& path, int width, int height,
-                            const PixelRule& rule,
-                            const std::function<int(int, int)>& alpha = {}) {
-  SDL_Surface* rgba = MakeSurface(width, height, rule, alpha);
-  IMG_SavePNG(rgba, path.c_str());
-  SDL_FreeSurface(rgba);
-  return path;
-}
-
-inline std::string WriteJpeg(const std::string& path, int width, int height,
-                             const PixelRule& rule) {
-  SDL_Surface* rgba = MakeSurface(width, height, rule);
-  IMG_SaveJPG(rgba, path.c_str(), 95);
+  if (path.ends_with(".bmp")) {
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(rgba, SDL_PIXELFORMAT_BGR24, 0);
+    SDL_SaveBMP(rgb, path.c_str());
+    SDL_FreeSurface(rgb);
+  } else if (path.ends_with(".jpg")) {
+    IMG_SaveJPG(rgba, path.c_str(), 95);
+  } else {
+    IMG_SavePNG(rgba, path.c_str());
+  }
   SDL_FreeSurface(rgba);
   return path;
 }

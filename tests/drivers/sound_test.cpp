@@ -1,14 +1,15 @@
-// The sound players: SDL_mixer writing to SDL's disk audio driver, whose
-// file shows what was heard, and the silent player.
+// The sound player: SDL_mixer writing to SDL's disk audio driver, whose file
+// shows what was heard.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <iterator>
 #include <thread>
 
-#include "drivers/headless/silent_sound_player.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/picture_fixtures.h"
 
@@ -23,181 +24,114 @@ constexpr std::int16_t kAmplitude = 16000;
 
 // A stereo 16-bit wave file of a square wave at full amplitude.
 std::string WriteWave(const std::string& path, double seconds) {
-  const auto frames = static_cast<std::uint32_t>(seconds * kRate);
-  std::vector<std::int16_t> samples;
-  for (std::uint32_t i = 0; i < frames; ++i) {
-    const std::int16_t value = (i / 50) % 2 ? kAmplitude : static_cast<std::int16_t>(-kAmplitude);
-    samples.push_back(value);
-    samples.push_back(value);
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * kRate) * 2);
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    samples[i] = static_cast<std::int16_t>((i / 100) % 2 ? kAmplitude : -kAmplitude);
   }
-  const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-  std::vector<std::uint8_t> bytes;
-  auto put = [&](const void* data, std::size_t size) {
-    const auto* p = static_cast<const std::uint8_t*>(data);
-    bytes.insert(bytes.end(), p, p + size);
-  };
-  auto put32 = [&](std::uint32_t v) { put(&v, 4); };
-  auto put16 = [&](std::uint16_t v) { put(&v, 2); };
-  put("RIFF", 4); put32(36 + dataBytes); put("WAVE", 4);
-  put("fmt ", 4); put32(16); put16(1); put16(2); put32(kRate); put32(kRate * 4); put16(4); put16(16);
-  put("data", 4); put32(dataBytes); put(samples.data(), dataBytes);
+  const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+  const std::uint32_t header[] = {0x46464952 /* RIFF */, 36 + dataBytes, 0x45564157 /* WAVE */,
+                                  0x20746d66 /* fmt */,  16, 0x00020001 /* PCM, stereo */,
+                                  kRate, kRate * 4, 0x00100004 /* 4-byte frames, 16 bits */,
+                                  0x61746164 /* data */, dataBytes};
+  std::vector<std::uint8_t> bytes(sizeof header + dataBytes);
+  std::memcpy(bytes.data(), header, sizeof header);
+  std::memcpy(bytes.data() + sizeof header, samples.data(), dataBytes);
   return testing::WriteBytes(path, bytes);
 }
 
-// Stretches of sound in the disk driver's output: first and last frame heard,
-// and the loudest sample, each burst separated by at least 0.05 s of silence.
-struct Burst {
-  std::size_t first, last;
-  int peak;
-  double Seconds() const { return static_cast<double>(last - first + 1) / kRate; }
+// What the disk driver's file holds: frames from the first to the last one
+// heard, and the loudest sample.
+struct Heard {
+  std::size_t first = 0, last = 0;
+  int peak = 0;
+  double Seconds() const { return peak ? static_cast<double>(last - first + 1) / kRate : 0; }
 };
 
-std::vector<Burst> Bursts(const std::string& path) {
+Heard Listen(const std::string& path) {
   const auto bytes = testing::ReadBytes(path);
   std::vector<std::int16_t> samples(bytes.size() / 2);
   std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-  std::vector<Burst> bursts;
+  Heard heard;
   for (std::size_t frame = 0; frame < samples.size() / 2; ++frame) {
     const int level = std::abs(static_cast<int>(samples[frame * 2]));
     if (level == 0) continue;
-    if (bursts.empty() || frame - bursts.back().last > kRate / 20) {
-      bursts.push_back({frame, frame, 0});
-    }
-    bursts.back().last = frame;
-    bursts.back().peak = std::max(bursts.back().peak, level);
+    if (!heard.peak) heard.first = frame;
+    heard.last = frame;
+    heard.peak = std::max(heard.peak, level);
   }
-  return bursts;
+  return heard;
 }
 
-TEST(SdlSoundPlayer, PlaysOnceAtTheAskedGainAndStopsOnStopAll) {
-  TempFolder folder;
-  const std::string output = folder.File("out.raw");
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-  const std::string shortSound = WriteWave(folder.File("short.wav"), 0.1);
-  const std::string longSound = WriteWave(folder.File("long.wav"), 2.0);
-  {
-    auto player = OpenSdlSoundPlayer();
-    ASSERT_TRUE(player);
-    player->ReleaseSound(0);  // before anything is loaded: nothing happens
-    const SoundNumber missing = player->LoadSound(folder.File("missing.wav"));
-    const SoundNumber brief = player->LoadSound(shortSound);
-    const SoundNumber engine = player->LoadSound(longSound);
-    EXPECT_GT(missing, 0);
-    EXPECT_GT(brief, missing);
-    EXPECT_GT(engine, brief);
-    player->StopSound(brief);
-    player->SetSoundVolume(missing, 0);
-    player->PlaySound(missing, -1, -1);
-    std::this_thread::sleep_for(200ms);
-    player->SetSoundVolume(brief, -600);  // half the amplitude
-    player->PlaySound(brief, -1, -1);
-    std::this_thread::sleep_for(400ms);
-    player->SetSoundVolume(engine, 0);
-    player->PlaySound(engine, -1, -1);
-    std::this_thread::sleep_for(300ms);
-    player->StopAllSounds();
-    std::this_thread::sleep_for(300ms);
-    player->SetSoundVolume(brief, 100);  // louder than full is full
-    player->PlaySound(brief, -1, -1);
-    std::this_thread::sleep_for(300ms);
-    player->ReleaseSound(brief);
-    player->ReleaseSound(brief);
-    player->PlaySound(brief, -1, -1);  // released: silent
-    std::this_thread::sleep_for(200ms);
-  }
-  unsetenv("SDL_AUDIODRIVER");
-  const auto bursts = Bursts(output);
-  ASSERT_EQ(bursts.size(), 3u);
-  EXPECT_NEAR(bursts[0].Seconds(), 0.1, 0.005);  // once, not repeated
-  EXPECT_NEAR(bursts[0].peak, kAmplitude / 2, kAmplitude * 0.02);
-  EXPECT_GT(bursts[1].Seconds(), 0.15);           // the long sound, cut short
-  EXPECT_LT(bursts[1].Seconds(), 0.6);
-  EXPECT_NEAR(bursts[1].peak, kAmplitude, 2);
-  EXPECT_NEAR(bursts[2].Seconds(), 0.1, 0.005);
-  EXPECT_NEAR(bursts[2].peak, kAmplitude, 2);
+std::ptrdiff_t ThreadCount() {
+  return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {});
 }
 
-std::size_t ThreadCount() {
-  std::size_t count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
-    ++count;
-  }
-  return count;
-}
-
-// Calls CloseDeviceIfSilent as the loop does, once a refresh, until `done`
-// or five seconds have passed.
+// Polls `done` once a refresh, as the loop would, for up to five seconds.
 template <typename Done>
-bool CloseUntil(SdlSoundControl& player, Done done) {
+bool WaitFor(Done done, const std::function<void()>& eachTime = {}) {
   const auto limit = std::chrono::steady_clock::now() + 5s;
   while (!done() && std::chrono::steady_clock::now() < limit) {
-    player.CloseDeviceIfSilent();
+    if (eachTime) eachTime();
     std::this_thread::sleep_for(16ms);
   }
   return done();
 }
 
-// An open audio device keeps a thread waking every few milliseconds; between
-// sounds there must be none, and a sound must still play whole.
-TEST(SdlSoundPlayer, TheDeviceIsOpenOnlyWhileASoundPlays) {
+// An open audio device keeps a thread waking every few milliseconds: it is
+// open only while a sound plays. Each sound opens it anew, and with it a
+// file of its own from the disk driver.
+TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
   TempFolder folder;
-  const std::string output = folder.File("out.raw");
   setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-  const std::size_t before = ThreadCount();
+  const std::ptrdiff_t before = ThreadCount();
   {
     auto player = OpenSdlSoundPlayer();
     ASSERT_TRUE(player);
+    const SoundNumber missing = player->LoadSound(folder.File("missing.wav"));
     const SoundNumber brief = player->LoadSound(WriteWave(folder.File("short.wav"), 0.1));
-    EXPECT_TRUE(CloseUntil(*player, [&] { return ThreadCount() == before; }));
-    player->SetSoundVolume(brief, 0);
-    player->PlaySound(brief, -1, -1);
-    EXPECT_GT(ThreadCount(), before);
-    EXPECT_TRUE(CloseUntil(*player, [&] { return ThreadCount() == before; }));
+    const SoundNumber engine = player->LoadSound(WriteWave(folder.File("long.wav"), 10.0));
+    const auto closed = [&] {
+      return WaitFor([&] { return ThreadCount() == before; }, [&] { player->CloseDeviceIfSilent(); });
+    };
+    ASSERT_TRUE(closed());
+    struct Case { SoundNumber id; std::int32_t volume; bool stopOnceHeard; int peak; };
+    const Case cases[] = {{brief, -600, false, kAmplitude / 2},  // half the amplitude
+                          {brief, 100, false, kAmplitude},       // louder than full is full
+                          {engine, 0, true, kAmplitude}};        // cut short by StopAllSounds
+    for (const Case& c : cases) {
+      const std::string output = folder.File("out" + std::to_string(&c - cases) + ".raw");
+      setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+      player->SetSoundVolume(c.id, c.volume);
+      player->PlaySound(c.id, -1, -1);
+      EXPECT_GT(ThreadCount(), before);
+      if (c.stopOnceHeard) {
+        EXPECT_TRUE(WaitFor([&] { return Listen(output).peak > 0; }));
+        player->StopAllSounds();
+      }
+      ASSERT_TRUE(closed()) << "the device is still open";
+      const Heard heard = Listen(output);
+      EXPECT_NEAR(heard.peak, c.peak, kAmplitude * 0.02);
+      if (c.stopOnceHeard) {
+        EXPECT_LT(heard.Seconds(), 5.0);
+      } else {
+        EXPECT_NEAR(heard.Seconds(), 0.1, 0.005);  // once, not repeated
+      }
+    }
+    // Nothing to be heard opens no device.
+    player->ReleaseSound(brief);
+    player->ReleaseSound(brief);
+    for (SoundNumber silent : {missing, brief, SoundNumber{12345}}) {
+      player->PlaySound(silent, -1, -1);
+      EXPECT_EQ(ThreadCount(), before) << silent;
+    }
   }
   unsetenv("SDL_AUDIODRIVER");
-  const auto bursts = Bursts(output);  // the device opened for the sound
-  ASSERT_EQ(bursts.size(), 1u);
-  EXPECT_NEAR(bursts[0].Seconds(), 0.1, 0.005);
-  EXPECT_NEAR(bursts[0].peak, kAmplitude, 2);
 }
 
 TEST(SdlSoundPlayer, WithoutAnAudioDeviceThereIsNone) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   EXPECT_EQ(OpenSdlSoundPlayer(), nullptr);
   unsetenv("SDL_AUDIODRIVER");
-}
-
-TEST(SilentSoundPlayer, RecordsWhatWouldPlay) {
-  TempFolder folder;
-  SilentSoundPlayer player;
-  const std::string wave = WriteWave(folder.File("a.wav"), 0.05);
-  const SoundNumber good = player.LoadSound(wave);
-  const SoundNumber bad = player.LoadSound(testing::WriteBytes(folder.File("b.wav"), {'R', 'I'}));
-  const SoundNumber folderSound = player.LoadSound(folder.File(""));
-  const auto bytes = testing::ReadBytes(wave);  // its format chunk, and no data chunk after it
-  const SoundNumber noData = player.LoadSound(
-      testing::WriteBytes(folder.File("c.wav"), {bytes.begin(), bytes.begin() + 36}));
-  player.SetSoundVolume(good, -2500);
-  player.PlaySound(good, -1, -1);
-  player.PlaySound(bad, -1, -1);
-  player.PlaySound(folderSound, -1, -1);
-  player.PlaySound(noData, -1, -1);
-  player.PlaySound(12345, -1, -1);
-  ASSERT_EQ(player.Plays().size(), 1u);
-  EXPECT_EQ(player.Plays()[0].id, good);
-  EXPECT_NEAR(player.Plays()[0].gain, 0.0562, 0.0001);
-  EXPECT_TRUE(player.Playing(good));
-  player.StopAllSounds();
-  EXPECT_FALSE(player.Playing(good));
-  player.SetSoundVolume(good, -30000);
-  player.PlaySound(good, -1, -1);
-  EXPECT_NEAR(player.Plays().back().gain, 1e-5, 1e-9);
-  player.ReleaseSound(good);
-  player.PlaySound(good, -1, -1);
-  EXPECT_EQ(player.Plays().size(), 2u);
-  EXPECT_FALSE(player.Playing(good));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "drivers/sdl/font_finder.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/compositor_testing.h"
@@ -14,17 +12,13 @@ namespace {
 using testing::kYellow;
 using testing::kBlack;
 
-
 struct Box {
   int left = 800, top = 600, right = -1, bottom = -1;  // inclusive
   bool Empty() const { return right < 0; }
-  int Height() const { return bottom - top + 1; }
 };
 
-class Text : public ::testing::Test {
+class Text : public testing::CompositorTest<SdlCodecs> {
  protected:
-  void SetUp() override { ASSERT_TRUE(driver.OpenScreen(800, 600, 16, "")); }
-
   // Draws on a black frame and returns the box of every pixel not black.
   Box Draw(const std::string& font, int size, const std::string& text, int x, int y) {
     driver.FillScreen(kBlack);
@@ -34,7 +28,7 @@ class Text : public ::testing::Test {
     Box box;
     for (int row = 0; row < 600; ++row) {
       for (int column = 0; column < 800; ++column) {
-        if (ShownAt(column, row) == kBlack) continue;
+        if (At(column, row) == kBlack) continue;
         box.left = std::min(box.left, column);
         box.right = std::max(box.right, column);
         box.top = std::min(box.top, row);
@@ -43,48 +37,26 @@ class Text : public ::testing::Test {
     }
     return box;
   }
-  Colour ShownAt(int x, int y) const { return testing::ShownAt(driver, x, y); }
   std::vector<Pixel565> Frame() const {
     return {driver.Front().Data(), driver.Front().Data() + 800 * 600};
   }
-
-  SdlCodecs codecs;
-  SoftwareCompositor driver{*codecs.pictures, *codecs.text};
 };
 
-TEST(FontLookup, ArialFindsItsMetricTwinAndUnknownNamesTheDefaultFace) {
-  FontFinder finder;
-  const auto arial = finder.Find("Arial");
-  ASSERT_TRUE(arial);
-  EXPECT_NE(arial->path.find("LiberationSans"), std::string::npos) << arial->path;
-  const auto unknown = finder.Find("No Such Face-12:bold");
-  const auto sans = finder.DefaultSans();
-  ASSERT_TRUE(unknown && sans);
-  EXPECT_EQ(unknown->path, sans->path);
-}
-
-TEST_F(Text, StandsWithItsTopLeftAtThePositionAndSizeIsItsHeight) {
+TEST_F(Text, StandsWithItsTopLeftAtThePosition) {
   const Box box = Draw("Arial", 40, "Hg", 100, 50);
   ASSERT_FALSE(box.Empty());
   EXPECT_GE(box.left, 100);
   EXPECT_LE(box.left, 106);
   EXPECT_GE(box.top, 50);
   EXPECT_LE(box.top, 50 + 12);
-  EXPECT_LE(box.bottom, 50 + 40);  // the whole line fits in the size
-  EXPECT_GE(box.Height(), 28);     // and fills most of it
-  EXPECT_EQ(ShownAt(box.left + 1, box.top + 10), kYellow);  // the H's stem is solid
-
-  const Box clock = Draw("Arial", 20, "12:34:56", 0, 0);
-  EXPECT_LE(clock.top, 6);
-  EXPECT_LE(clock.left, 3);
-  EXPECT_LT(Draw("Arial", 20, "12:34:56", 0, 0).right, Draw("Arial", 40, "12:34:56", 0, 0).right);
+  EXPECT_EQ(At(box.left + 1, box.top + 10), kYellow);  // the H's stem is solid
 }
 
 TEST_F(Text, SizeIsTheCellHeightAtEverySizeTheSaverUses) {
   // The message ends at Y 590 whatever its size, and the hint lines stand
   // 10 pixels apart: a text's box must not be taller, and whole-pixel ems
-  // may leave it a pixel short.
-  // (Glyphs of some other faces overhang their cell by a row.)
+  // may leave it a pixel short. (Glyphs of some other faces overhang their
+  // cell by a row.)
   for (int size : {8, 10, 14, 16, 20, 30, 40, 50, 60, 70, 80, 90, 100}) {
     const auto mask = codecs.text->Rasterise(FontRequest{"Arial", size, false, false, false}, "Hg");
     ASSERT_TRUE(mask) << size;
@@ -93,13 +65,18 @@ TEST_F(Text, SizeIsTheCellHeightAtEverySizeTheSaverUses) {
   }
 }
 
-TEST_F(Text, UnknownFacesFallBackToTheDefaultSansFace) {
+// The saver's texts are laid out for Arial's widths; faces nobody has get
+// the default one.
+TEST_F(Text, ArialFindsItsMetricTwinAndUnknownFacesTheDefaultSans) {
+  const auto arial = FontFinder().Find("Arial");
+  ASSERT_TRUE(arial);
+  EXPECT_NE(arial->path.find("LiberationSans"), std::string::npos) << arial->path;
   Draw("sans-serif", 30, "Fallback", 10, 10);
   const auto sans = Frame();
-  Draw("No Such Face At All", 30, "Fallback", 10, 10);
-  EXPECT_EQ(Frame(), sans);
-  Draw("", 30, "Fallback", 10, 10);
-  EXPECT_EQ(Frame(), sans);
+  for (const char* face : {"No Such Face-12:bold", ""}) {
+    Draw(face, 30, "Fallback", 10, 10);
+    EXPECT_EQ(Frame(), sans) << face;
+  }
 }
 
 TEST_F(Text, ClipsAtTheEdges) {
@@ -113,18 +90,14 @@ TEST_F(Text, ClipsAtTheEdges) {
   EXPECT_TRUE(Draw("Arial", 60, "WWWW", 10, 600).Empty());
 }
 
-TEST_F(Text, BadSizesAndBadTextDrawNothingOrSomethingButNeverFail) {
+// (Hostile texts and sizes in the settings are run through the whole saver
+// by tests/hostile.)
+TEST_F(Text, SizesOutOfRangeDrawNothingAndBrokenUtf8WhatItCan) {
   for (int size : {0, -5, 1001, 5000, INT32_MIN}) {
     EXPECT_TRUE(Draw("Arial", size, "Hello", 10, 10).Empty()) << size;
   }
   EXPECT_TRUE(Draw("Arial", 30, "", 10, 10).Empty());
   EXPECT_FALSE(Draw("Arial", 30, "ab\xff\xfe\xc3(\xe2\x82 cd\xf0\x9f", 10, 10).Empty());
-  EXPECT_FALSE(Draw("Arial", 30, "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac", 10, 10).Empty());
-
-  const auto start = std::chrono::steady_clock::now();
-  const Box huge = Draw("Arial", 1000, std::string(100000, 'M'), 0, 0);
-  EXPECT_FALSE(huge.Empty());
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST_F(Text, CachedTextsDrawTheSameAsFreshOnes) {
@@ -132,8 +105,6 @@ TEST_F(Text, CachedTextsDrawTheSameAsFreshOnes) {
   Draw("Arial", 25, "first text", 20, 20);
   const auto first = Frame();
   for (int i = 0; i < 200; ++i) Draw(i % 2 ? "Arial" : "DejaVu Sans", 10 + i % 50, std::to_string(i), 0, 0);
-  Draw("Arial", 25, "first text", 20, 20);
-  EXPECT_EQ(Frame(), first);
   Draw("Arial", 25, "first text", 20, 20);
   EXPECT_EQ(Frame(), first);
 }
