@@ -139,3 +139,18 @@ wait_until 10 ticked_twice "$scratch/hostile.trace" || fail "hostile: the timers
 end_by hostile KeyEvent press_key
 wine reg.exe query "$saver_key\\Startup" /v Speed 2>/dev/null | grep -q "REG_BINARY    DEADBEEF00" ||
   fail "a hand-edited value was changed"
+
+# Unpacked elsewhere, under a folder name beyond ASCII, on an empty registry:
+# the defaults name the pictures there, and they are shown.
+moved="$scratch/Jürgen's ✈ saver/Aerolark"
+mkdir -p "$(dirname "$moved")" && cp -r "$windows_build/Aerolark" "$moved"
+scr="$moved/aerolark.scr"
+wine reg.exe delete "$saver_key" /f >/dev/null 2>&1 || fail "the registry key could not be emptied"
+start_saver moved
+check_first_start_trace "$scratch/moved.trace" "$(windows_path "$moved")\\"
+shown_moved() {
+  import -window root "$scratch/moved.png" 2>/dev/null &&
+    [ "$(convert "$scratch/moved.png" -crop 960x720+160+0 -format %k info:)" -gt 1000 ]
+}
+wait_until 10 shown_moved || fail "the moved copy does not show its pictures"
+end_by moved KeyEvent press_key
