@@ -2,7 +2,7 @@
 // input messages raised as the saver's events, pointer reports that do not
 // move ignored; one covering window per monitor.
 
-#include <windows.h>
+#include "drivers/win32/windows_api.h"
 
 #include <cstdlib>
 #include <filesystem>

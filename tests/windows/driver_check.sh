@@ -12,7 +12,7 @@ command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
 
 scratch=$(mktemp -d /tmp/aerolark-win-drivers-XXXXXX)
 export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all
-cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$scratch"; }
+cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$scratch"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -42,10 +42,22 @@ convert -size 800x600 xc:'rgb(0,128,0)' -fill 'rgb(0,0,128)' \
 win_samples="Z:$(printf '%s/' "$samples" | sed 's|/|\\|g')"
 
 "$wine" wineboot.exe -i >/dev/null 2>&1 || fail "no Wine prefix"
-"$wine" "$exe" "$win_samples" >"$scratch/checks.out" 2>"$scratch/checks.err"
-status=$?
-cat "$scratch/checks.out"
-[ "$status" -eq 0 ] || fail "driver_check found faults (status $status)"
+# run_checks NAME: driver_check's checks, their output in $scratch/NAME.out.
+run_checks() {
+  "$wine" "$exe" "$win_samples" >"$scratch/$1.out" 2>"$scratch/$1.err"
+  local status=$?
+  cat "$scratch/$1.out"
+  [ "$status" -eq 0 ] || fail "driver_check found faults ($1, status $status)"
+}
+# As the machine is (in a container: no sound card, so no wave-out device),
+# then with ALSA's null device, which Wine offers as a wave-out device that
+# plays into nothing: the player's device handling runs for real.
+run_checks as-is
+mkdir -p "$scratch/home"
+printf 'pcm.!default {\n  type null\n}\n' >"$scratch/home/.asoundrc"
+HOME="$scratch/home" run_checks null-sound
+grep -q "^note: [1-9][0-9]* wave-out devices" "$scratch/null-sound.out" ||
+  echo "note: no wave-out device even with ALSA's null device: the player's device checks did not run"
 
 # The scene covering the screen: shown letterboxed, then a key ends it.
 "$wine" "$exe" "$win_samples" show >"$scratch/show.out" 2>"$scratch/show.err" &

@@ -1,5 +1,7 @@
 #include "drivers/win32/frame_windows.h"
 
+#include "drivers/win32/windows_api.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
