@@ -99,6 +99,49 @@ void CheckShown(Checks& checks, HWND window, int x, int y, Colour want, const st
                                    ": " + Hex(got) + ", not " + Hex(want));
 }
 
+// Every pixel of the window's client area, read back through GDI.
+std::vector<std::uint32_t> Capture(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC memory = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  HDC dc = GetDC(window);
+  BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> captured(pixels, pixels + client.right * client.bottom);
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return captured;
+}
+
+// What the window shows after presenting only the changed parts, against
+// what it shows when it repaints itself whole from the same frame: any
+// seam or stale trail differs.
+void CheckPartsMatchWhole(Checks& checks, HWND window) {
+  const std::vector<std::uint32_t> parts = Capture(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const std::vector<std::uint32_t> whole = Capture(window);
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < parts.size() && i < whole.size(); ++i) {
+    differing += parts[i] != whole[i] ? 1 : 0;
+  }
+  checks.That(!parts.empty() && parts.size() == whole.size() && differing == 0,
+              "presenting the changed parts shows what a whole repaint shows (" +
+                  std::to_string(differing) + " pixels differ)");
+}
+
 void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   PostMessageW(window, message, wParam, lParam);
 }
@@ -189,9 +232,14 @@ void CheckCovering(Checks& checks, const std::string& samples) {
                 "a window covers its monitor");
     checks.That((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "top-most");
   }
-  ScriptedSink sink(drawing, {LoadQuad(drawing, samples)}, 5000, [&](int frame) {
+  const SpriteId quad = LoadQuad(drawing, samples);
+  ScriptedSink sink(drawing, {quad}, 5000, [&](int frame) {
+    // Moving, so that each present shows a few changed parts scaled down.
+    drawing.MoveSpriteX(quad, 3);
+    if (frame % 2 == 0) drawing.MoveSpriteY(quad, 1);
     if (frame != 100) return;
     for (HWND window : windows) {
+      CheckPartsMatchWhole(checks, window);
       CheckShown(checks, window, 256, 100, 0, "the bar above");
       CheckShown(checks, window, 256, 700, 0, "the bar below");
       CheckShown(checks, window, 256, 384, kSkyBlue, "the frame's middle");
