@@ -117,19 +117,30 @@ FrameWindows::~FrameWindows() {
   for (HWND window : windows_) DestroyWindow(window);
 }
 
+// Centred on the desktop's work area, as on Linux.
 bool FrameWindows::CreateWindowed() {
   constexpr DWORD style = WS_OVERLAPPEDWINDOW;
   RECT outer{0, 0, frame_.Width(), frame_.Height()};
   AdjustWindowRectEx(&outer, style, FALSE, 0);
-  const HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, style, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, outer.right - outer.left,
-                                      outer.bottom - outer.top, nullptr, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int x = static_cast<int>(work.left) + std::max<int>(0, (work.right - work.left - width) / 2);
+  const int y = static_cast<int>(work.top) + std::max<int>(0, (work.bottom - work.top - height) / 2);
+  const HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, style, x, y, width, height,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   return AddWindow(window);
 }
 
-bool FrameWindows::CoverMonitors(const std::vector<MonitorArea>& monitors) {
-  for (const MonitorArea& area : monitors.empty() ? SystemMonitors() : monitors) {
+// Monitors of no size are left out; when none is left, the system's list
+// stands in.
+bool FrameWindows::CoverMonitors(const std::vector<MonitorArea>& given) {
+  std::vector<MonitorArea> monitors;
+  for (const MonitorArea& area : given) {
+    if (area.width > 0 && area.height > 0) monitors.push_back(area);
+  }
+  if (monitors.empty()) monitors = SystemMonitors();
+  for (const MonitorArea& area : monitors) {
     // A tool window: covering windows have no place on the taskbar.
     const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kWindowClass,
                                         kWindowTitle, WS_POPUP, area.x, area.y, area.width,

@@ -45,7 +45,7 @@ class FrameWindows {
  private:
   FrameWindows(int frameWidth, int frameHeight, bool windowed);
   bool CreateWindowed();
-  bool CoverMonitors(const std::vector<MonitorArea>& monitors);
+  bool CoverMonitors(const std::vector<MonitorArea>& given);
   bool AddWindow(HWND window);
 
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
