@@ -39,6 +39,9 @@ quadrants 4 none "$samples/quad.gif"
 quadrants 8 white -quality 95 "$samples/quad.jpg"
 convert -size 800x600 xc:'rgb(0,128,0)' -fill 'rgb(0,0,128)' \
   -draw 'rectangle 300,200 499,399' "BMP3:$samples/scene.bmp"
+# Files that once hung or crashed a decoder.
+mkdir -p "$samples/hostile"
+cp "$(dirname "$0")"/../fuzz/regressions/pictures/* "$samples/hostile/" 2>/dev/null
 win_samples="Z:$(printf '%s/' "$samples" | sed 's|/|\\|g')"
 
 "$wine" wineboot.exe -i >/dev/null 2>&1 || fail "no Wine prefix"
