@@ -60,14 +60,18 @@ mkdir -p "$scratch/home"
 printf 'pcm.!default {\n  type null\n}\n' >"$scratch/home/.asoundrc"
 HOME="$scratch/home" run_checks null-sound
 grep -q "^note: [1-9][0-9]* wave-out devices" "$scratch/null-sound.out" ||
-  echo "note: no wave-out device even with ALSA's null device: the player's device checks did not run"
+  echo "note: no wave-out device even with ALSA's null device: the device checks did not run"
 
 # The scene covering the screen: shown letterboxed, then a key ends it.
 "$wine" "$exe" "$win_samples" show >"$scratch/show.out" 2>"$scratch/show.err" &
 pid=$!
 shows() { xwininfo -root -tree 2>/dev/null | grep -qF '"Aerolark": ('; }
 wait_until 30 shows || fail "no window titled Aerolark"
-colour_at() { convert "$scratch/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+# colour_at X Y: "red,green,blue" of the screenshot's pixel.
+colour_at() {
+  local p="p{$1,$2}"
+  convert "$scratch/shot.png" -format "%[fx:int(255*$p.r)],%[fx:int(255*$p.g)],%[fx:int(255*$p.b)]" info:
+}
 scene_shown() {
   import -window root "$scratch/shot.png" 2>/dev/null || return 1
   [ "$(colour_at 640 360)" = "0,0,132" ] || [ "$(colour_at 640 360)" = "0,0,128" ]

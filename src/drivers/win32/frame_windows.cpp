@@ -125,8 +125,9 @@ bool FrameWindows::CreateWindowed() {
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int x = static_cast<int>(work.left) + std::max<int>(0, (work.right - work.left - width) / 2);
-  const int y = static_cast<int>(work.top) + std::max<int>(0, (work.bottom - work.top - height) / 2);
+  const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+  const int x = work.left + std::max(0, (workWidth - width) / 2);
+  const int y = work.top + std::max(0, (workHeight - height) / 2);
   const HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, style, x, y, width, height,
                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   return AddWindow(window);
