@@ -54,8 +54,6 @@ class FrameWindows {
   bool HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void PointerAt(HWND window, LPARAM lParam);
   void Paint(HWND window);
-  void DrawWhole(HWND window, HDC dc);
-  void DrawParts(HWND window, HDC dc, const DamageList& changed);
   void Raise(void (DrawingEvents::*event)());
 
   FrameDib frame_;
