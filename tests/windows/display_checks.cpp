@@ -2,16 +2,15 @@
 // input messages raised as the saver's events, pointer reports that do not
 // move ignored; one covering window per monitor.
 
-#include <windows.h>
+#include "drivers/win32/windows_api.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <vector>
 
 #include "checks.h"
+#include "window_pixels.h"
 #include "drivers/software/pixel_format.h"
 #include "drivers/win32/win32_display.h"
 
@@ -58,46 +57,6 @@ class ScriptedSink final : public DrawingEvents {
   std::function<void(int)> script_;
   bool buttonsEnd_;
 };
-
-std::vector<HWND> ThreadWindows() {
-  std::vector<HWND> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM list) {
-        if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
-
-// The colour the window shows at (x, y) of its client area, read back
-// through GDI.
-Colour ShownAt(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return PackColour(GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
-}
-
-bool Near(Colour a, Colour b) {
-  for (int shift = 0; shift < 24; shift += 8) {
-    if (std::abs(((a >> shift) & 0xFF) - ((b >> shift) & 0xFF)) > 8) return false;
-  }
-  return true;
-}
-
-std::string Hex(Colour colour) {
-  std::ostringstream text;
-  text << std::hex << colour;
-  return text.str();
-}
-
-void CheckShown(Checks& checks, HWND window, int x, int y, Colour want, const std::string& what) {
-  const Colour got = ShownAt(window, x, y);
-  checks.That(Near(got, want), what + " at " + std::to_string(x) + "," + std::to_string(y) +
-                                   ": " + Hex(got) + ", not " + Hex(want));
-}
 
 void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   PostMessageW(window, message, wParam, lParam);
@@ -189,9 +148,14 @@ void CheckCovering(Checks& checks, const std::string& samples) {
                 "a window covers its monitor");
     checks.That((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "top-most");
   }
-  ScriptedSink sink(drawing, {LoadQuad(drawing, samples)}, 5000, [&](int frame) {
+  const SpriteId quad = LoadQuad(drawing, samples);
+  ScriptedSink sink(drawing, {quad}, 5000, [&](int frame) {
+    // Moving, so that each present shows a few changed parts scaled down.
+    drawing.MoveSpriteX(quad, 3);
+    if (frame % 2 == 0) drawing.MoveSpriteY(quad, 1);
     if (frame != 100) return;
     for (HWND window : windows) {
+      CheckPartsMatchWhole(checks, window);
       CheckShown(checks, window, 256, 100, 0, "the bar above");
       CheckShown(checks, window, 256, 700, 0, "the bar below");
       CheckShown(checks, window, 256, 384, kSkyBlue, "the frame's middle");
@@ -202,11 +166,30 @@ void CheckCovering(Checks& checks, const std::string& samples) {
   checks.That(sink.keys == 1, "a key on the second monitor ends the loop");
 }
 
+// Monitors of no size (a desktop that reported nothing usable): the screen
+// is still covered, by the system's own list.
+void CheckNoUsableMonitors(Checks& checks) {
+  Win32Display display({.windowed = false,
+                        .monitors = {{0, 0, 0, 0}, {10, 10, -5, 100}},
+                        .statsPath = {}});
+  if (!checks.That(display.drawing().OpenScreen(800, 600, 16, ""), "covering windows open")) {
+    return;
+  }
+  const std::vector<HWND> windows = ThreadWindows();
+  RECT area{};
+  if (!windows.empty()) GetWindowRect(windows[0], &area);
+  checks.That(windows.size() == 1 && area.left == 0 && area.top == 0 &&
+                  area.right == GetSystemMetrics(SM_CXSCREEN) &&
+                  area.bottom == GetSystemMetrics(SM_CYSCREEN),
+              "monitors of no size give way to the system's: one window covers the screen");
+}
+
 }  // namespace
 
 void CheckDisplayEvents(Checks& checks, const std::string& samples) {
   CheckWindowed(checks, samples);
   CheckCovering(checks, samples);
+  CheckNoUsableMonitors(checks);
 }
 
 bool ShowScene(const std::string& samples, bool windowed) {

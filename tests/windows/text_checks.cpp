@@ -1,7 +1,7 @@
 // Text through GDI: the cell height asked for, glyphs where the text is,
 // styles that change the shape, and no failure for any face or text.
 
-#include <windows.h>
+#include "drivers/win32/windows_api.h"
 
 #include <algorithm>
 

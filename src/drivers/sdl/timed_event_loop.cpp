@@ -5,6 +5,7 @@
 
 #include "drivers/software/event_pacer.h"
 #include "drivers/software/process_age.h"
+#include "drivers/software/raise_burst.h"
 #include "drivers/sdl/signal_watch.h"
 
 namespace aerolark {
@@ -13,23 +14,6 @@ namespace {
 double Now() {
   using namespace std::chrono;
   return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
-void RaiseFrames(std::int64_t count, DrawingEvents& sink, LoopStats& stats) {
-  std::int64_t raised = 0;
-  for (; raised < count && !sink.Ended(); ++raised) sink.DrawFrame();
-  stats.FramesRaised(raised);
-}
-
-// The timed events due since the last wake-up, in the order they fell due.
-void RaiseBurst(const EventPacer::Burst& burst, DrawingEvents& sink, LoopStats& stats) {
-  RaiseFrames(burst.framesBeforeTick, sink, stats);
-  if (burst.secondTick && !sink.Ended()) {
-    sink.SecondTick();
-    stats.SecondTicked();
-  }
-  RaiseFrames(burst.framesAfterTick, sink, stats);
-  stats.Woke();
 }
 
 // Runs the loop proper; returns when it is over. It sleeps from one present

@@ -1,6 +1,8 @@
 #pragma once
 // COM started on this thread for as long as the object lives, as WIC needs.
 
+#include "drivers/win32/windows_api.h"
+
 #include <objbase.h>
 
 namespace aerolark {

@@ -1,6 +1,8 @@
 #pragma once
 // An owned reference to a COM object, released when it goes.
 
+#include "drivers/win32/windows_api.h"
+
 #include <unknwn.h>
 
 #include <utility>

@@ -1,10 +1,12 @@
 #include "drivers/win32/frame_windows.h"
 
+#include "drivers/win32/windows_api.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "drivers/software/letterbox.h"
+#include "drivers/win32/frame_painting.h"
 
 namespace aerolark {
 namespace {
@@ -12,9 +14,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"AerolarkFrame";
 constexpr wchar_t kWindowTitle[] = L"Aerolark";
 constexpr double kRateWhenUnknown = 60.0;
-// Screen pixels added around the part of the window a changed part of the
-// frame maps to: GDI's sampling may round a pixel either way.
-constexpr int kSamplingMargin = 2;
 
 // Registered once for the process; a second registration finds it there.
 bool RegisterWindowClass() {
@@ -60,39 +59,6 @@ double DisplayRefreshRate() {
   return std::clamp(static_cast<double>(mode.dmDisplayFrequency), 24.0, 240.0);
 }
 
-Box ClientLetterbox(HWND window, int frameWidth, int frameHeight) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return Letterbox(frameWidth, frameHeight, client.right, client.bottom);
-}
-
-// The window pixels that show `part` of the frame when it is scaled onto
-// `target`, with a margin; within `target`.
-Box ShownArea(const Box& part, int frameWidth, int frameHeight, const Box& target) {
-  const auto scale = [](int at, int frameSide, int targetSide) {
-    return static_cast<int>(static_cast<long long>(at) * targetSide / frameSide);
-  };
-  const Box area{
-      target.left + scale(part.left, frameWidth, target.Width()) - kSamplingMargin,
-      target.top + scale(part.top, frameHeight, target.Height()) - kSamplingMargin,
-      target.left + scale(part.right, frameWidth, target.Width()) + 1 + kSamplingMargin,
-      target.top + scale(part.bottom, frameHeight, target.Height()) + 1 + kSamplingMargin};
-  return area.Intersection(target);
-}
-
-void FillBars(HDC dc, HWND window, const Box& target) {
-  RECT client{};
-  GetClientRect(window, &client);
-  const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  const RECT bars[] = {{0, 0, client.right, target.top},
-                       {0, target.bottom, client.right, client.bottom},
-                       {0, target.top, target.left, target.bottom},
-                       {target.right, target.top, client.right, target.bottom}};
-  for (const RECT& bar : bars) {
-    if (bar.right > bar.left && bar.bottom > bar.top) FillRect(dc, &bar, black);
-  }
-}
-
 }  // namespace
 
 FrameWindows::FrameWindows(int frameWidth, int frameHeight, bool windowed)
@@ -115,19 +81,31 @@ FrameWindows::~FrameWindows() {
   for (HWND window : windows_) DestroyWindow(window);
 }
 
+// Centred on the desktop's work area, as on Linux.
 bool FrameWindows::CreateWindowed() {
   constexpr DWORD style = WS_OVERLAPPEDWINDOW;
   RECT outer{0, 0, frame_.Width(), frame_.Height()};
   AdjustWindowRectEx(&outer, style, FALSE, 0);
-  const HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, style, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, outer.right - outer.left,
-                                      outer.bottom - outer.top, nullptr, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int workWidth = work.right - work.left, workHeight = work.bottom - work.top;
+  const int x = work.left + std::max(0, (workWidth - width) / 2);
+  const int y = work.top + std::max(0, (workHeight - height) / 2);
+  const HWND window = CreateWindowExW(0, kWindowClass, kWindowTitle, style, x, y, width, height,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   return AddWindow(window);
 }
 
-bool FrameWindows::CoverMonitors(const std::vector<MonitorArea>& monitors) {
-  for (const MonitorArea& area : monitors.empty() ? SystemMonitors() : monitors) {
+// Monitors of no size are left out; when none is left, the system's list
+// stands in.
+bool FrameWindows::CoverMonitors(const std::vector<MonitorArea>& given) {
+  std::vector<MonitorArea> monitors;
+  for (const MonitorArea& area : given) {
+    if (area.width > 0 && area.height > 0) monitors.push_back(area);
+  }
+  if (monitors.empty()) monitors = SystemMonitors();
+  for (const MonitorArea& area : monitors) {
     // A tool window: covering windows have no place on the taskbar.
     const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kWindowClass,
                                         kWindowTitle, WS_POPUP, area.x, area.y, area.width,
@@ -248,7 +226,7 @@ void FrameWindows::Present(const FrameBuffer& frame, const DamageList& changed) 
   for (HWND window : windows_) {
     const HDC dc = GetDC(window);
     if (!dc) continue;
-    DrawParts(window, dc, changed);
+    PaintChanged(window, dc, frame_, changed);
     ReleaseDC(window, dc);
   }
 }
@@ -256,38 +234,8 @@ void FrameWindows::Present(const FrameBuffer& frame, const DamageList& changed) 
 void FrameWindows::Paint(HWND window) {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window, &paint);
-  if (dc) DrawWhole(window, dc);
+  if (dc) PaintWhole(window, dc, frame_);
   EndPaint(window, &paint);
-}
-
-void FrameWindows::DrawWhole(HWND window, HDC dc) {
-  const Box target = ClientLetterbox(window, frame_.Width(), frame_.Height());
-  FillBars(dc, window, target);
-  if (target.Empty()) return;
-  SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, target.left, target.top, target.Width(), target.Height(), frame_.Dc(), 0, 0,
-             frame_.Width(), frame_.Height(), SRCCOPY);
-}
-
-// The whole frame is stretched, clipped to the parts that changed: stretching
-// each part alone would sample it afresh and leave seams where it meets what
-// was shown before.
-void FrameWindows::DrawParts(HWND window, HDC dc, const DamageList& changed) {
-  const Box target = ClientLetterbox(window, frame_.Width(), frame_.Height());
-  if (target.Empty() || changed.Empty()) return;
-  RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
-  if (!clip) return;
-  for (const Box& part : changed.Boxes()) {
-    const Box area = ShownArea(part, frame_.Width(), frame_.Height(), target);
-    if (area.Empty()) continue;
-    RegionHandle box(CreateRectRgn(area.left, area.top, area.right, area.bottom));
-    if (box) CombineRgn(clip.get(), clip.get(), box.get(), RGN_OR);
-  }
-  SelectClipRgn(dc, clip.get());
-  SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, target.left, target.top, target.Width(), target.Height(), frame_.Dc(), 0, 0,
-             frame_.Width(), frame_.Height(), SRCCOPY);
-  SelectClipRgn(dc, nullptr);
 }
 
 }  // namespace aerolark

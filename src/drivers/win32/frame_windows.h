@@ -4,7 +4,7 @@
 // window. Each shows the same frame, letterboxed and scaled by GDI, and turns
 // its input messages into the saver's events.
 
-#include <windows.h>
+#include "drivers/win32/windows_api.h"
 
 #include <memory>
 #include <optional>
@@ -45,7 +45,7 @@ class FrameWindows {
  private:
   FrameWindows(int frameWidth, int frameHeight, bool windowed);
   bool CreateWindowed();
-  bool CoverMonitors(const std::vector<MonitorArea>& monitors);
+  bool CoverMonitors(const std::vector<MonitorArea>& given);
   bool AddWindow(HWND window);
 
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -54,8 +54,6 @@ class FrameWindows {
   bool HandleInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void PointerAt(HWND window, LPARAM lParam);
   void Paint(HWND window);
-  void DrawWhole(HWND window, HDC dc);
-  void DrawParts(HWND window, HDC dc, const DamageList& changed);
   void Raise(void (DrawingEvents::*event)());
 
   FrameDib frame_;

@@ -1,7 +1,5 @@
 #include "drivers/win32/wake_timer.h"
 
-#include <mmsystem.h>
-
 #include <algorithm>
 #include <cmath>
 

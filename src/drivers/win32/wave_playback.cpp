@@ -1,11 +1,17 @@
 #include "drivers/win32/wave_playback.h"
 
+#include <system_error>
+
 namespace aerolark {
 
 WavePlayback::WavePlayback(const WAVEFORMATEX& format, std::vector<std::uint8_t> samples)
     : format_(format), samples_(std::move(samples)),
       stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  thread_ = std::thread([this] { Play(); });
+  try {
+    thread_ = std::thread([this] { Play(); });
+  } catch (const std::system_error&) {
+    over_.store(true);  // no thread, no sound: silence rather than a crash
+  }
 }
 
 WavePlayback::~WavePlayback() {

@@ -5,8 +5,7 @@
 // reset or close a device from its own callback, and the saver's loop must
 // not wait for a sound.
 
-#include <windows.h>
-#include <mmsystem.h>
+#include "drivers/win32/windows_api.h"
 
 #include <atomic>
 #include <cstdint>

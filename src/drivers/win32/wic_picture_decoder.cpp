@@ -3,6 +3,8 @@
 // named .bmp that holds a PNG still decodes, and one WIC would guess
 // differently does not.
 
+#include "drivers/win32/windows_api.h"
+
 #include <wincodec.h>
 
 #include "drivers/software/picture_file.h"
