@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "drivers/software/event_pacer.h"
+#include "drivers/software/process_age.h"
+#include "drivers/software/raise_burst.h"
 #include "drivers/sdl/signal_watch.h"
 
 namespace aerolark {
@@ -12,23 +14,6 @@ namespace {
 double Now() {
   using namespace std::chrono;
   return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
-void RaiseFrames(std::int64_t count, DrawingEvents& sink, LoopStats& stats) {
-  std::int64_t raised = 0;
-  for (; raised < count && !sink.Ended(); ++raised) sink.DrawFrame();
-  stats.FramesRaised(raised);
-}
-
-// The timed events due since the last wake-up, in the order they fell due.
-void RaiseBurst(const EventPacer::Burst& burst, DrawingEvents& sink, LoopStats& stats) {
-  RaiseFrames(burst.framesBeforeTick, sink, stats);
-  if (burst.secondTick && !sink.Ended()) {
-    sink.SecondTick();
-    stats.SecondTicked();
-  }
-  RaiseFrames(burst.framesAfterTick, sink, stats);
-  stats.Woke();
 }
 
 // Runs the loop proper; returns when it is over. It sleeps from one present
@@ -70,7 +55,7 @@ void Loop(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink, Loo
 
 void RunTimedEvents(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink,
                     LoopStats& stats, const LoopChore& chore) {
-  stats.Started(Now());
+  stats.Started(Now(), ProcessAge());
   stats.Describe(screen.Presenter(), screen.PresentRate(), screen.Outputs());
   Loop(screen, composer, sink, stats, chore);
   stats.Write(Now());
