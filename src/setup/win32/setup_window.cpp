@@ -278,8 +278,7 @@ void SetupWindow::ShowWaitingMessages() {
 
 void SetupWindow::SetNumber(Control control, int number) {
   controls_.SetNumber(control, number);
-  const ControlBinding* binding = FindBinding(control);
-  if (binding && binding->kind == ControlBinding::Kind::Slider) sliderPositions_[control] = number;
+  shownNumbers_[control] = controls_.Number(control);
 }
 
 void SetupWindow::SetFontName(Control label, std::string_view family) {

@@ -69,6 +69,8 @@ class SetupWindow final : public DialogView {
   void OnCommand(int id, int code, HWND control);
   void OnButton(int id, HWND control);
   void OnSlider(HWND slider, int code);
+  void OnList(Control list, int code);
+  void ChooseFromList(Control list, int index);
   INT_PTR OnStaticColour(HDC dc, HWND label);
 
   HINSTANCE instance_;
@@ -79,7 +81,9 @@ class SetupWindow final : public DialogView {
   std::array<HWND, 5> pages_{};
   Win32Controls controls_;
   SetupLogic logic_;
-  std::map<Control, int> sliderPositions_;  // as last set or handled
+  // Each slider's position and list's entry as last set or handled: a
+  // notification that changes neither is no move of the user's.
+  std::map<Control, int> shownNumbers_;
   std::string sampleFamily_ = "MS Sans Serif";
   FontHandle sampleFont_;
   FontHandle boldFont_;

@@ -43,16 +43,13 @@ void SetupWindow::OnCommand(int id, int code, HWND control) {
     case C::cmdSelectBG:
       if (code == BN_CLICKED) logic_.SelectPicture(BackgroundChooser());
       break;
-    case C::cboFontsScreen:
-      if (code == CBN_SELCHANGE) logic_.logoMessage.OnFontChosen(controls_.Number(*bound));
-      break;
     case C::cboFontSize:
-      if (code == CBN_SELCHANGE) logic_.logoMessage.OnSizeChosen(controls_.Number(*bound));
       if (code == CBN_EDITCHANGE) logic_.logoMessage.OnSizeTyped();
+      OnList(*bound, code);
       break;
-    case C::cboSoundOff:
-      // Typed text stores nothing; only an entry chosen from the list does.
-      if (code == CBN_SELCHANGE) logic_.aircraft.OnSoundOffChosen(controls_.Number(*bound));
+    case C::cboFontsScreen:
+    case C::cboSoundOff:  // typed text stores nothing; only an entry chosen from the list does
+      OnList(*bound, code);
       break;
     default:
       if (code == BN_CLICKED || code == EN_CHANGE) logic_.bindings.OnChanged(*bound);
@@ -71,6 +68,29 @@ void SetupWindow::OnButton(int id, HWND) {
   }
 }
 
+// An entry counts as chosen when the open list is closed on it (a click,
+// Enter), or when the closed list moves to it (an arrow key, the wheel).
+// Moving through the open list only browses: Esc takes it back.
+void SetupWindow::OnList(Control list, int code) {
+  const int index = controls_.Number(list);
+  const bool open = SendMessageW(controls_.Get(list), CB_GETDROPPEDSTATE, 0, 0) != 0;
+  auto shown = shownNumbers_.find(list);
+  const bool moved = shown == shownNumbers_.end() || shown->second != index;
+  if ((code == CBN_SELENDOK && open) || (code == CBN_SELCHANGE && !open && moved)) {
+    ChooseFromList(list, index);
+  }
+}
+
+void SetupWindow::ChooseFromList(Control list, int index) {
+  shownNumbers_[list] = index;
+  switch (list) {
+    case C::cboFontsScreen: logic_.logoMessage.OnFontChosen(index); break;
+    case C::cboFontSize: logic_.logoMessage.OnSizeChosen(index); break;
+    case C::cboSoundOff: logic_.aircraft.OnSoundOffChosen(index); break;
+    default: break;
+  }
+}
+
 // Like a slider elsewhere, a trackbar counts a move only when its value
 // changes; the end of a drag always counts.
 void SetupWindow::OnSlider(HWND slider, int code) {
@@ -78,9 +98,9 @@ void SetupWindow::OnSlider(HWND slider, int code) {
   const std::optional<SliderMove> move = MoveOf(code);
   if (!control || !move || controls_.setting()) return;
   const int position = controls_.Number(*control);
-  auto last = sliderPositions_.find(*control);
-  const bool moved = last == sliderPositions_.end() || last->second != position;
-  sliderPositions_[*control] = position;
+  auto shown = shownNumbers_.find(*control);
+  const bool moved = shown == shownNumbers_.end() || shown->second != position;
+  shownNumbers_[*control] = position;
   if (moved || *move == SliderMove::ThumbReleased) logic_.bindings.OnSlider(*control, *move);
 }
 

@@ -5,6 +5,7 @@
 
 #include <cassert>
 
+#include "setup/control_bindings.h"
 #include "setup/win32/setup_resources.h"
 #include "setup/win32/wide_text.h"
 
@@ -86,11 +87,24 @@ void Win32Controls::AddFrom(HWND parent) {
     }
     if (std::optional<Control> control = ControlFromId(id)) {
       if (id == ControlId(*control)) entries_[*control] = {child, KindOf(child)};
+      if (KindOf(child) == Kind::Slider) SetUpSlider(child, *control);
     }
     // Stored texts of any length: by default a box stops at 32767 characters.
     if (KindOf(child) == Kind::Text) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
     if (KindOf(child) == Kind::ComboBox) SendMessageW(child, CB_LIMITTEXT, 0, 0);
   }
+}
+
+// The setting's positions, in steps of 1 by arrow and by page alike.
+void Win32Controls::SetUpSlider(HWND slider, Control control) {
+  const ControlBinding* binding = FindBinding(control);
+  assert(binding && binding->kind == ControlBinding::Kind::Slider);
+  if (!binding) return;
+  Setting setting(*this);
+  SendMessageW(slider, TBM_SETRANGEMIN, FALSE, binding->first);
+  SendMessageW(slider, TBM_SETRANGEMAX, TRUE, binding->last);
+  SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
+  SendMessageW(slider, TBM_SETPAGESIZE, 0, 1);
 }
 
 HWND Win32Controls::Get(Control control) const {

@@ -53,6 +53,7 @@ class Win32Controls {
   class Setting;
 
   static Kind KindOf(HWND window);
+  void SetUpSlider(HWND slider, Control control);
 
   std::map<Control, Entry> entries_;
   std::array<HWND, 3> options_{};
