@@ -1,5 +1,7 @@
 #include "setup/win32/image_chooser_window.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 
 #include "setup/win32/desktop_services.h"
@@ -24,20 +26,29 @@ void PlaceUnits(HWND window, int id, int x, int y, int width, int height) {
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Folders shown one level deeper than their parent.
-constexpr std::string_view kIndent = "    ";
-
-std::string Indented(const std::string& text, std::size_t depth) {
-  std::string line;
-  for (std::size_t i = 0; i < depth; ++i) line += kIndent;
-  return line + text;
+// The shell's small folder icon, closed or open; by attributes alone, so
+// that no disk is touched.
+HICON FolderIcon(bool open) {
+  SHFILEINFOW info = {};
+  const UINT flags = SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES |
+                     (open ? SHGFI_OPENICON : 0);
+  if (!SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags)) return nullptr;
+  return info.hIcon;
 }
 
 }  // namespace
 
 ImageChooserWindow::ImageChooserWindow(const ChooserKind& kind, DialogStore& store,
                                        std::vector<FileSystem> fileSystems)
-    : kind_(kind), logic_(kind, store, *this, std::move(fileSystems)) {}
+    : kind_(kind),
+      logic_(kind, store, *this, std::move(fileSystems)),
+      openIcon_(FolderIcon(true)),
+      closedIcon_(FolderIcon(false)) {}
+
+ImageChooserWindow::~ImageChooserWindow() {
+  if (openIcon_) DestroyIcon(openIcon_);
+  if (closedIcon_) DestroyIcon(closedIcon_);
+}
 
 void ImageChooserWindow::Run(HWND owner) {
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CHOOSER), owner, Proc,
@@ -50,10 +61,18 @@ INT_PTR CALLBACK ImageChooserWindow::Proc(HWND window, UINT message, WPARAM wPar
     reinterpret_cast<ImageChooserWindow*>(lParam)->OnInit(window);
     return TRUE;
   }
+  // Asked while the dialog is being made, before it knows its object.
+  if (message == WM_MEASUREITEM) {
+    MeasureFolder(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    return TRUE;
+  }
   auto* self = reinterpret_cast<ImageChooserWindow*>(GetWindowLongPtrW(window, DWLP_USER));
   if (!self) return FALSE;
   switch (message) {
     case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_DRAWITEM:
+      self->DrawFolder(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_DPICHANGED: self->Layout(); return FALSE;
     case WM_CLOSE: EndDialog(window, IDCANCEL); return TRUE;  // stores nothing
   }
@@ -154,25 +173,61 @@ void ImageChooserWindow::OnCommand(int id, int code) {
 
 void ImageChooserWindow::OpenSelectedFolder() {
   const int index = Number(Control::dirDirectory);
-  if (index >= 0 && index < static_cast<int>(folderPaths_.size())) {
-    logic_.OpenFolder(folderPaths_[static_cast<std::size_t>(index)]);
+  if (index >= 0 && index < static_cast<int>(folders_.size())) {
+    logic_.OpenFolder(folders_[static_cast<std::size_t>(index)].path);
   }
 }
 
+// One line per folder: a small folder icon and the name, a line taller
+// than the text where the icon needs it.
+void ImageChooserWindow::MeasureFolder(HWND window, MEASUREITEMSTRUCT& item) {
+  RECT line = {0, 0, 0, 10};
+  MapDialogRect(window, &line);
+  item.itemHeight = static_cast<UINT>(std::max<int>(line.bottom, GetSystemMetrics(SM_CYSMICON) + 2));
+}
+
+// The opened folders stand each one step deeper than the one before, open
+// icons; the current folder's own folders one step deeper still, closed.
+void ImageChooserWindow::DrawFolder(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1) || item.itemID >= folders_.size()) return;
+  const FolderLine& line = folders_[item.itemID];
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  HDC dc = item.hDC;
+  FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int icon = GetSystemMetrics(SM_CXSMICON);
+  int x = item.rcItem.left + 2 + line.depth * (icon * 3 / 4);
+  const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - icon) / 2;
+  if (HICON shown = line.opened ? openIcon_ : closedIcon_) {
+    DrawIconEx(dc, x, y, shown, icon, icon, 0, nullptr, DI_NORMAL);
+  }
+  x += icon + 4;
+  std::wstring text(static_cast<std::size_t>(
+                        SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()))));
+  RECT textRect = item.rcItem;
+  textRect.left = x;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+}
+
 void ImageChooserWindow::ShowFolders(const FolderTree& tree) {
-  std::vector<std::string> lines;
-  folderPaths_.clear();
+  std::vector<std::string> names;
+  folders_.clear();
   for (const FolderEntry& step : tree.opened) {
-    lines.push_back(Indented(step.text, lines.size()));
-    folderPaths_.push_back(step.path);
+    folders_.push_back({step.path, static_cast<int>(names.size()), true});
+    names.push_back(step.text);
   }
-  const std::size_t depth = tree.opened.size();
+  const int depth = static_cast<int>(tree.opened.size());
   for (const FolderEntry& child : tree.inside) {
-    lines.push_back(Indented(child.text, depth));
-    folderPaths_.push_back(child.path);
+    folders_.push_back({child.path, depth, false});
+    names.push_back(child.text);
   }
-  controls_.SetItems(Control::dirDirectory, lines);
-  controls_.SetNumber(Control::dirDirectory, static_cast<int>(depth) - 1);
+  controls_.SetItems(Control::dirDirectory, names);
+  controls_.SetNumber(Control::dirDirectory, depth - 1);
 }
 
 void ImageChooserWindow::Hide() { EndDialog(window_, IDOK); }

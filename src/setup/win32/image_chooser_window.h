@@ -18,6 +18,7 @@ class ImageChooserWindow final : public ChooserView {
  public:
   ImageChooserWindow(const ChooserKind& kind, DialogStore& store,
                      std::vector<FileSystem> fileSystems);
+  ~ImageChooserWindow() override;
   ImageChooserWindow(const ImageChooserWindow&) = delete;
   ImageChooserWindow& operator=(const ImageChooserWindow&) = delete;
 
@@ -40,6 +41,8 @@ class ImageChooserWindow final : public ChooserView {
 
  private:
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static void MeasureFolder(HWND window, MEASUREITEMSTRUCT& item);
+  void DrawFolder(const DRAWITEMSTRUCT& item);
   void OnInit(HWND window);
   void SizeClientArea();
   void Layout();
@@ -49,7 +52,14 @@ class ImageChooserWindow final : public ChooserView {
   ChooserKind kind_;
   HWND window_ = nullptr;
   Win32Controls controls_;
-  std::vector<std::string> folderPaths_;  // the folder list's entries, in order
+  struct FolderLine {
+    std::string path;
+    int depth;
+    bool opened;  // on the way from the root to the current folder
+  };
+  std::vector<FolderLine> folders_;  // the folder list's entries, in order
+  HICON openIcon_ = nullptr;
+  HICON closedIcon_ = nullptr;
   ImageChooserLogic logic_;
 };
 
