@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "drivers/software/event_pacer.h"
+#include "drivers/software/process_age.h"
 #include "drivers/sdl/signal_watch.h"
 
 namespace aerolark {
@@ -70,7 +71,7 @@ void Loop(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink, Loo
 
 void RunTimedEvents(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink,
                     LoopStats& stats, const LoopChore& chore) {
-  stats.Started(Now());
+  stats.Started(Now(), ProcessAge());
   stats.Describe(screen.Presenter(), screen.PresentRate(), screen.Outputs());
   Loop(screen, composer, sink, stats, chore);
   stats.Write(Now());

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "drivers/software/software_compositor.h"
-#include "drivers/sdl/loop_stats.h"
+#include "drivers/software/loop_stats.h"
 #include "drivers/sdl/screen.h"
 #include "render/drawing_events.h"
 
