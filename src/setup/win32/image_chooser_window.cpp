@@ -41,9 +41,9 @@ HICON FolderIcon(bool open) {
 ImageChooserWindow::ImageChooserWindow(const ChooserKind& kind, DialogStore& store,
                                        std::vector<FileSystem> fileSystems)
     : kind_(kind),
-      logic_(kind, store, *this, std::move(fileSystems)),
       openIcon_(FolderIcon(true)),
-      closedIcon_(FolderIcon(false)) {}
+      closedIcon_(FolderIcon(false)),
+      logic_(kind, store, *this, std::move(fileSystems)) {}
 
 ImageChooserWindow::~ImageChooserWindow() {
   if (openIcon_) DestroyIcon(openIcon_);

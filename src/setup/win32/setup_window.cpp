@@ -164,7 +164,9 @@ void SetupWindow::CreatePages() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     controls_.AddFrom(page);
   }
-  SetTextOf(GetDlgItem(pages_[1], IDC_lblFolder), " " + InstallFolderForDisplay(installFolder_));
+  std::string folder = " ";
+  folder += InstallFolderForDisplay(installFolder_);
+  SetTextOf(GetDlgItem(pages_[1], IDC_lblFolder), folder);
   FillHelpPage(pages_[3]);
 }
 

@@ -1,13 +1,15 @@
 #pragma once
-// Text is UTF-8 inside the program and UTF-16 at the Windows API. Both
-// directions are lossless for valid text; bytes that are no UTF-8 come out
-// as U+FFFD (the logic keeps the stored bytes of a text shown that way).
+// The dialog's texts at the Windows API: UTF-16 there, UTF-8 inside. The
+// conversion is the settings store's own (settings/utf16.h), so a file name
+// goes into the registry exactly as the chooser listed it.
 
 #include <string>
 #include <string_view>
 
 namespace aerolark {
 
+// Bytes that are no UTF-8 (a hand-edited value) are shown as U+FFFD; the
+// logic keeps the stored bytes of a text shown that way.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 
