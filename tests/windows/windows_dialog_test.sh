@@ -53,6 +53,9 @@ mkdir -p "$pictures"
 printf 'BM' >"$pictures/Ñandú.bmp"
 printf 'GIF8' >"$pictures/clouds.gif"
 cd "$pictures" || fail "no picture folder"
+# A drive letter whose folder is gone; Wine takes in its drives when it starts.
+ln -s "$scratch/no such drive" "$WINEPREFIX/dosdevices/x:"
+/usr/lib/wine/wineserver -k
 
 # An empty registry: the opening stores what the Linux dialog stores, but
 # for the font, which comes from each system's own list.
@@ -79,6 +82,20 @@ xdotool key Tab Down Return
 chosen="Startup/LogoFileName=$(windows_path "$pictures")\\Ñandú.bmp"
 wait_until 20 stores "$chosen" || fail "the chooser stored $(stored | grep LogoFileName), not $chosen"
 wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "the chooser stayed open"
+# A drive that cannot be read (a letter whose folder is gone): "Drive
+# error!", the chooser stays open, and Esc leaves it storing nothing.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+l
+wait_until 20 has_wine_window "Select Your Logo" || fail "Alt+L opened no chooser the second time"
+xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4))
+xdotool key Tab Tab Tab Tab Up  # from the name box to the drives, then X: above Z:
+wait_until 20 has_wine_window Error || fail "an unreadable drive showed no \"Drive error!\""
+eval "$(xdotool getwindowgeometry --shell --prefix ERROR_ "$(wine_window Error)")"
+xdotool mousemove $((ERROR_X + ERROR_WIDTH / 2)) $((ERROR_Y + ERROR_HEIGHT / 2)) key Return
+wait_until 10 eval '! has_wine_window Error' || fail "the drive error stayed"
+has_wine_window "Select Your Logo" || fail "the chooser closed on a drive error"
+xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4)) key Escape
+wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "Esc left the chooser open"
+stores "$chosen" || fail "a cancelled chooser changed the logo: $(stored | grep LogoFileName)"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8))
 end_with_alt_o opening
 
