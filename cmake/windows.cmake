@@ -19,10 +19,7 @@ add_subdirectory(src/settings)
 add_subdirectory(src/render)
 add_subdirectory(src/assets)
 add_subdirectory(src/platform)
-# The drivers join once their build knows Windows.
-if(EXISTS ${PROJECT_SOURCE_DIR}/src/drivers/win32/CMakeLists.txt)
-  add_subdirectory(src/drivers)
-endif()
+add_subdirectory(src/drivers)
 add_subdirectory(src/saver)
 # The settings dialog joins once it has its Windows view.
 if(EXISTS ${PROJECT_SOURCE_DIR}/src/setup/win32/CMakeLists.txt)

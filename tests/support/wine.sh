@@ -28,7 +28,7 @@ saver_key='HKCU\Software\VB and VBA Program Settings\Aerolark'
 # reg_values SECTION: "Name=Value" lines of the saver's section, sorted by name.
 reg_values() {
   wine reg.exe query "$saver_key\\$1" 2>/dev/null | tr -d '\r' |
-    sed -n 's/^    \([^ ]*\)    REG_SZ    \(.*\)$/\1=\2/p; s/^    \([^ ]*\)    REG_SZ$/\1=/p' | sort
+    sed -n 's/^    \([^ ]*\)    REG_SZ    \(.*\)$/\1=\2/p; s/^    \([^ ]*\)    REG_SZ$/\1=/p' | LC_ALL=C sort
 }
 saver_key_exists() { wine reg.exe query "$saver_key" >/dev/null 2>&1; }
 

@@ -7,6 +7,7 @@ set -u
 exe=$1
 shot_out=${2:-}
 wine=/usr/lib/wine/wine64
+[ -f "$exe" ] || { echo "SKIP: no $exe (make windows makes it)"; exit 77; }
 [ -x "$wine" ] || { echo "SKIP: no Wine at $wine"; exit 77; }
 command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
 
@@ -67,7 +68,7 @@ if [ "$width" = 1280 ] && [ "$height" = 720 ]; then
   [ "$(colour_at 162 360)" = "0,130,0" ] || [ "$(colour_at 162 360)" = "0,128,0" ] ||
     fail "the frame does not reach its left edge: $(colour_at 162 360)"
 fi
-[ -n "$shot_out" ] && cp "$scratch/shot.png" "$shot_out"
+[ -n "$shot_out" ] && mkdir -p "$(dirname "$shot_out")" && cp "$scratch/shot.png" "$shot_out"
 xdotool key space
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 wait_until 20 ended || fail "a key did not end the scene"

@@ -7,6 +7,9 @@
 //       then closes and checks that the saver ends with it
 //   stand_in_desktop window <title>              a top-level window of that
 //       title, until the process is ended
+//   stand_in_desktop describe <saver.scr>        what the desktop's list of
+//       screen savers reads from the file: its name (string 1), whether it
+//       has an icon, its version
 
 #include <windows.h>
 
@@ -133,12 +136,37 @@ int Window(const std::wstring& title) {
   return 0;
 }
 
+int Describe(const std::wstring& saver) {
+  HMODULE file = LoadLibraryExW(saver.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (file == nullptr) {
+    Say("not-loaded %lu\n", GetLastError());
+    return 1;
+  }
+  wchar_t name[128] = {};
+  LoadStringW(file, 1, name, 128);
+  Say("name %ls\n", name);
+  HICON icon = LoadIconW(file, MAKEINTRESOURCEW(100));
+  Say("icon %d\n", icon != nullptr ? 1 : 0);
+  FreeLibrary(file);
+  DWORD ignored = 0;
+  std::string version(GetFileVersionInfoSizeW(saver.c_str(), &ignored), '\0');
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!version.empty() && GetFileVersionInfoW(saver.c_str(), 0, static_cast<DWORD>(version.size()), version.data()) &&
+      VerQueryValueW(version.data(), L"\\", reinterpret_cast<void**>(&fixed), &length)) {
+    Say("version %lu.%lu.%lu\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+        HIWORD(fixed->dwFileVersionLS));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc > 1 ? argv[1] : L"";
   if (mode == L"preview" && argc == 4) return Preview(argv[2], std::wstring(argv[3]) == L"colon");
   if (mode == L"window" && argc == 3) return Window(argv[2]);
-  Say("usage: stand_in_desktop preview <saver.scr> space|colon | window <title>\n");
+  if (mode == L"describe" && argc == 3) return Describe(argv[2]);
+  Say("usage: stand_in_desktop preview <saver.scr> space|colon | window <title> | describe <saver.scr>\n");
   return 2;
 }

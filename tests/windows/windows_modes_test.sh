@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows saver under Wine, in the modes that need no drawing: the
-# registry store against the real registry, modes that end at once, the
-# password notice, and the preview inside a stand-in of the desktop's
+# registry store against the real registry, the name, icon and version the
+# desktop reads, modes that end at once, the password notice, and the preview inside a stand-in of the desktop's
 # settings window, in both forms the desktop writes its handle.
 set -u
 cmake=$1 build=$2
@@ -11,6 +11,10 @@ cmake=$1 build=$2
 # The store itself, in a key of its own.
 wine "$helpers/registry_store_check.exe" >"$scratch/store.out" 2>&1 ||
   fail "registry store: $(grep -v '^ok ' "$scratch/store.out")"
+
+# What the desktop's list of screen savers reads from the file.
+described=$(wine "$helpers/stand_in_desktop.exe" describe "$(windows_path "$scr")" | tr -d '\r')
+[ "$described" = $'name Aerolark\nicon 1\nversion 1.0.0' ] || fail "the file describes itself as: $described"
 
 # Modes that end at once: no window, status 0, nothing stored.
 for arguments in /x /X:123 "/k 5" /p "/p ab" "/p 999999"; do

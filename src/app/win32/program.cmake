@@ -1,14 +1,5 @@
 # aerolark.scr: the program with its resources, in the package folder beside
 # the built-in files.
-if(TARGET aerolark_driver_win32)
-  set(saver_sources win32/backends_win32.cpp saver_mode.cpp)
-  set(saver_libs aerolark_driver_win32 aerolark_driver_silent)
-else()
-  message(STATUS "No Windows drawing backend in this tree yet: saver mode only says so")
-  set(saver_sources win32/backends_pending.cpp)
-  set(saver_libs)
-endif()
-
 set(AEROLARK_MANIFEST ${CMAKE_CURRENT_SOURCE_DIR}/win32/aerolark.manifest)
 configure_file(win32/aerolark.rc.in ${CMAKE_CURRENT_BINARY_DIR}/aerolark.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/aerolark.rc PROPERTIES
@@ -20,14 +11,15 @@ add_executable(aerolark WIN32
   win32/main_win32.cpp
   win32/notice_box.cpp
   win32/password_mode.cpp
-  ${saver_sources}
+  win32/backends_win32.cpp
+  saver_mode.cpp
   ${CMAKE_CURRENT_BINARY_DIR}/aerolark.rc)
 # wWinMain: the command line arrives as UTF-16.
 target_compile_options(aerolark PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 target_link_options(aerolark PRIVATE -municode)
 target_link_libraries(aerolark PRIVATE
   aerolark_startup aerolark_trace aerolark_saver aerolark_platform aerolark_setup_win32
-  ${saver_libs} user32)
+  aerolark_driver_win32 aerolark_driver_silent user32)
 set_target_properties(aerolark PROPERTIES
   SUFFIX .scr
   RUNTIME_OUTPUT_DIRECTORY ${AEROLARK_SHARE_DIR})
