@@ -2,8 +2,9 @@
 # The settings dialog of the Windows saver (/c) under Wine, as a user meets
 # it: on an empty registry its opening stores what the Linux dialog stores
 # in its file; Tab to a trackbar and an arrow key, a click on a check box
-# and a picture chosen in the logo chooser are stored at once; Alt+O ends
-# the program; opening and closing it untouched changes nothing.
+# and a picture chosen in the logo chooser are stored at once; a drive that
+# cannot be read is reported; Alt+A shows the About box and Alt+O ends the
+# program; opening and closing it untouched changes nothing.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
@@ -96,6 +97,12 @@ has_wine_window "Select Your Logo" || fail "the chooser closed on a drive error"
 xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4)) key Escape
 wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "Esc left the chooser open"
 stores "$chosen" || fail "a cancelled chooser changed the logo: $(stored | grep LogoFileName)"
+# "&About": the About box, over the dialog, until it is answered.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+a
+wait_until 20 has_wine_window "About Aerolark" || fail "Alt+A showed no About box"
+eval "$(xdotool getwindowgeometry --shell --prefix ABOUT_ "$(wine_window "About Aerolark")")"
+xdotool mousemove $((ABOUT_X + ABOUT_WIDTH / 2)) $((ABOUT_Y + ABOUT_HEIGHT / 2)) key Return
+wait_until 10 eval '! has_wine_window "About Aerolark"' || fail "the About box stayed"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8))
 end_with_alt_o opening
 
