@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "setup/win32/desktop_services.h"
+#include "setup/win32/dialog_geometry.h"
 #include "setup/win32/setup_resources.h"
 #include "setup/win32/wide_text.h"
 
@@ -13,17 +14,14 @@ namespace {
 
 // Dialog units of `window`'s font in pixels: (x, y) of 4 and 8 units.
 SIZE BaseUnits(HWND window) {
-  RECT rect = {0, 0, 4, 8};
-  MapDialogRect(window, &rect);
+  const RECT rect = DialogUnits(window, 0, 0, 4, 8);
   return {std::max<LONG>(rect.right, 1), std::max<LONG>(rect.bottom, 1)};
 }
 
 // Places a control by a rectangle in dialog units.
 void PlaceUnits(HWND window, int id, int x, int y, int width, int height) {
-  RECT rect = {x, y, x + width, y + height};
-  MapDialogRect(window, &rect);
-  SetWindowPos(GetDlgItem(window, id), nullptr, rect.left, rect.top, rect.right - rect.left,
-               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT rect = DialogUnits(window, x, y, width, height);
+  Place(GetDlgItem(window, id), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 // The shell's small folder icon, closed or open; by attributes alone, so
@@ -92,8 +90,7 @@ void ImageChooserWindow::OnInit(HWND window) {
 // controls need in the dialog font, whichever is larger.
 void ImageChooserWindow::SizeClientArea() {
   const int dpi = WindowDpi(window_);
-  RECT needed = {0, 0, 200, 150};  // dialog units: two usable columns and lists
-  MapDialogRect(window_, &needed);
+  const RECT needed = DialogUnits(window_, 0, 0, 200, 150);  // two usable columns and lists
   const int width = std::max<int>(MulDiv(kind_.width, dpi, 96), needed.right);
   const int height = std::max<int>(MulDiv(kind_.height, dpi, 96), needed.bottom);
   RECT client, frame;

@@ -9,6 +9,7 @@
 #include "setup/image_chooser_logic.h"
 #include "setup/page_texts.h"
 #include "setup/win32/desktop_services.h"
+#include "setup/win32/dialog_geometry.h"
 #include "setup/win32/image_chooser_window.h"
 #include "setup/win32/setup_resources.h"
 #include "setup/win32/wide_text.h"
@@ -20,25 +21,6 @@ constexpr UINT kShowWaitingMessages = WM_APP + 1;
 constexpr int kPageTemplates[] = {IDD_PAGE_AIRCRAFT, IDD_PAGE_BACKGROUND, IDD_PAGE_LOGO_MESSAGE,
                                   IDD_PAGE_HELP, IDD_PAGE_TUNE};
 static_assert(std::size(kPageTemplates) == kPageTitles.size());
-
-// A rectangle given in dialog units, in pixels of `dialog`'s font and DPI.
-RECT DialogUnits(HWND dialog, int x, int y, int width, int height) {
-  RECT rect = {x, y, x + width, y + height};
-  MapDialogRect(dialog, &rect);
-  return rect;
-}
-
-RECT ChildRect(HWND child) {
-  RECT rect;
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-void Place(HWND window, int x, int y, int width, int height) {
-  SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 SetupWindow* WindowOf(HWND dialog) {
   return reinterpret_cast<SetupWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
@@ -127,7 +109,7 @@ INT_PTR CALLBACK SetupWindow::PageProc(HWND window, UINT message, WPARAM wParam,
       self->OnSlider(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
       return TRUE;
     case WM_CTLCOLORSTATIC:
-      return self->OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return self->OnStaticColour(reinterpret_cast<HWND>(lParam));
   }
   return FALSE;
 }
@@ -201,61 +183,6 @@ void SetupWindow::AddToolTip(Control control, std::string_view tip) {
   info.uId = reinterpret_cast<UINT_PTR>(window);
   info.lpszText = text.data();
   SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-// The client area is the designed size at the window's DPI, or larger where
-// the dialog font needs more room for the pages: nothing is cut off.
-void SetupWindow::GrowToDesignedSize() {
-  const int dpi = WindowDpi(dialog_);
-  int width = MulDiv(kClientWidth, dpi, 96);
-  int height = MulDiv(kClientHeight, dpi, 96);
-  RECT page = {0, 0, 0, 0};
-  for (HWND each : pages_) {
-    RECT rect;
-    GetWindowRect(each, &rect);
-    page.right = std::max(page.right, rect.right - rect.left);
-    page.bottom = std::max(page.bottom, rect.bottom - rect.top);
-  }
-  TabCtrl_AdjustRect(tabs_, TRUE, &page);  // the tab control around the largest page
-  const RECT margin = DialogUnits(dialog_, 0, 0, 4, 4);
-  const RECT ok = ChildRect(GetDlgItem(dialog_, IDOK));
-  width = std::max<int>(width, page.right - page.left + 2 * margin.right);
-  height = std::max<int>(height, page.bottom - page.top + 3 * margin.bottom + ok.bottom - ok.top);
-  RECT client, frame;
-  GetClientRect(dialog_, &client);
-  GetWindowRect(dialog_, &frame);
-  if (width <= client.right && height <= client.bottom) return;
-  width = std::max<int>(width, client.right);
-  height = std::max<int>(height, client.bottom);
-  SetWindowPos(dialog_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
-               frame.bottom - frame.top + height - client.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// The tab control fills the client area above the bottom bar; "&About" and
-// "Online HELP" sit in the middle of the bar, "&OK" at its right end.
-void SetupWindow::Layout() {
-  RECT client;
-  GetClientRect(dialog_, &client);
-  const RECT margin = DialogUnits(dialog_, 0, 0, 4, 4);
-  const RECT button = DialogUnits(dialog_, 0, 0, 60, 14);
-  const int gap = DialogUnits(dialog_, 0, 0, 6, 0).right;
-  const int barTop = client.bottom - margin.bottom - button.bottom;
-  Place(tabs_, margin.right, margin.bottom, client.right - 2 * margin.right,
-        barTop - 2 * margin.bottom);
-  const int middle = client.right / 2;
-  Place(GetDlgItem(dialog_, IDC_cmdAbout), middle - gap / 2 - button.right, barTop, button.right,
-        button.bottom);
-  Place(GetDlgItem(dialog_, IDC_cmdHelp), middle + gap - gap / 2, barTop, button.right,
-        button.bottom);
-  Place(GetDlgItem(dialog_, IDOK), client.right - margin.right - button.right, barTop, button.right,
-        button.bottom);
-  RECT display = ChildRect(tabs_);
-  TabCtrl_AdjustRect(tabs_, FALSE, &display);
-  for (HWND page : pages_) {
-    Place(page, display.left, display.top, display.right - display.left,
-          display.bottom - display.top);
-  }
 }
 
 void SetupWindow::ShowPage(int index) {

@@ -71,7 +71,7 @@ class SetupWindow final : public DialogView {
   void OnSlider(HWND slider, int code);
   void OnList(Control list, int code);
   void ChooseFromList(Control list, int index);
-  INT_PTR OnStaticColour(HDC dc, HWND label);
+  INT_PTR OnStaticColour(HWND label);
 
   HINSTANCE instance_;
   std::string installFolder_;

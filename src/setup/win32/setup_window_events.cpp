@@ -104,12 +104,11 @@ void SetupWindow::OnSlider(HWND slider, int code) {
   if (moved || *move == SliderMove::ThumbReleased) logic_.bindings.OnSlider(*control, *move);
 }
 
-INT_PTR SetupWindow::OnStaticColour(HDC dc, HWND label) {
+INT_PTR SetupWindow::OnStaticColour(HWND label) {
   switch (GetDlgCtrlID(label)) {
     case IDC_swatchBlack: return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNTEXT));
     case IDC_swatchSkyBlue: return reinterpret_cast<INT_PTR>(skyBlue_.get());
   }
-  (void)dc;
   return FALSE;  // the dialog's own colours
 }
 
