@@ -67,7 +67,7 @@ class SetupWindow final : public DialogView {
 
   // Events, from the frame and the pages (setup_window_events.cpp).
   void OnCommand(int id, int code, HWND control);
-  void OnButton(int id, HWND control);
+  void OnButton(int id);
   void OnSlider(HWND slider, int code);
   void OnList(Control list, int code);
   void ChooseFromList(Control list, int index);

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
+
 #include "setup/image_chooser_logic.h"
 #include "setup/win32/setup_resources.h"
 #include "setup/win32/setup_window.h"
@@ -33,7 +35,7 @@ void SetupWindow::OnCommand(int id, int code, HWND control) {
   if (controls_.setting()) return;
   const std::optional<Control> bound = ControlFromId(id);
   if (!bound) {
-    if (code == BN_CLICKED) OnButton(id, control);
+    if (code == BN_CLICKED) OnButton(id);
     return;
   }
   switch (*bound) {
@@ -57,7 +59,7 @@ void SetupWindow::OnCommand(int id, int code, HWND control) {
   }
 }
 
-void SetupWindow::OnButton(int id, HWND) {
+void SetupWindow::OnButton(int id) {
   switch (id) {
     case IDC_cmdSelectLogo: logic_.SelectPicture(LogoChooser()); break;
     case IDC_cmdAbout: logic_.About(); break;
