@@ -15,10 +15,12 @@ build: deps
 
 # The Windows saver, cross-built with MinGW-w64: build-windows/Aerolark/
 # (aerolark.scr and its files) and build-windows/Aerolark.zip. The picture
-# generator runs here, so the native build makes it.
+# generator runs here, so the native build makes it; that build's Wine tests
+# are told where the Windows build is.
 WINDOWS_BUILD ?= build-windows
 windows: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DAEROLARK_WINDOWS_BUILD=$(abspath $(WINDOWS_BUILD)) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target aerolark-artgen
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DAEROLARK_ARTGEN=$(abspath $(BUILD))/data/aerolark-artgen >/dev/null
@@ -28,7 +30,9 @@ run: build
 	$(BUILD)/bin/aerolark /s
 
 # The Windows saver's tests run under Wine from the Linux build's ctest.
-test: build windows
+# Built after the Linux tree, never beside it: both build in $(BUILD).
+test: build
+	@$(MAKE) --no-print-directory windows
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The README's picture, drawn by the saver itself without a display.

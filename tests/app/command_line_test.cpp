@@ -95,6 +95,7 @@ TEST(Startup, HostWindowFromTheEnvironmentOrTheCommandLine) {
 TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
   EXPECT_EQ(Start({"/p", "1234"}).parent, 1234u);
   EXPECT_EQ(Start({"/p1234"}).parent, 1234u);
+  EXPECT_EQ(Start({"/p:1234"}).parent, 1234u);  // the form Windows also writes
   EXPECT_EQ(Start({"/p", " 77 "}).parent, 77u);
   EXPECT_EQ(Start({"/p"}).parent, 0u);
   EXPECT_EQ(Start({"/p", "abc"}).parent, 0u);

@@ -71,6 +71,9 @@ TuneScrSvr=False"
   fail "the registry after a first start: $(diff <(echo "$expected") "$shots/windows-registry.txt")"
 check_first_start_trace "$scratch/first.trace" "$folder"
 check_frames_trace "$scratch/first.trace" 6
+# The clock in the user's form, at the top left, yellow.
+grep -q -P "^C\tDrawText\t\d{1,2}:\d\d:\d\d( [AP]M)?\t0\t0\t65535\$" "$scratch/first.trace" ||
+  fail "no clock: $(grep -m 1 -P '^C\tDrawText\t[^\t]*\t0\t0\t' "$scratch/first.trace")"
 import -window root "$scratch/screen.png"
 cp "$scratch/screen.png" "$shots/windows-saver.png"
 for bar in "5 360" "155 10" "1125 700" "1275 360"; do

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <clocale>
 #include <string>
 #include <vector>
 
@@ -23,9 +22,6 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   using namespace aerolark;
-  // The clock shows the time of day in the user's usual form.
-  std::setlocale(LC_ALL, "");
-
   // The system hands over the command line after the program's own name.
   const std::wstring rest = commandLine != nullptr ? commandLine : L"";
   const std::vector<std::string> arguments{
