@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "setup/dialog_store.h"
 #include "setup/file_systems.h"
+#include "setup/folder_listing.h"
 #include "setup_test_support.h"
 
 namespace aerolark::testing {
@@ -142,6 +145,22 @@ TEST(ChooserRules, PathJoinKindsAndDrives) {
   EXPECT_EQ(FileSystemOf(systems, "/media/cardigan"), 1);
   EXPECT_EQ(FileSystemOf(systems, "/home"), 0);
   EXPECT_EQ(FileSystemOf({}, "/home"), -1);
+  // A root given with its separator holds what lies below it all the same.
+  EXPECT_EQ(FileSystemOf({{"/", ""}, {"/media/card/", ""}}, "/media/card/x"), 1);
+  EXPECT_EQ(FileSystemOf({{"/", ""}, {"/media/card/", ""}}, "/media/card"), 1);
+  // A folder is tidied, but a root keeps its separator.
+  EXPECT_EQ(AbsoluteFolder("/"), "/");
+  EXPECT_EQ(AbsoluteFolder("/media//card/x/../"), "/media/card");
+}
+
+// Names are bytes here: one that is no UTF-8 is listed and stored unchanged.
+TEST_F(ImageChooserTest, ANameThatIsNoUtf8IsListedAndStoredByteForByte) {
+  const std::string name = "\xff\xfe sky.bmp";
+  std::ofstream(root + "/pictures/" + name) << "BM";
+  Open(LogoChooser());
+  Click(name);
+  chooser->Confirm();
+  EXPECT_EQ(settings.WritesOf(Key::LogoFileName), (Names{root + "/pictures/" + name}));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ add_executable(aerolark WIN32
 target_compile_options(aerolark PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 target_link_options(aerolark PRIVATE -municode)
 target_link_libraries(aerolark PRIVATE
-  aerolark_startup aerolark_trace aerolark_saver aerolark_platform
+  aerolark_startup aerolark_trace aerolark_saver aerolark_platform aerolark_setup_win32
   aerolark_driver_win32 aerolark_driver_silent user32)
 set_target_properties(aerolark PROPERTIES
   SUFFIX .scr
