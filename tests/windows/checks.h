@@ -36,8 +36,5 @@ void CheckPictures(Checks& checks, const std::string& samples);
 void CheckText(Checks& checks);
 void CheckSound(Checks& checks, const std::string& scratch);
 void CheckDisplayEvents(Checks& checks, const std::string& samples);
-// Shows a scene in a window (covering the screen unless `windowed`) until a
-// key, a button or a close request ends it; false when it cannot open.
-bool ShowScene(const std::string& samples, bool windowed);
 
 }  // namespace aerolark::wintest

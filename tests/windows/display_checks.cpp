@@ -21,15 +21,13 @@ const Colour kSkyBlue = PackColour(0, 226, 251);
 const Colour kYellow = PackColour(255, 255, 0);
 
 // Counts what the loop raises; composes a scene on every frame; runs
-// `script` with the frame's number; ends on a key (or a button, when
-// `buttonsEnd`) or after `lastFrame`.
+// `script` with the frame's number; ends on a key or after `lastFrame`.
 class ScriptedSink final : public DrawingEvents {
  public:
   ScriptedSink(DrawingControl& drawing, std::vector<SpriteId> sprites, int lastFrame,
-               std::function<void(int)> script, bool buttonsEnd = false)
+               std::function<void(int)> script)
       : drawing_(drawing), sprites_(std::move(sprites)), lastFrame_(lastFrame),
-        script_(std::move(script)),
-        buttonsEnd_(buttonsEnd) {}
+        script_(std::move(script)) {}
 
   void DrawFrame() override {
     ++frames;
@@ -45,7 +43,7 @@ class ScriptedSink final : public DrawingEvents {
   void KeyEvent() override { ++keys; }
   void SecondTick() override { ++ticks; }
   bool Ended() const override {
-    return keys > 0 || (buttonsEnd_ && buttons > 0) || frames >= lastFrame_;
+    return keys > 0 || frames >= lastFrame_;
   }
 
   int frames = 0, moves = 0, buttons = 0, keys = 0, ticks = 0;
@@ -55,7 +53,6 @@ class ScriptedSink final : public DrawingEvents {
   std::vector<SpriteId> sprites_;
   int lastFrame_;
   std::function<void(int)> script_;
-  bool buttonsEnd_;
 };
 
 void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -190,20 +187,6 @@ void CheckDisplayEvents(Checks& checks, const std::string& samples) {
   CheckWindowed(checks, samples);
   CheckCovering(checks, samples);
   CheckNoUsableMonitors(checks);
-}
-
-bool ShowScene(const std::string& samples, bool windowed) {
-  Win32Display display({.windowed = windowed, .monitors = {}, .statsPath = {}});
-  SoftwareCompositor& drawing = display.drawing();
-  if (!drawing.OpenScreen(800, 600, 16, "")) return false;
-  const SpriteId scene = drawing.NewSprite();
-  drawing.LoadSprite(scene, 1, samples + "scene.bmp", kKeyOpaque);
-  drawing.SetSpriteX(scene, 0);
-  drawing.SetSpriteY(scene, 0);
-  ScriptedSink sink(drawing, {scene, LoadQuad(drawing, samples)}, 1 << 30, {},
-                    /*buttonsEnd=*/true);
-  display.RunEvents(sink);
-  return sink.keys + sink.buttons > 0;
 }
 
 }  // namespace aerolark::wintest

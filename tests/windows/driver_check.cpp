@@ -2,14 +2,11 @@
 // WIC pictures, GDI text, wave-out sound and the GDI windows with their
 // event loop.
 //
-//   driver_check SAMPLES\          runs the checks; exit status 1 if any fails
-//   driver_check SAMPLES\ show     shows a scene covering the screen until input
-//   driver_check SAMPLES\ window   the same in an ordinary window
+//   driver_check SAMPLES\    runs the checks; exit status 1 if any fails
 //
 // SAMPLES holds the pictures tests/windows/driver_check.sh makes.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "checks.h"
@@ -17,14 +14,10 @@
 int main(int argc, char** argv) {
   using namespace aerolark::wintest;
   if (argc < 2) {
-    std::printf("usage: driver_check SAMPLES\\ [show|window]\n");
+    std::printf("usage: driver_check SAMPLES\\\n");
     return 2;
   }
   const std::string samples = argv[1];
-  if (argc >= 3) {
-    const bool windowed = std::strcmp(argv[2], "window") == 0;
-    return ShowScene(samples, windowed) ? 0 : 1;
-  }
   Checks checks;
   CheckPictures(checks, samples);
   CheckText(checks);

@@ -24,7 +24,9 @@ void Put32(std::vector<char>& bytes, unsigned value) {
   Put16(bytes, value & 0xFFFF);
   Put16(bytes, value >> 16);
 }
-void PutTag(std::vector<char>& bytes, const char* tag) { bytes.insert(bytes.end(), tag, tag + 4); }
+void PutTag(std::vector<char>& bytes, const char* tag) {
+  for (int i = 0; i < 4; ++i) bytes.push_back(tag[i]);
+}
 
 // A 440 Hz tone, 16-bit mono.
 std::vector<char> Tone(double seconds) {
