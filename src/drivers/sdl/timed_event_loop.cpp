@@ -1,9 +1,9 @@
 #include "drivers/sdl/timed_event_loop.h"
 
 #include <chrono>
-#include <optional>
 
 #include "drivers/software/event_pacer.h"
+#include "drivers/software/present_step.h"
 #include "drivers/software/process_age.h"
 #include "drivers/software/raise_burst.h"
 #include "drivers/sdl/signal_watch.h"
@@ -23,7 +23,7 @@ void Loop(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink, Loo
           const LoopChore& chore) {
   const SignalWatch signals;
   EventPacer pacer(Now(), screen.PresentRate());
-  std::optional<std::uint64_t> shownFlip;  // nothing shown yet: show at once
+  PresentStep present(composer, stats, chore);
   while (!sink.Ended()) {
     screen.DeliverInput(sink);
     if (sink.Ended() || screen.Gone()) return;
@@ -34,18 +34,8 @@ void Loop(Screen& screen, SoftwareCompositor& composer, DrawingEvents& sink, Loo
     RaiseBurst(pacer.TakeDue(Now()), sink, stats);
     if (sink.Ended()) return;
 
-    const double now = Now();
-    if (pacer.PresentDue(now)) {
-      if (shownFlip != composer.FlipCount()) {
-        screen.Present(composer.Front(), composer.UnshownChanges());
-        composer.MarkShown();
-        shownFlip = composer.FlipCount();
-        stats.Presented(Now());
-      }
-      pacer.Presented(now);
-      // Work that may take a moment goes where it delays no frame.
-      if (chore) chore();
-    }
+    present.AtWake(
+        Now(), pacer, [&](const auto& front, const auto& changes) { screen.Present(front, changes); }, Now);
     const double wait = pacer.NextWake() - Now();
     if (wait > 0) screen.WaitForInput(wait);
   }

@@ -1,9 +1,9 @@
 #include "drivers/win32/win32_event_loop.h"
 
 #include <chrono>
-#include <optional>
 
 #include "drivers/software/event_pacer.h"
+#include "drivers/software/present_step.h"
 #include "drivers/software/process_age.h"
 #include "drivers/software/raise_burst.h"
 #include "drivers/win32/wake_timer.h"
@@ -22,24 +22,15 @@ double Now() {
 void Loop(FrameWindows& windows, SoftwareCompositor& composer, DrawingEvents& sink,
           LoopStats& stats, const LoopChore& chore, const WakeTimer& timer) {
   EventPacer pacer(Now(), windows.PresentRate());
-  std::optional<std::uint64_t> shownFlip;  // nothing shown yet: show at once
+  PresentStep present(composer, stats, chore);
   while (!sink.Ended()) {
     windows.DeliverInput(sink);
     if (sink.Ended() || windows.QuitAsked()) return;
     RaiseBurst(pacer.TakeDue(Now()), sink, stats);
     if (sink.Ended()) return;
 
-    const double now = Now();
-    if (pacer.PresentDue(now)) {
-      if (shownFlip != composer.FlipCount()) {
-        windows.Present(composer.Front(), composer.UnshownChanges());
-        composer.MarkShown();
-        shownFlip = composer.FlipCount();
-        stats.Presented(Now());
-      }
-      pacer.Presented(now);
-      if (chore) chore();
-    }
+    present.AtWake(
+        Now(), pacer, [&](const auto& front, const auto& changes) { windows.Present(front, changes); }, Now);
     const double wait = pacer.NextWake() - Now();
     if (wait > 0) timer.WaitForMessages(wait);
   }
