@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/environment.h"
-#include "app/install_folder.h"
 #include "app/module1.h"
 
 namespace aerolark {
@@ -104,21 +103,12 @@ TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
   EXPECT_EQ(Start({"/p", "99999999999"}).parent, 2147483647u);
 }
 
-TEST(Startup, OnlyASecondSaverEndsAndOnlyWithoutDisplayProperties) {
-  EXPECT_EQ(Start({"/s"}, true, false).ran, "none");
-  EXPECT_EQ(Start({"/s"}, true, true).ran, "saver");
-  EXPECT_EQ(Start({"/s"}, false, false).ran, "saver");
-  EXPECT_EQ(Start({"/c"}, true, false).ran, "configuration");
-  EXPECT_EQ(Start({"/p", "5"}, true, false).ran, "preview");
-  EXPECT_EQ(Start({}, true, false).ran, "saver");  // the rule names the switch "/s"
-  // A host runs one saver per monitor.
-  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");
-}
-
-TEST(Startup, InstallFolderIsBesideTheProgramsBinFolder) {
-  EXPECT_EQ(InstallFolderFor("/usr/local/bin/aerolark"), "/usr/local/share/aerolark/");
-  EXPECT_EQ(InstallFolderFor("/home/u/aerolark/build/bin/aerolark"),
-            "/home/u/aerolark/build/share/aerolark/");
+// A second saver ending, and the "Display Properties" exception:
+// tests/program/startup_modes_test.sh. Here the modes the rule leaves alone.
+TEST(Startup, OnlyASecondSaverStartedWithSlashSEnds) {
+  EXPECT_EQ(Start({"/p", "5"}, true).ran, "preview");
+  EXPECT_EQ(Start({}, true).ran, "saver");  // the rule names the switch "/s"
+  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");  // a host runs one per monitor
 }
 
 }  // namespace

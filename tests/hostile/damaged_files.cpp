@@ -1,9 +1,9 @@
 #include "hostile/damaged_files.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <random>
+
+#include "support/files.h"
 
 namespace aerolark::hostile {
 namespace {
@@ -118,13 +118,12 @@ Bytes HugeWave() {
 }
 
 Bytes ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::string text = testing::ReadText(path);
+  return Bytes(text.begin(), text.end());
 }
 
 void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  testing::WriteText(path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace

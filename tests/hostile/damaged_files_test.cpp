@@ -9,11 +9,8 @@
 #include <string>
 
 #include "assets/builtin_files.h"
-#include "drivers/sdl/sdl_backends.h"
 #include "hostile/damaged_files.h"
 #include "hostile/headless_saver.h"
-#include "hostile/saver_outcome_expectations.h"
-#include "hostile/hostile_values.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
 
@@ -80,23 +77,6 @@ INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(Save
                            }
                            return name;
                          });
-
-TEST(DamagedPreviewPicture, EveryDamageLoadsNothingOrAPicture) {
-  const TempFolder temp("aerolark-damaged-preview");
-  const auto& folder = temp.path();
-  const auto path = folder / builtin::kPreview;
-  for (const DamageKind& kind : PictureDamages()) {
-    SCOPED_TRACE(kind.label);
-    std::filesystem::remove_all(path);
-    std::filesystem::copy_file(builtin::PathIn(AEROLARK_SHARE_DIR, builtin::kPreview), path);
-    ApplyDamage(path, kind.damage);
-    std::optional<StillPicture> still = CreateSdlPictureDecoder()->Decode(path.string());
-    if (still) {
-      EXPECT_EQ(still->pixels.size(),
-                static_cast<std::size_t>(still->width) * static_cast<std::size_t>(still->height));
-    }
-  }
-}
 
 }  // namespace
 }  // namespace aerolark::hostile

@@ -2,7 +2,6 @@
 // written, and the saver runs on what it can read.
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,7 +13,6 @@
 #include <string>
 
 #include "hostile/headless_saver.h"
-#include "hostile/hostile_values.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
 

@@ -65,14 +65,10 @@ TEST(HintTimer, CountsDownEachHintAndStoresItsMarkerOnce) {
   SaverRig rig;
   rig.Defaults();
   Form1& form = rig.Load();
-  EXPECT_EQ(form.scene().hints.countdown, 0);
+  // What each second shows: Frame.HintsShowOneAtATimeWithTheirCountdown.
   std::vector<int> c = CountdownAfterEachTick(rig, form, 600);
-  EXPECT_EQ(c[0], 29);
-  EXPECT_EQ(c[28], 1);
-  EXPECT_EQ(c[29], 30);  // tick 30: the first hint ends, the second starts at once
   EXPECT_EQ(c[58], 1);
   EXPECT_EQ(c[59], 0);
-  EXPECT_EQ(c[599], 0);
   EXPECT_EQ(rig.log.Starting("W"),
             (std::vector<std::string>{Join({"W", "System", "TuneScrSvr", "True"}),
                                       Join({"W", "System", "RunMonitor", "True"})}));

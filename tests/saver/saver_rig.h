@@ -50,6 +50,8 @@ struct SaverRig {
   }
   // Both hints already shown: no hint sprites, no hint drawing.
   SaverRig& HintsShown() { return Set(Key::TuneScrSvr, "True").Set(Key::RunMonitor, "True"); }
+  // The flyers alone: filled, hints shown, a black background, every event composed.
+  SaverRig& Bare() { return Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0"); }
   void WriteFile(const std::string& text) { std::ofstream(store.path()) << text; }
 
   Form1& Load() {

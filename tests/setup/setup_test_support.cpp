@@ -1,7 +1,5 @@
 #include "setup_test_support.h"
 
-#include "support/files.h"
-
 namespace aerolark::testing {
 
 std::vector<std::string> TestFamilies(int count) {

@@ -4,9 +4,7 @@
 // dialog's logic runs without any toolkit.
 
 #include <filesystem>
-#include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +12,8 @@
 #include "setup/dialog_view.h"
 #include "setup/image_chooser_logic.h"
 #include "setup/setup_logic.h"
-#include "support/recording_settings.h"
-
 #include "support/files.h"
+#include "support/recording_settings.h"
 
 namespace aerolark::testing {
 
@@ -46,12 +43,10 @@ class RecordingControls : public View {
 class RecordingDialogView final : public RecordingControls<DialogView> {
  public:
   void SetFontName(Control, std::string_view family) override { sampleFont = family; }
-  void RunChooser(const ChooserKind& kind, DialogStore& store) override { runChooser(kind, store); }
-  void OpenWebPage(const std::string& address) override { openedPages.push_back(address); }
+  void RunChooser(const ChooserKind&, DialogStore&) override {}
+  void OpenWebPage(const std::string&) override {}
 
   std::string sampleFont;
-  std::function<void(const ChooserKind&, DialogStore&)> runChooser = [](auto&, auto&) {};
-  std::vector<std::string> openedPages;
 };
 
 class RecordingChooserView final : public RecordingControls<ChooserView> {
