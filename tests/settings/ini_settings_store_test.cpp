@@ -23,18 +23,7 @@ namespace fs = std::filesystem;
 
 using testing::TempFolder;
 
-TEST(IniSettingsStore, WritesCreateTheFolderAndReadBack) {
-  TempFolder folder;
-  IniSettingsStore store(folder.path() / "aerolark" / "aerolark.ini");
-  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "1");
-  ASSERT_TRUE(store.WriteSetting("Startup", "Speed", "3").ok);
-  ASSERT_TRUE(store.WriteSetting("System", "SetReg", "2").ok);
-  EXPECT_EQ(store.ReadSetting("startup", "SPEED", "1"), "3");
-  EXPECT_EQ(testing::ReadText(store.path()), "[Startup]\nSpeed=3\n[System]\nSetReg=2\n");
-  IniSettingsStore other(store.path());
-  EXPECT_EQ(other.ReadSetting("System", "SetReg", "1"), "2");
-}
-
+// Creating the folder and writing a first file: every program script's first start.
 TEST(IniSettingsStore, UnchangedFileIsNotParsedAgainButAChangedOneIs) {
   TempFolder folder;
   IniSettingsStore store(folder.path() / "aerolark.ini");

@@ -59,7 +59,11 @@ class RecordingChooserView final : public RecordingControls<ChooserView> {
 };
 
 // Sixty made-up families, already sorted as the system hands them over.
-std::vector<std::string> TestFamilies(int count = 60);
+inline std::vector<std::string> TestFamilies(int count = 60) {
+  std::vector<std::string> families;
+  for (int i = 0; i < count; ++i) families.push_back((i < 10 ? "Family 0" : "Family ") + std::to_string(i));
+  return families;
+}
 
 // The dialog's logic on a recording store and view.
 struct DialogRig {
@@ -76,8 +80,16 @@ struct DialogRig {
 // <tmp>/card holding one picture. It is the program's current folder while
 // this lives.
 struct PictureFolders {
-  PictureFolders();
-  ~PictureFolders();
+  PictureFolders() {
+    std::filesystem::create_directories(root + "/pictures/holiday");
+    std::filesystem::create_directories(root + "/card");
+    for (const char* name : {"sky.bmp", "SKY2.BMP", "dusk.Bmp", "clouds.gif", "notes.txt", "README", ".hidden.bmp"}) {
+      WriteText(root + "/pictures/" + name, "");
+    }
+    WriteText(root + "/card/pic.bmp", "");
+    std::filesystem::current_path(root + "/pictures");
+  }
+  ~PictureFolders() { std::filesystem::current_path(previous); }
   std::filesystem::path previous = std::filesystem::current_path();
   TempFolder folder{"aerolark-chooser"};
   std::string root = folder.path().string();
