@@ -92,15 +92,11 @@ TEST(Startup, HostWindowFromTheEnvironmentOrTheCommandLine) {
 }
 
 TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
-  EXPECT_EQ(Start({"/p", "1234"}).parent, 1234u);
-  EXPECT_EQ(Start({"/p1234"}).parent, 1234u);
-  EXPECT_EQ(Start({"/p", " 77 "}).parent, 77u);
-  EXPECT_EQ(Start({"/p"}).parent, 0u);
-  EXPECT_EQ(Start({"/p", "abc"}).parent, 0u);
-  EXPECT_EQ(Start({"/p", "12abc"}).parent, 0u);
-  EXPECT_EQ(Start({"/p", "1", "2"}).parent, 2u);  // " 2" is the longest numeric suffix
-  EXPECT_EQ(Start({"/p", "2.5"}).parent, 2u);
-  EXPECT_EQ(Start({"/p", "99999999999"}).parent, 2147483647u);
+  // " 2" is the longest numeric suffix of "/p 1 2"; overlong ones: LongCommandLine.
+  const std::pair<std::vector<std::string>, ForeignWindow> cases[] = {
+      {{"/p", "1234"}, 1234}, {{"/p1234"}, 1234}, {{"/p", " 77 "}, 77}, {{"/p"}, 0}, {{"/p", "abc"}, 0},
+      {{"/p", "12abc"}, 0},   {{"/p", "1", "2"}, 2}, {{"/p", "2.5"}, 2}, {{"/p", "99999999999"}, 2147483647}};
+  for (const auto& [arguments, parent] : cases) EXPECT_EQ(Start(arguments).parent, parent) << arguments.back();
 }
 
 // A second saver ending, and the "Display Properties" exception:

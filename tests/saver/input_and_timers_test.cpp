@@ -45,10 +45,6 @@ TEST(PointerExit, CountsMovesInTenSecondWindows) {
       if (form.Ended()) endedAt = static_cast<int>(i) + 1;
     }
     EXPECT_EQ(endedAt, c.endsAt) << "MouseSens " << c.mouseSens << ", " << c.times.size();
-    if (!form.Ended()) {
-      form.KeyEvent();  // keys end it whatever MouseSens says
-      EXPECT_TRUE(form.Ended());
-    }
   }
 }
 
@@ -132,9 +128,6 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
     }
     EXPECT_EQ(firstStop, c.firstStopTick) << c.soundOff;
     EXPECT_EQ(form.engineSound().stopped(), c.firstStopTick != 0);
-    if (c.soundOff == "Never") {
-      EXPECT_EQ(form.engineSound().secondsCounted(), 0);
-    }
   }
 }
 

@@ -93,12 +93,7 @@ TEST_F(ImageChooserTest, OkStoresTheFolderAndNameOrTheTypedTextAsItIs) {
   view.texts[C::txtFileName] = "SKY.BMP";
   chooser->Confirm();
   EXPECT_EQ(settings.Stored(Key::BMPFileName), "SKY.BMP");
-
-  Open();  // a double click stores and hides in one step
-  chooser->DoubleClickFile(0);
-  EXPECT_EQ(settings.Stored(Key::BMPFileName), root + "/pictures/dusk.Bmp");
-  EXPECT_TRUE(view.hidden);
-  EXPECT_TRUE(view.messages.empty());
+  EXPECT_TRUE(view.messages.empty());  // a double click: ImageFileChooserView
 }
 
 TEST_F(ImageChooserTest, AnEmptyNameIsRefusedAndAFailedStoreKeepsTheChooserOpen) {
