@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitized fuzz bench install screenshot clean
+.PHONY: all deps build windows run test test-sanitized fuzz bench install screenshot clean
 
 all: build
 
@@ -13,10 +13,26 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The Windows saver, cross-built with MinGW-w64: build-windows/Aerolark/
+# (aerolark.scr and its files) and build-windows/Aerolark.zip. The picture
+# generator runs here, so the native build makes it; that build's Wine tests
+# are told where the Windows build is.
+WINDOWS_BUILD ?= build-windows
+windows: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DAEROLARK_WINDOWS_BUILD=$(abspath $(WINDOWS_BUILD)) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target aerolark-artgen
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DAEROLARK_ARTGEN=$(abspath $(BUILD))/data/aerolark-artgen >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
 run: build
 	$(BUILD)/bin/aerolark /s
 
+# The Windows saver's tests run under Wine from the Linux build's ctest.
+# Built after the Linux tree, never beside it: both build in $(BUILD).
 test: build
+	@$(MAKE) --no-print-directory windows
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The README's picture, drawn by the saver itself without a display.
@@ -46,4 +62,4 @@ bench: build
 	@tools/run-benchmarks $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) build-fuzz

@@ -75,6 +75,63 @@ Raster ReadBmp24(const std::string& path) {
   return raster;
 }
 
+namespace {
+
+// Straight (not premultiplied) blue, green, red, alpha.
+void PutStraightBgra(std::vector<unsigned char>& out, std::uint32_t argb) {
+  const unsigned alpha = argb >> 24;
+  auto channel = [&](int shift) {
+    const unsigned value = (argb >> shift) & 0xff;
+    return static_cast<unsigned char>(alpha == 0 ? 0 : (value * 255 + alpha / 2) / alpha);
+  };
+  out.insert(out.end(), {channel(0), channel(8), channel(16), static_cast<unsigned char>(alpha)});
+}
+
+// BITMAPINFOHEADER of twice the height (colour, then mask), the colour
+// rows bottom up, then the 1-bit mask rows (all shown: alpha decides).
+std::vector<unsigned char> IconBitmap(const IconImage& image) {
+  const int size = image.size;
+  const int maskRowBytes = (size + 31) / 32 * 4;
+  std::vector<unsigned char> out;
+  PutLE(out, 40, 4);
+  PutLE(out, static_cast<std::uint32_t>(size), 4);
+  PutLE(out, static_cast<std::uint32_t>(size * 2), 4);
+  PutLE(out, 1, 2);
+  PutLE(out, 32, 2);
+  PutLE(out, 0, 4);
+  PutLE(out, static_cast<std::uint32_t>(size * size * 4 + maskRowBytes * size), 4);
+  for (int i = 0; i < 4; ++i) PutLE(out, 0, 4);
+  for (int y = size - 1; y >= 0; --y) {
+    for (int x = 0; x < size; ++x) PutStraightBgra(out, image.premultipliedArgb.at(y * size + x));
+  }
+  out.resize(out.size() + static_cast<std::size_t>(maskRowBytes * size), 0);
+  return out;
+}
+
+}  // namespace
+
+void WriteIco(const std::string& path, const std::vector<IconImage>& images) {
+  std::vector<std::vector<unsigned char>> bitmaps;
+  for (const IconImage& image : images) bitmaps.push_back(IconBitmap(image));
+  std::vector<unsigned char> out;
+  PutLE(out, 0, 2);
+  PutLE(out, 1, 2);  // an icon, not a cursor
+  PutLE(out, static_cast<std::uint32_t>(images.size()), 2);
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    out.push_back(static_cast<unsigned char>(images[i].size % 256));
+    out.push_back(static_cast<unsigned char>(images[i].size % 256));
+    out.insert(out.end(), {0, 0});  // no palette, reserved
+    PutLE(out, 1, 2);
+    PutLE(out, 32, 2);
+    PutLE(out, static_cast<std::uint32_t>(bitmaps[i].size()), 4);
+    PutLE(out, offset, 4);
+    offset += static_cast<std::uint32_t>(bitmaps[i].size());
+  }
+  for (const auto& bitmap : bitmaps) out.insert(out.end(), bitmap.begin(), bitmap.end());
+  WriteAll(path, out);
+}
+
 void WriteWav16(const std::string& path, const std::vector<std::int16_t>& samples, int sampleRate) {
   const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
   std::vector<unsigned char> out{'R', 'I', 'F', 'F'};

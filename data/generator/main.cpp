@@ -3,6 +3,7 @@
 //   aerolark-artgen build <folder>            write every install-folder file
 //   aerolark-artgen sheet <folder> <out.png>  contact sheet of that folder's files,
 //                                             and a mock scene beside it
+//   aerolark-artgen icon <out.ico>            the program's icon (Windows)
 
 #include <cstdio>
 #include <exception>
@@ -10,12 +11,17 @@
 
 #include "catalogue.h"
 #include "contact_sheet.h"
+#include "icon_art.h"
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   try {
     if (command == "build" && argc == 3) {
       aerolark::art::WriteInstallFolder(argv[2]);
+      return 0;
+    }
+    if (command == "icon" && argc == 3) {
+      aerolark::art::WriteProgramIcon(argv[2]);
       return 0;
     }
     if (command == "sheet" && argc == 4) {
@@ -26,6 +32,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "aerolark-artgen: %s\n", e.what());
     return 1;
   }
-  std::fprintf(stderr, "usage: %s build <folder> | sheet <folder> <out.png>\n", argv[0]);
+  std::fprintf(stderr, "usage: %s build <folder> | sheet <folder> <out.png> | icon <out.ico>\n", argv[0]);
   return 2;
 }

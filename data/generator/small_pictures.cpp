@@ -17,7 +17,7 @@ constexpr Colour kBadgeNavy = Rgb8(20, 30, 70);
 constexpr Colour kBadgeGold = Rgb8(232, 184, 64);
 constexpr Colour kBadgeCream = Rgb8(250, 242, 220);
 
-// A gold disc with a lark in flight, and a wing stretching back from it.
+// The badge, and a wing stretching back from it.
 void LogoEmblem(cairo_t* cr, double cx, double cy) {
   for (int i = 0; i < 4; ++i) {  // feathers of the wing, left of the disc
     const double y = cy - 8 + i * 5;
@@ -26,21 +26,7 @@ void LogoEmblem(cairo_t* cr, double cx, double cy) {
     SetColour(cr, Mix(kBadgeGold, kBadgeCream, i * 0.18));
     cairo_fill(cr);
   }
-  Ellipse(cr, cx, cy, 17, 17);
-  SetVerticalGradient(cr, cy - 17, Lighter(kBadgeGold, 0.4), cy + 17, Darker(kBadgeGold, 0.25));
-  cairo_fill(cr);
-  Ellipse(cr, cx, cy, 13.5, 13.5);
-  SetColour(cr, kBadgeNavy);
-  cairo_fill(cr);
-  cairo_move_to(cr, cx - 10, cy + 1);  // the lark: swept wings, forked tail
-  cairo_curve_to(cr, cx - 5, cy - 8, cx + 1, cy - 9, cx + 3, cy - 3);
-  cairo_line_to(cr, cx + 10, cy - 5);
-  cairo_line_to(cr, cx + 5, cy);
-  cairo_curve_to(cr, cx + 2, cy + 5, cx - 3, cy + 6, cx - 6, cy + 9);
-  cairo_line_to(cr, cx - 5, cy + 3);
-  cairo_close_path(cr);
-  SetColour(cr, kBadgeCream);
-  cairo_fill(cr);
+  DrawLarkBadge(cr, cx, cy);
 }
 
 cairo_surface_t* RenderScene(double planeScale) {
@@ -61,6 +47,25 @@ cairo_surface_t* RenderScene(double planeScale) {
 }
 
 }  // namespace
+
+// A gold disc of radius 17 with a lark in flight.
+void DrawLarkBadge(cairo_t* cr, double cx, double cy) {
+  Ellipse(cr, cx, cy, 17, 17);
+  SetVerticalGradient(cr, cy - 17, Lighter(kBadgeGold, 0.4), cy + 17, Darker(kBadgeGold, 0.25));
+  cairo_fill(cr);
+  Ellipse(cr, cx, cy, 13.5, 13.5);
+  SetColour(cr, kBadgeNavy);
+  cairo_fill(cr);
+  cairo_move_to(cr, cx - 10, cy + 1);  // the lark: swept wings, forked tail
+  cairo_curve_to(cr, cx - 5, cy - 8, cx + 1, cy - 9, cx + 3, cy - 3);
+  cairo_line_to(cr, cx + 10, cy - 5);
+  cairo_line_to(cr, cx + 5, cy);
+  cairo_curve_to(cr, cx + 2, cy + 5, cx - 3, cy + 6, cx - 6, cy + 9);
+  cairo_line_to(cr, cx - 5, cy + 3);
+  cairo_close_path(cr);
+  SetColour(cr, kBadgeCream);
+  cairo_fill(cr);
+}
 
 Raster MakeLogoPicture() {
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kLogoWidth, kLogoHeight);

@@ -1,19 +1,22 @@
 #pragma once
 // The one place that chooses the backends of every mode: the platform's
 // services, drawing and its events, pictures and text, sound, and where the
-// loop's figures go. Nothing else picks an implementation.
+// loop's figures go. Nothing else picks an implementation. Each system has
+// its own choices (backends_linux.cpp, win32/backends_win32.cpp); this
+// header names no library or system type.
 
 #include <memory>
 #include <string>
 
 #include "app/environment.h"
 #include "assets/sound_control.h"
-#include "drivers/sdl/sdl_display.h"
 #include "platform/platform_services.h"
+#include "render/drawing_control.h"
+#include "render/drawing_events.h"
 
 namespace aerolark {
 
-// The X11 desktop's services; the null ones where no display opens.
+// The desktop's services; the null ones where no display opens.
 // `managePointer` false leaves the pointer to a host that owns the screen.
 std::unique_ptr<PlatformServices> ChoosePlatform(bool managePointer);
 
@@ -24,17 +27,19 @@ StillPicture LoadPreviewPicture(const std::string& path);
 class SaverBackends {
  public:
   SaverBackends(const SaverPlacement& placement, const ProgramEnvironment& environment);
+  ~SaverBackends();
+  SaverBackends(const SaverBackends&) = delete;
+  SaverBackends& operator=(const SaverBackends&) = delete;
 
-  PlatformServices& platform() { return *platform_; }
-  DrawingControl& drawing() { return display_->drawing(); }
-  EventSource& events() { return *display_; }
+  PlatformServices& platform();
+  DrawingControl& drawing();
+  EventSource& events();
   // The audio device's player, or silence where there is none.
-  SoundControl& sound() { return *sound_; }
+  SoundControl& sound();
 
  private:
-  std::unique_ptr<PlatformServices> platform_;
-  std::unique_ptr<SdlDisplay> display_;
-  std::unique_ptr<SoundControl> sound_;
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace aerolark

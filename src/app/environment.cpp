@@ -2,7 +2,8 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
+
+#include "app/environment_variable.h"
 
 namespace aerolark {
 
@@ -32,19 +33,11 @@ std::optional<unsigned long> ParseWindowId(std::string_view text) {
   return value;
 }
 
-namespace {
-
-std::string Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
-}  // namespace
-
 ProgramEnvironment ReadProgramEnvironment() {
-  return ProgramEnvironment{Variable("AEROLARK_WINDOWED"), Variable("XSCREENSAVER_WINDOW"),
-                            Variable("AEROLARK_TRACE"), Variable("AEROLARK_STATS"),
-                            Variable("DISPLAY")};
+  return ProgramEnvironment{
+      EnvironmentVariable("AEROLARK_WINDOWED"), EnvironmentVariable("XSCREENSAVER_WINDOW"),
+      EnvironmentVariable("AEROLARK_TRACE"), EnvironmentVariable("AEROLARK_STATS"),
+      EnvironmentVariable("DISPLAY")};
 }
 
 SaverPlacement PlacementFrom(const std::vector<std::string>& arguments,

@@ -4,10 +4,8 @@
 #include <optional>
 
 #include "app/backends.h"
-#include "app/shared_speaker_sound.h"
 #include "app/trace_file.h"
 #include "app/traced_services.h"
-#include "platform/instance_registry.h"
 #include "saver/form1.h"
 #include "saver/system_clock.h"
 
@@ -19,14 +17,12 @@ namespace {
 class SaverRun {
  public:
   explicit SaverRun(const SaverLaunch& launch)
-      : backends_(launch.placement, launch.environment),
-        speaker_(InstanceRegistry::DefaultFolder(), launch.environment.display),
-        sound_(backends_.sound(), speaker_) {
+      : backends_(launch.placement, launch.environment) {
     const std::string& tracePath = launch.environment.tracePath;
     if (!tracePath.empty()) trace_.emplace(tracePath);
     if (trace_ && trace_->isOpen()) {
       tracedDrawing_ = std::make_unique<TracedDrawing>(backends_.drawing(), *trace_);
-      tracedSound_ = std::make_unique<TracedSound>(sound_, *trace_);
+      tracedSound_ = std::make_unique<TracedSound>(backends_.sound(), *trace_);
       tracedSettings_ = std::make_unique<TracedSettings>(launch.settings, *trace_);
       tracedPlatform_ = std::make_unique<TracedPlatform>(backends_.platform(), *trace_);
       tracedEvents_ = std::make_unique<TracedEvents>(*trace_);
@@ -35,7 +31,7 @@ class SaverRun {
         tracedSettings_ ? *tracedSettings_ : launch.settings,
         tracedDrawing_ ? static_cast<DrawingControl&>(*tracedDrawing_) : backends_.drawing(),
         backends_.events(),
-        tracedSound_ ? static_cast<SoundControl&>(*tracedSound_) : sound_,
+        tracedSound_ ? static_cast<SoundControl&>(*tracedSound_) : backends_.sound(),
         platform(),
         clock_,
         launch.installFolder,
@@ -59,8 +55,6 @@ class SaverRun {
   }
 
   SaverBackends backends_;
-  SpeakerLock speaker_;
-  SharedSpeakerSound sound_;
   SystemClock clock_;
   std::optional<TraceFile> trace_;
   std::unique_ptr<TracedDrawing> tracedDrawing_;

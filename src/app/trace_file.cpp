@@ -1,8 +1,10 @@
 #include "app/trace_file.h"
 
+#include "app/append_file.h"
+
 namespace aerolark {
 
-TraceFile::TraceFile(const std::string& path) : file_(std::fopen(path.c_str(), "ae")) {}
+TraceFile::TraceFile(const std::string& path) : file_(OpenForAppend(path)) {}
 
 TraceFile::~TraceFile() {
   if (file_ != nullptr) std::fclose(file_);

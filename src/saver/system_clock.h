@@ -8,8 +8,9 @@ namespace aerolark {
 class SystemClock final : public Clock {
  public:
   double MonotonicSeconds() const override;
-  // In the locale's usual form (the C library's %X), so the program must
-  // have set its locale from the environment.
+  // In the user's usual form: the C library's %X on Linux, so the program
+  // must have set its locale from the environment; the regional settings on
+  // Windows.
   std::string TimeOfDayText() const override;
 };
 

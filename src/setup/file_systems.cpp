@@ -1,11 +1,21 @@
 #include "setup/file_systems.h"
 
+#include <filesystem>
+
 namespace aerolark {
 namespace {
 
+// "/", and on Windows "\\" too.
+bool IsSeparator(char c) {
+  return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
+// A root that ends with a separator ("/", "C:\\") holds every path that
+// starts with it; any other holds itself and what lies below it.
 bool IsInside(const std::string& path, const std::string& root) {
-  if (root == "/") return path.starts_with('/');
-  return path == root || path.starts_with(root + '/');
+  if (root.empty()) return false;
+  if (IsSeparator(root.back())) return path.starts_with(root) || path + root.back() == root;
+  return path == root || (path.starts_with(root) && IsSeparator(path[root.size()]));
 }
 
 }  // namespace

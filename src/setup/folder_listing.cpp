@@ -5,10 +5,17 @@
 #include <filesystem>
 #include <system_error>
 
+#include "setup/hidden_entries.h"
+#include "setup/utf8_paths.h"
+
 namespace aerolark {
 namespace {
 
 namespace fs = std::filesystem;
+
+bool IsSeparator(char c) {
+  return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
+}
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
@@ -19,19 +26,17 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return a < b;
 }
 
-// Names starting with a dot are hidden on this system.
-bool IsHidden(const std::string& name) { return name.starts_with('.'); }
-
 enum class EntryKind { File, Folder };
 
 // The visible entries of `folder` of one kind, following links, sorted.
 std::vector<std::string> Entries(const std::string& folder, EntryKind kind) {
   std::vector<std::string> names;
   std::error_code error;
-  fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+  fs::directory_iterator it(PathFromUtf8(folder), fs::directory_options::skip_permission_denied,
+                           error);
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-    std::string name = it->path().filename().string();
-    if (IsHidden(name)) continue;
+    if (IsHiddenEntry(*it)) continue;
+    std::string name = Utf8FromPath(it->path().filename());
     std::error_code statusError;
     bool wanted = kind == EntryKind::File ? it->is_regular_file(statusError)
                                           : it->is_directory(statusError);
@@ -41,10 +46,12 @@ std::vector<std::string> Entries(const std::string& folder, EntryKind kind) {
   return names;
 }
 
-std::string ParentOf(const std::string& path) { return fs::path(path).parent_path().string(); }
+std::string ParentOf(const std::string& path) {
+  return Utf8FromPath(PathFromUtf8(path).parent_path());
+}
 
 std::string NameOf(const std::string& path) {
-  std::string name = fs::path(path).filename().string();
+  std::string name = Utf8FromPath(PathFromUtf8(path).filename());
   return name.empty() ? path : name;
 }
 
@@ -52,16 +59,21 @@ std::string NameOf(const std::string& path) {
 
 std::string AbsoluteFolder(const std::string& path) {
   std::error_code error;
-  fs::path absolute = fs::absolute(path, error);
-  std::string tidy = (error ? fs::path(path) : absolute).lexically_normal().string();
-  while (tidy.size() > 1 && tidy.back() == fs::path::preferred_separator) tidy.pop_back();
-  return tidy;
+  const fs::path given = PathFromUtf8(path);
+  fs::path absolute = fs::absolute(given, error);
+  fs::path tidy = (error ? given : absolute).lexically_normal();
+  // A root keeps its separator: "C:" alone would name the drive's current folder.
+  const fs::path root = tidy.root_path();
+  std::string text = Utf8FromPath(tidy);
+  while (text.size() > Utf8FromPath(root).size() && IsSeparator(text.back())) text.pop_back();
+  return text;
 }
 
 bool CanRead(const std::string& folder) {
   std::error_code error;
-  if (!fs::is_directory(folder, error)) return false;
-  fs::directory_iterator it(folder, error);
+  const fs::path path = PathFromUtf8(folder);
+  if (!fs::is_directory(path, error)) return false;
+  fs::directory_iterator it(path, error);
   return !error;
 }
 
@@ -90,7 +102,7 @@ FolderTree ListFolders(const std::string& folder, const std::string& root) {
     tree.opened.push_back({tree.opened.empty() ? step : NameOf(step), step});
   }
   for (const std::string& child : Entries(folder, EntryKind::Folder)) {
-    tree.inside.push_back({child, (fs::path(folder) / child).string()});
+    tree.inside.push_back({child, Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(child))});
   }
   return tree;
 }

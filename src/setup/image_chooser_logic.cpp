@@ -7,6 +7,7 @@
 #include "setup/dialog_store.h"
 #include "setup/dialog_view.h"
 #include "setup/folder_listing.h"
+#include "setup/utf8_paths.h"
 
 namespace aerolark {
 namespace {
@@ -29,7 +30,7 @@ constexpr std::array<FileType, 4> kFileTypes = {{{"BMP files (*.BMP)", "*.BMP"},
 std::string CurrentFolder() {
   std::error_code error;
   std::filesystem::path current = std::filesystem::current_path(error);
-  return error ? std::string("/") : current.string();
+  return error ? std::string("/") : Utf8FromPath(current);
 }
 
 }  // namespace
@@ -100,7 +101,7 @@ void ImageChooserLogic::OpenFolder(const std::string& path) {
   view_.SetNumber(Control::drvDrive, drive);
   view_.SetText(Control::lblDirName, folder_);
   const std::string root = drive >= 0 ? fileSystems_[drive].root
-                                      : std::filesystem::path(folder_).root_path().string();
+                                      : Utf8FromPath(PathFromUtf8(folder_).root_path());
   view_.ShowFolders(ListFolders(folder_, root));
   files_ = ListFiles(folder_, pattern_);
   view_.SetItems(Control::filFiles, files_);

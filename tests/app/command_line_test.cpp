@@ -92,10 +92,12 @@ TEST(Startup, HostWindowFromTheEnvironmentOrTheCommandLine) {
 }
 
 TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
-  // " 2" is the longest numeric suffix of "/p 1 2"; overlong ones: LongCommandLine.
+  // " 2" is the longest numeric suffix of "/p 1 2"; "/p:1234" the form Windows
+  // also writes; overlong ones: LongCommandLine.
   const std::pair<std::vector<std::string>, ForeignWindow> cases[] = {
-      {{"/p", "1234"}, 1234}, {{"/p1234"}, 1234}, {{"/p", " 77 "}, 77}, {{"/p"}, 0}, {{"/p", "abc"}, 0},
-      {{"/p", "12abc"}, 0},   {{"/p", "1", "2"}, 2}, {{"/p", "2.5"}, 2}, {{"/p", "99999999999"}, 2147483647}};
+      {{"/p", "1234"}, 1234}, {{"/p1234"}, 1234}, {{"/p:1234"}, 1234}, {{"/p", " 77 "}, 77}, {{"/p"}, 0},
+      {{"/p", "abc"}, 0},     {{"/p", "12abc"}, 0}, {{"/p", "1", "2"}, 2}, {{"/p", "2.5"}, 2},
+      {{"/p", "99999999999"}, 2147483647}};
   for (const auto& [arguments, parent] : cases) EXPECT_EQ(Start(arguments).parent, parent) << arguments.back();
 }
 

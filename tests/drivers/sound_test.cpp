@@ -10,6 +10,8 @@
 #include <iterator>
 #include <thread>
 
+#include "assets/sound_volume.h"
+#include "drivers/headless/wave_samples.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/picture_fixtures.h"
 
@@ -132,6 +134,82 @@ TEST(SdlSoundPlayer, WithoutAnAudioDeviceThereIsNone) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   EXPECT_EQ(OpenSdlSoundPlayer(), nullptr);
   unsetenv("SDL_AUDIODRIVER");
+}
+
+// The format chunk of a wave file: tag, channels, rate, block size, bits.
+std::vector<std::uint8_t> FormatChunk(std::uint16_t tag, std::uint16_t channels,
+                                      std::uint32_t rate, std::uint16_t block,
+                                      std::uint16_t bits, std::uint16_t subTag = 0) {
+  std::vector<std::uint8_t> chunk;
+  auto put16 = [&](std::uint16_t v) {
+    chunk.insert(chunk.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+  };
+  put16(tag); put16(channels); put16(rate & 0xFFFF); put16(rate >> 16);
+  const std::uint32_t bytesPerSecond = rate * block;
+  put16(bytesPerSecond & 0xFFFF); put16(bytesPerSecond >> 16); put16(block); put16(bits);
+  if (subTag != 0) {
+    put16(22); put16(bits); put16(0); put16(0);  // extension size, valid bits, channel mask
+    put16(subTag);
+    chunk.resize(40, 0);
+  }
+  return chunk;
+}
+
+// What a plain wave device (winmm's wave-out) is given: integer PCM only.
+TEST(WaveSamples, PlainIntegerFormatsArePlayableAndOthersAreNot) {
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> chunk;
+    bool playable;
+  };
+  const Case cases[] = {
+      {"16-bit mono", FormatChunk(1, 1, 22050, 2, 16), true},
+      {"8-bit stereo", FormatChunk(1, 2, 44100, 2, 8), true},
+      {"extensible PCM", FormatChunk(0xFFFE, 2, 48000, 4, 16, 1), true},
+      {"extensible float", FormatChunk(0xFFFE, 2, 48000, 8, 32, 3), false},
+      {"float", FormatChunk(3, 1, 44100, 4, 32), false},
+      {"24-bit", FormatChunk(1, 1, 44100, 3, 24), false},
+      {"three channels", FormatChunk(1, 3, 44100, 6, 16), false},
+      {"no channels", FormatChunk(1, 0, 44100, 0, 16), false},
+      {"a block size that does not fit", FormatChunk(1, 2, 44100, 2, 16), false},
+      {"a rate of 0", FormatChunk(1, 1, 0, 2, 16), false},
+      {"an absurd rate", FormatChunk(1, 1, 0xFFFFFFFF, 2, 16), false},
+      {"ADPCM", FormatChunk(2, 1, 22050, 256, 4), false},
+      {"a short chunk", std::vector<std::uint8_t>(10, 1), false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PcmFormatOf(c.chunk).has_value(), c.playable) << c.what;
+  }
+  const auto stereo = PcmFormatOf(FormatChunk(0xFFFE, 2, 48000, 4, 16, 1));
+  ASSERT_TRUE(stereo);
+  EXPECT_EQ(stereo->channels, 2);
+  EXPECT_EQ(stereo->rate, 48000);
+  EXPECT_EQ(stereo->BlockBytes(), 4);
+}
+
+// The volume applied to the samples sounds as SDL_mixer's on Linux: the same
+// steps, and each sample what SDL mixes into silence at that volume.
+TEST(WaveSamples, VolumeScalesSamplesAsTheLinuxMixerDoes) {
+  std::vector<std::int16_t> wave16;
+  for (int s = -32768; s < 32768; s += 97) wave16.push_back(static_cast<std::int16_t>(s));
+  wave16.push_back(32767);
+  std::vector<std::uint8_t> bytes(wave16.size() * 2);
+  std::memcpy(bytes.data(), wave16.data(), bytes.size());
+  for (const std::int32_t volume : {0, -1, -600, -784, -2500, -5000, -10000, 100, -30000}) {
+    const int steps = VolumeSteps(volume);
+    EXPECT_EQ(steps, std::lround(VolumeGain(volume) * SDL_MIX_MAXVOLUME)) << volume;
+    const auto scaled = SamplesAtVolume(bytes, 16, steps);
+    std::vector<std::uint8_t> mixed(bytes.size(), 0);
+    SDL_MixAudioFormat(mixed.data(), bytes.data(), AUDIO_S16LSB,
+                       static_cast<Uint32>(bytes.size()), steps);
+    EXPECT_EQ(scaled, mixed) << volume;
+  }
+  // 8-bit samples are unsigned around 128.
+  const std::vector<std::uint8_t> wave8{0, 1, 64, 127, 128, 129, 200, 255};
+  EXPECT_EQ(SamplesAtVolume(wave8, 8, 64),
+            (std::vector<std::uint8_t>{64, 65, 96, 128, 128, 128, 164, 191}));
+  EXPECT_EQ(SamplesAtVolume(wave8, 8, kVolumeSteps), wave8);
+  EXPECT_EQ(SamplesAtVolume(wave8, 8, 0), std::vector<std::uint8_t>(8, 128));
 }
 
 }  // namespace

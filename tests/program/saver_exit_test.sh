@@ -7,15 +7,10 @@
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
+. "$(dirname "$0")/../support/trace_checks.sh"
 # A sanitized build scans for leaks on the way out, which a loaded machine
 # stretches past the limit; the other tests keep the scan.
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
-tab=$'\t'
-
-exit_sequence_after() {
-  printf 'E\t%s\nC\tStopAllSounds\nC\tReleaseSound\t1\nC\tScreenSaverRunning\tFalse\nE\tUnload\nC\tReleaseSound\t1\nC\tStopAllSounds\nC\tShowCursor\tTrue' "$1"
-}
-
 # expect_ended NAME EVENT START: the input sent at START (date +%s%N) ended
 # the saver within half a second, with status 0, in order, nothing left.
 expect_ended() {
@@ -26,11 +21,7 @@ expect_ended() {
   echo "$name: gone ${ms} ms after the input"
   [ "$status" -eq 0 ] || fail "$name: exit status $status"
   [ "$ms" -lt 500 ] || fail "$name: took $ms ms"
-  [ "$(tail -n 8 "$scratch/$name.trace")" = "$(exit_sequence_after "$event")" ] ||
-    fail "$name: not ended in order: $(tail -n 8 "$scratch/$name.trace")"
-  for once in "ShowCursor${tab}False" "ShowCursor${tab}True" "ScreenSaverRunning${tab}True"; do
-    [ "$(grep -c "^C${tab}${once}\$" "$scratch/$name.trace")" -eq 1 ] || fail "$name: $once not once"
-  done
+  check_exit_trace "$scratch/$name.trace" "$event"
   ! marked_running || fail "$name: still marked as running"
   [ "$(windows_titled Aerolark)" -eq 0 ] || fail "$name: its window is still on the screen"
   [ ! -s "$scratch/$name.err" ] || fail "$name printed: $(cat "$scratch/$name.err")"
@@ -63,6 +54,10 @@ for placement in windowed full; do
     colours=$(convert "$scratch/screen.png" -crop 960x720+160+0 -format %k info:)
     [ "$colours" -gt 1000 ] || fail "the frame shows $colours colours, not the scene"
   fi
+  # The first start's trace, once the timers have ticked twice.
+  wait_until 10 ticked_twice "$scratch/$placement-key.trace" || fail "$placement: the timers do not tick"
+  check_first_start_trace "$scratch/$placement-key.trace" "$build/share/aerolark/"
+  check_frames_trace "$scratch/$placement-key.trace" 6
   # Without a window manager keys go to the window under the pointer.
   xdotool mousemove $(centre_of_saver)
   sent=$(date +%s%N); xdotool key x

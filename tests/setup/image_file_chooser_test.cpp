@@ -4,6 +4,7 @@
 
 #include "setup/dialog_store.h"
 #include "setup/file_systems.h"
+#include "setup/folder_listing.h"
 #include "setup_test_support.h"
 
 namespace aerolark::testing {
@@ -121,12 +122,28 @@ TEST_F(ImageChooserTest, AnUnreadableDriveIsReportedAndTheDriveInUseComesBack) {
 }
 
 // How a path is joined to the folder is in the Confirm cases above.
-TEST(ChooserRules, APathBelongsToTheLongestMountPointThatHoldsIt) {
+TEST(ChooserRules, APathBelongsToTheLongestMountPointAndFoldersAreTidied) {
   std::vector<FileSystem> systems = {{"/", ""}, {"/media", ""}, {"/media/card", ""}};
   EXPECT_EQ(FileSystemOf(systems, "/media/card/x"), 2);
   EXPECT_EQ(FileSystemOf(systems, "/media/cardigan"), 1);
   EXPECT_EQ(FileSystemOf(systems, "/home"), 0);
   EXPECT_EQ(FileSystemOf({}, "/home"), -1);
+  // A root given with its separator holds what lies below it all the same.
+  EXPECT_EQ(FileSystemOf({{"/", ""}, {"/media/card/", ""}}, "/media/card/x"), 1);
+  EXPECT_EQ(FileSystemOf({{"/", ""}, {"/media/card/", ""}}, "/media/card"), 1);
+  // A folder is tidied, but a root keeps its separator.
+  EXPECT_EQ(AbsoluteFolder("/"), "/");
+  EXPECT_EQ(AbsoluteFolder("/media//card/x/../"), "/media/card");
+}
+
+// Names are bytes here: one that is no UTF-8 is listed and stored unchanged.
+TEST_F(ImageChooserTest, ANameThatIsNoUtf8IsListedAndStoredByteForByte) {
+  const std::string name = "\xff\xfe sky.bmp";
+  WriteText(root + "/pictures/" + name, "BM");
+  Open(LogoChooser());
+  Click(name);
+  chooser->Confirm();
+  EXPECT_EQ(settings.WritesOf(Key::LogoFileName), (Names{root + "/pictures/" + name}));
 }
 
 }  // namespace

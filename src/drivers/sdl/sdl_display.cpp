@@ -3,7 +3,7 @@
 #include <SDL.h>
 
 #include "drivers/sdl/host_window_screen.h"
-#include "drivers/sdl/loop_stats.h"
+#include "drivers/software/loop_stats.h"
 #include "drivers/sdl/sdl_window_screen.h"
 #include "drivers/sdl/timed_event_loop.h"
 

@@ -3,10 +3,10 @@
 // sink, presents the newest published frame once per refresh, and sleeps in
 // between.
 
-#include <functional>
 
 #include "drivers/software/software_compositor.h"
-#include "drivers/sdl/loop_stats.h"
+#include "drivers/software/loop_stats.h"
+#include "drivers/software/present_step.h"
 #include "drivers/sdl/screen.h"
 #include "render/drawing_events.h"
 
@@ -14,7 +14,6 @@ namespace aerolark {
 
 // Run on the loop's thread once per refresh, right after the present: the
 // place for housekeeping that must not delay a frame.
-using LoopChore = std::function<void()>;
 
 // Runs until the sink ends. A SIGTERM or SIGINT, or the screen going away,
 // is raised as a key; the loop returns after it even if the sink did not end,

@@ -6,7 +6,10 @@
 namespace aerolark {
 namespace {
 
-std::optional<std::vector<std::uint8_t>> ReadSmallFile(const std::string& path) {
+// `utf8` as a path: on Windows a narrow path would be taken in the ANSI code
+// page, and a name outside it would not open.
+std::optional<std::vector<std::uint8_t>> ReadSmallFile(const std::string& utf8) {
+  const std::filesystem::path path(std::u8string(utf8.begin(), utf8.end()));
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const auto size = std::filesystem::file_size(path, error);

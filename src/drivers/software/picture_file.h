@@ -22,9 +22,10 @@ struct PictureFile {
   PictureKind kind;
 };
 
-// The file's bytes and kind. Nothing when it is missing, not a regular file,
-// larger than kMaxPictureFileBytes, none of the four kinds, claims
-// dimensions beyond the limits, or is a PNG whose chunks overrun it.
+// The bytes and kind of the file at `path` (UTF-8). Nothing when it is
+// missing, not a regular file, larger than kMaxPictureFileBytes, none of the
+// four kinds, claims dimensions beyond the limits, or is a PNG whose chunks
+// overrun it.
 std::optional<PictureFile> ReadCheckedPictureFile(const std::string& path);
 
 }  // namespace aerolark

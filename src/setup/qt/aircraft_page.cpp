@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "setup/page_texts.h"
 #include "setup/qt/page_layout.h"
 #include "setup/setup_logic.h"
 
@@ -26,9 +27,7 @@ AircraftPage::AircraftPage(Wiring wiring, QWidget* parent) : QWidget(parent) {
   left->addWidget(MakeClockGroup(wiring));
   QCheckBox* powerSaveBox = MakeCheckBox(
       C::chkPowerSave, QStringLiteral("Disable any Power Saving settings"), wiring, this);
-  powerSaveBox->setToolTip(QStringLiteral(
-      "If you have your Monitor set to turn off enabling this will keep that setting, "
-      "otherwise the screensaver will ignore those settings"));
+  powerSaveBox->setToolTip(ToQt(kPowerSaveTip));
   left->addWidget(powerSaveBox);
   left->addStretch();
 

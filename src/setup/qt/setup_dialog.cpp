@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "setup/image_chooser_logic.h"
+#include "setup/page_texts.h"
 #include "setup/qt/aircraft_page.h"
 #include "setup/qt/background_page.h"
 #include "setup/qt/help_page.h"
@@ -46,13 +47,13 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
   // Every page's name in full: the window grows rather than hide a tab.
   tabs->setUsesScrollButtons(false);
   tabs->setElideMode(Qt::ElideNone);
-  tabs->addTab(new AircraftPage(wiring, tabs), QStringLiteral("Aircraft"));
+  tabs->addTab(new AircraftPage(wiring, tabs), ToQt(kPageTitles[0]));
   tabs->addTab(new BackgroundPage(wiring,
                                   ToQt(InstallFolderForDisplay(FromQt(installFolder))), tabs),
-               QStringLiteral("BackGround"));
-  tabs->addTab(new LogoMessagePage(wiring, tabs), QStringLiteral("Logo/Message"));
-  tabs->addTab(new HelpPage(tabs), QStringLiteral("Help"));
-  tabs->addTab(new TunePage(wiring, tabs), QStringLiteral("Tune the Screensaver"));
+               ToQt(kPageTitles[1]));
+  tabs->addTab(new LogoMessagePage(wiring, tabs), ToQt(kPageTitles[2]));
+  tabs->addTab(new HelpPage(tabs), ToQt(kPageTitles[3]));
+  tabs->addTab(new TunePage(wiring, tabs), ToQt(kPageTitles[4]));
   tabs->setCurrentIndex(0);
 
   auto* column = new QVBoxLayout(this);

@@ -2,7 +2,8 @@
 // Figures about a run of the event loop, written to a file when the loop
 // ends (AEROLARK_STATS=<file>): events raised per second, frames presented,
 // the longest gap between two presents and when the first one happened. With
-// no file asked for every call returns at once.
+// no file asked for every call returns at once. The platform's loop supplies
+// the clocks, so the figures read the same on every platform.
 
 #include <cstdint>
 #include <string>
@@ -15,8 +16,9 @@ class LoopStats {
   explicit LoopStats(std::string path) : path_(std::move(path)) {}
 
   bool Enabled() const { return !path_.empty(); }
-  // Times are seconds on the loop's steady clock.
-  void Started(double now);
+  // Times are seconds on the loop's steady clock. `processAge`: seconds since
+  // the process began, negative when unknown.
+  void Started(double now, double processAge);
   void FramesRaised(std::int64_t count) {
     if (Enabled()) frames_ += count;
   }
@@ -30,7 +32,10 @@ class LoopStats {
   void Presented(double now);
   // What presents frames, and how often at most; written with the figures.
   void Describe(std::string presenter, double presentRate, int screens);
-  // Writes the figures; false when the file cannot be written.
+  // The figures as written, one `name=value` line each.
+  std::string Text(double now) const;
+  // Writes the figures (the path is UTF-8); false when the file cannot be
+  // written.
   bool Write(double now) const;
 
  private:

@@ -1,0 +1,67 @@
+#include "app/backends.h"
+
+#include "app/shared_speaker_sound.h"
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/sdl/sdl_backends.h"
+#include "drivers/sdl/sdl_display.h"
+#include "platform/instance_registry.h"
+#include "platform/null/null_platform.h"
+#include "platform/speaker_lock.h"
+#include "platform/x11/x11_platform.h"
+
+namespace aerolark {
+
+std::unique_ptr<PlatformServices> ChoosePlatform(bool managePointer) {
+  std::unique_ptr<PlatformServices> platform =
+      CreateX11Platform(X11PlatformOptions{.managePointer = managePointer});
+  if (platform) return platform;
+  return std::make_unique<NullPlatform>();
+}
+
+StillPicture LoadPreviewPicture(const std::string& path) {
+  return CreateSdlPictureDecoder()->Decode(path).value_or(StillPicture{});
+}
+
+namespace {
+
+// The audio device's player, or silence where there is none (no device or
+// sound server). The loop lets the device go between sounds.
+std::unique_ptr<SoundControl> ChooseSound(SdlDisplay& display) {
+  std::unique_ptr<SdlSoundControl> player = OpenSdlSoundPlayer();
+  if (!player) return std::make_unique<SilentSoundPlayer>();
+  display.SetLoopChore([sound = player.get()] { sound->CloseDeviceIfSilent(); });
+  return player;
+}
+
+}  // namespace
+
+// Under a host the pointer and the screen belong to the host. Savers that a
+// host runs one per monitor share the display's one speaker.
+struct SaverBackends::Parts {
+  Parts(const SaverPlacement& placement, const ProgramEnvironment& environment)
+      : platform(ChoosePlatform(!placement.hostWindow)),
+        display(ScreenOptions{placement.windowed, placement.hostWindow, platform->Monitors(),
+                              environment.statsPath, environment.display}),
+        player(ChooseSound(display)),
+        speaker(InstanceRegistry::DefaultFolder(), environment.display),
+        sound(*player, speaker) {}
+
+  std::unique_ptr<PlatformServices> platform;
+  SdlDisplay display;
+  std::unique_ptr<SoundControl> player;
+  SpeakerLock speaker;
+  SharedSpeakerSound sound;
+};
+
+SaverBackends::SaverBackends(const SaverPlacement& placement,
+                             const ProgramEnvironment& environment)
+    : parts_(std::make_unique<Parts>(placement, environment)) {}
+
+SaverBackends::~SaverBackends() = default;
+
+PlatformServices& SaverBackends::platform() { return *parts_->platform; }
+DrawingControl& SaverBackends::drawing() { return parts_->display.drawing(); }
+EventSource& SaverBackends::events() { return parts_->display; }
+SoundControl& SaverBackends::sound() { return parts_->sound; }
+
+}  // namespace aerolark

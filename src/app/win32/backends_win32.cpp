@@ -1,0 +1,52 @@
+#include "app/backends.h"
+
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/win32/win32_backends.h"
+#include "drivers/win32/win32_display.h"
+#include "platform/win32/win32_platform.h"
+
+namespace aerolark {
+
+// No host hands a window to a saver on Windows: the pointer is always ours.
+std::unique_ptr<PlatformServices> ChoosePlatform(bool) { return CreateWin32Platform(); }
+
+StillPicture LoadPreviewPicture(const std::string& path) {
+  return CreateWicPictureDecoder()->Decode(path).value_or(StillPicture{});
+}
+
+namespace {
+
+// The wave-out player, or silence where the machine has no output device.
+std::unique_ptr<SoundControl> ChooseSound() {
+  std::unique_ptr<SoundControl> player = OpenWaveOutSoundPlayer();
+  if (player) return player;
+  return std::make_unique<SilentSoundPlayer>();
+}
+
+}  // namespace
+
+// One process covers every monitor, so the one speaker needs no sharing.
+struct SaverBackends::Parts {
+  Parts(const SaverPlacement& placement, const ProgramEnvironment& environment)
+      : platform(CreateWin32Platform()),
+        display(Win32ScreenOptions{placement.windowed, platform->Monitors(),
+                                   environment.statsPath}),
+        sound(ChooseSound()) {}
+
+  std::unique_ptr<PlatformServices> platform;
+  Win32Display display;
+  std::unique_ptr<SoundControl> sound;
+};
+
+SaverBackends::SaverBackends(const SaverPlacement& placement,
+                             const ProgramEnvironment& environment)
+    : parts_(std::make_unique<Parts>(placement, environment)) {}
+
+SaverBackends::~SaverBackends() = default;
+
+PlatformServices& SaverBackends::platform() { return *parts_->platform; }
+DrawingControl& SaverBackends::drawing() { return parts_->display.drawing(); }
+EventSource& SaverBackends::events() { return parts_->display; }
+SoundControl& SaverBackends::sound() { return *parts_->sound; }
+
+}  // namespace aerolark

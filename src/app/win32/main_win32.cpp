@@ -1,0 +1,48 @@
+// aerolark.scr: chooses the mode from the command line the desktop gives a
+// screen saver, and runs it. A program of the windowing subsystem: no
+// console window appears.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/backends.h"
+#include "app/command_line.h"
+#include "app/environment.h"
+#include "app/install_folder.h"
+#include "app/module1.h"
+#include "app/preview_mode.h"
+#include "app/saver_mode.h"
+#include "app/win32/configuration_mode.h"
+#include "app/win32/password_mode.h"
+#include "platform/win32/session_mutex.h"
+#include "settings/utf16.h"
+#include "settings/win32/registry_settings_store.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+  using namespace aerolark;
+  // The system hands over the command line after the program's own name.
+  const std::wstring rest = commandLine != nullptr ? commandLine : L"";
+  const std::vector<std::string> arguments{
+      "aerolark.scr", Utf8FromUtf16(std::u16string(rest.begin(), rest.end()))};
+  const ProgramEnvironment environment = ReadProgramEnvironment();
+  SaverPlacement placement;
+  placement.windowed = environment.windowed == "1";
+  const std::string installFolder = InstallFolderFor(OwnProgramPath());
+  SessionMutex instances;
+  RegistrySettingsStore settings;
+
+  StartupActions actions;
+  actions.anotherInstanceRunning = [&] { return instances.anotherWasRunning(); };
+  actions.topLevelWindowExists = [](const std::string& title) {
+    return ChoosePlatform(true)->TopLevelWindowExists(title);
+  };
+  actions.runSaver = [&] {
+    return RunSaverMode(SaverLaunch{settings, installFolder, placement, environment});
+  };
+  actions.runPreview = [&](ForeignWindow parent) { return RunPreviewMode(parent, installFolder); };
+  actions.runConfiguration = [&] { return RunConfigurationMode(settings, installFolder); };
+  actions.runPasswordChange = [] { return RunPasswordChangeMode(); };
+  return Main(ArgumentText(arguments), actions);
+}

@@ -1,0 +1,169 @@
+// Text through GDI into a coverage mask: white on black in a 32-bit DIB
+// section, grey-scale antialiased, the coverage read back from it. Fonts are
+// asked for by face name and GDI's font mapper finds them, standing in its
+// own choice for a face that is not installed. Opened fonts are kept (the
+// clock draws with the same one all the time), a few at most.
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "drivers/software/lru_cache.h"
+#include "drivers/win32/gdi_handles.h"
+#include "drivers/win32/wide_text.h"
+#include "drivers/win32/win32_backends.h"
+
+namespace aerolark {
+namespace {
+
+constexpr std::size_t kFontCacheSize = 8;
+// A rendered text larger than this is cut short: far more than the frame
+// shows, and a bound on memory for a hand-edited message of any length.
+constexpr std::int64_t kMaxTextPixels = 4 * 1024 * 1024;
+// Longer texts are cut before measuring: no frame shows more characters
+// than this even at the smallest size.
+constexpr std::size_t kMaxTextBytes = 2048;
+
+// The longest prefix of `text` no longer than `bytes` that does not split a
+// UTF-8 sequence.
+std::string CutAtCharacter(const std::string& text, std::size_t bytes) {
+  while (bytes > 0 && bytes < text.size() &&
+         (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) {
+    --bytes;
+  }
+  return text.substr(0, bytes);
+}
+
+// The first half of `text`, not splitting a surrogate pair.
+std::wstring FirstHalf(const std::wstring& text) {
+  std::size_t half = text.size() / 2;
+  if (half > 0 && IS_LOW_SURROGATE(text[half])) --half;
+  return text.substr(0, half);
+}
+
+FontHandle OpenFont(const FontRequest& request) {
+  LOGFONTW font{};
+  // A positive height asks for the cell height, ascent plus descent, as the
+  // request means it.
+  font.lfHeight = request.height;
+  font.lfWeight = request.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = request.italic ? TRUE : FALSE;
+  font.lfUnderline = request.underline ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfOutPrecision = OUT_TT_PRECIS;
+  font.lfQuality = ANTIALIASED_QUALITY;  // grey levels: coverage, not colour fringes
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  // A name too long for a face name names no face: the mapper's default
+  // stands in, as for any face that is not installed.
+  const std::wstring face = WideFromUtf8(request.name);
+  if (face.size() < LF_FACESIZE) std::copy(face.begin(), face.end(), font.lfFaceName);
+  return FontHandle(CreateFontIndirectW(&font));
+}
+
+// Where the text stands in its mask: glyphs of italic faces reach past their
+// advance on either side, and would be cut at the mask's edges.
+struct Layout {
+  int width = 0;
+  int height = 0;
+  int originX = 0;
+};
+
+Layout Measure(HDC dc, const std::wstring& text) {
+  SIZE size{};
+  if (!GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size)) return {};
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  ABC first{}, last{};
+  const bool outline = GetCharABCWidthsW(dc, text.front(), text.front(), &first) &&
+                       GetCharABCWidthsW(dc, text.back(), text.back(), &last);
+  const int left = outline ? std::max(0, -first.abcA) : 0;
+  const int right = (outline ? std::max(0, -last.abcC) : 0) + metrics.tmOverhang;
+  return Layout{static_cast<int>(size.cx) + left + right, static_cast<int>(size.cy), left};
+}
+
+bool Fits(const Layout& layout) {
+  return static_cast<std::int64_t>(layout.width) * layout.height <= kMaxTextPixels;
+}
+
+// The brightest channel of each pixel: the coverage, whatever the mapper
+// did about antialiasing.
+std::vector<std::uint8_t> CoverageOf(const std::uint32_t* pixels, std::size_t count) {
+  std::vector<std::uint8_t> coverage(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t p = pixels[i];
+    coverage[i] =
+        static_cast<std::uint8_t>(std::max({p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF}));
+  }
+  return coverage;
+}
+
+std::shared_ptr<const TextMask> Draw(HDC dc, const std::wstring& text, const Layout& layout) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = layout.width;
+  info.bmiHeader.biHeight = -layout.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  BitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return nullptr;
+  const std::size_t count = static_cast<std::size_t>(layout.width) * layout.height;
+  std::memset(bits, 0, count * 4);
+  {
+    const Selection selected(dc, bitmap.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    ExtTextOutW(dc, layout.originX, 0, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                nullptr);
+    GdiFlush();
+  }
+  return std::make_shared<const TextMask>(
+      layout.width, layout.height, CoverageOf(static_cast<const std::uint32_t*>(bits), count));
+}
+
+class GdiTextRasteriser final : public TextRasteriser {
+ public:
+  GdiTextRasteriser() : dc_(CreateCompatibleDC(nullptr)) {}
+
+  std::shared_ptr<const TextMask> Rasterise(const FontRequest& request,
+                                            const std::string& text) override {
+    if (!dc_ || request.height <= 0 || text.empty()) return nullptr;
+    HFONT font = FontFor(request);
+    if (!font) return nullptr;
+    const Selection selected(dc_.get(), font);
+    std::wstring wide = WideFromUtf8(CutAtCharacter(text, kMaxTextBytes));
+    Layout layout;
+    while (!wide.empty()) {
+      layout = Measure(dc_.get(), wide);
+      if (Fits(layout)) break;
+      wide = FirstHalf(wide);
+    }
+    if (wide.empty() || layout.width <= 0 || layout.height <= 0) return nullptr;
+    return Draw(dc_.get(), wide, layout);
+  }
+
+ private:
+  HFONT FontFor(const FontRequest& request) {
+    const std::string key = request.name + '\n' + std::to_string(request.height) + '\n' +
+                            (request.bold ? "b" : "") + (request.italic ? "i" : "") +
+                            (request.underline ? "u" : "");
+    if (auto* open = fonts_.Find(key)) return open->get();
+    FontHandle font = OpenFont(request);
+    if (!font) return nullptr;
+    return fonts_.Put(key, std::move(font)).get();
+  }
+
+  MemoryDc dc_;
+  // Fonts go before the device context they were selected into.
+  LruCache<std::string, FontHandle> fonts_{kFontCacheSize};
+};
+
+}  // namespace
+
+std::unique_ptr<TextRasteriser> CreateGdiTextRasteriser() {
+  return std::make_unique<GdiTextRasteriser>();
+}
+
+}  // namespace aerolark

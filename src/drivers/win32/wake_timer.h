@@ -1,0 +1,31 @@
+#pragma once
+// Sleeps until a moment a fraction of a millisecond away or until a message
+// arrives, whichever is first: a high-resolution waitable timer where the
+// system has one, otherwise an ordinary one with the system's timer
+// resolution raised to a millisecond while this lives.
+
+#include "drivers/win32/windows_api.h"
+
+#include <string>
+
+namespace aerolark {
+
+class WakeTimer {
+ public:
+  WakeTimer();
+  ~WakeTimer();
+  WakeTimer(const WakeTimer&) = delete;
+  WakeTimer& operator=(const WakeTimer&) = delete;
+
+  // Returns after `seconds`, or earlier when a message is waiting.
+  void WaitForMessages(double seconds) const;
+  // Which timer paces the loop, for the loop's figures.
+  std::string Describe() const;
+
+ private:
+  HANDLE timer_;
+  bool highResolution_ = false;
+  bool periodRaised_ = false;
+};
+
+}  // namespace aerolark

@@ -1,0 +1,61 @@
+#include "platform/win32/win32_platform.h"
+
+#include <windows.h>
+
+#include "platform/win32/preview_window.h"
+#include "platform/win32/window_handle.h"
+#include "settings/utf16.h"
+
+namespace aerolark {
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& r = info.rcMonitor;
+    reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(
+        MonitorArea{r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  return TRUE;
+}
+
+class Win32Platform final : public PlatformServices {
+ public:
+  bool TopLevelWindowExists(const std::string& title) override {
+    std::optional<std::u16string> wide = Utf16FromUtf8(title);
+    return wide && FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(wide->c_str())) != nullptr;
+  }
+
+  std::optional<WindowSize> ClientSize(ForeignWindow window) override {
+    HWND handle = WindowHandle(window);
+    RECT client{};
+    if (!IsWindow(handle) || !GetClientRect(handle, &client)) return std::nullopt;
+    return WindowSize{client.right, client.bottom};
+  }
+
+  int RunPreview(ForeignWindow parent, const StillPicture& picture) override {
+    return RunPreviewWindow(WindowHandle(parent), picture);
+  }
+
+  std::vector<MonitorArea> Monitors() override {
+    std::vector<MonitorArea> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+  }
+
+  void ShowCursor(bool visible) override { ::ShowCursor(visible ? TRUE : FALSE); }
+
+  void SetScreenSaverRunning(bool running) override {
+    UINT previous = 0;
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, running ? TRUE : FALSE, &previous, 0);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PlatformServices> CreateWin32Platform() {
+  return std::make_unique<Win32Platform>();
+}
+
+}  // namespace aerolark

@@ -1,0 +1,16 @@
+#pragma once
+// The dialog's texts at the Windows API: UTF-16 there, UTF-8 inside. The
+// conversion is the settings store's own (settings/utf16.h), so a file name
+// goes into the registry exactly as the chooser listed it.
+
+#include <string>
+#include <string_view>
+
+namespace aerolark {
+
+// Bytes that are no UTF-8 (a hand-edited value) are shown as U+FFFD; the
+// logic keeps the stored bytes of a text shown that way.
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+
+}  // namespace aerolark

@@ -1,0 +1,192 @@
+// The GDI windows and their loop: frames raised and shown, letterboxed;
+// input messages raised as the saver's events, pointer reports that do not
+// move ignored; one covering window per monitor.
+
+#include "drivers/win32/windows_api.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+#include "checks.h"
+#include "window_pixels.h"
+#include "drivers/software/pixel_format.h"
+#include "drivers/win32/win32_display.h"
+
+namespace aerolark::wintest {
+namespace {
+
+const Colour kSkyBlue = PackColour(0, 226, 251);
+const Colour kYellow = PackColour(255, 255, 0);
+
+// Counts what the loop raises; composes a scene on every frame; runs
+// `script` with the frame's number; ends on a key or after `lastFrame`.
+class ScriptedSink final : public DrawingEvents {
+ public:
+  ScriptedSink(DrawingControl& drawing, std::vector<SpriteId> sprites, int lastFrame,
+               std::function<void(int)> script)
+      : drawing_(drawing), sprites_(std::move(sprites)), lastFrame_(lastFrame),
+        script_(std::move(script)) {}
+
+  void DrawFrame() override {
+    ++frames;
+    drawing_.FillScreen(kSkyBlue);
+    for (const SpriteId sprite : sprites_) drawing_.DrawSprite(sprite);
+    drawing_.SetFont("Arial", 40, 1, false, false, false);
+    drawing_.DrawText("12:34", 600, 20, kYellow);
+    drawing_.FlipScreen();
+    if (script_) script_(frames);
+  }
+  void PointerMoved() override { ++moves; }
+  void ButtonEvent() override { ++buttons; }
+  void KeyEvent() override { ++keys; }
+  void SecondTick() override { ++ticks; }
+  bool Ended() const override {
+    return keys > 0 || frames >= lastFrame_;
+  }
+
+  int frames = 0, moves = 0, buttons = 0, keys = 0, ticks = 0;
+
+ private:
+  DrawingControl& drawing_;
+  std::vector<SpriteId> sprites_;
+  int lastFrame_;
+  std::function<void(int)> script_;
+};
+
+void Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  PostMessageW(window, message, wParam, lParam);
+}
+
+// In one batch, so nothing the system reports comes between: a pointer that
+// entered (a first report), stayed, moved, stayed; two buttons.
+void PostInput(HWND window) {
+  Post(window, WM_MOUSELEAVE);
+  Post(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  Post(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  Post(window, WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+  Post(window, WM_MOUSEMOVE, 0, MAKELPARAM(30, 10));
+  Post(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));
+  Post(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 10));
+}
+
+std::string ReadText(const std::string& utf8) {
+  std::ifstream in(std::filesystem::path(std::u8string(utf8.begin(), utf8.end())));
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+SpriteId LoadQuad(SoftwareCompositor& drawing, const std::string& samples) {
+  const SpriteId sprite = drawing.NewSprite();
+  drawing.LoadSprite(sprite, 1, samples + "quad.bmp", kKeyOpaque);
+  drawing.SetSpriteX(sprite, 100);
+  drawing.SetSpriteY(sprite, 100);
+  return sprite;
+}
+
+void CheckWindowed(Checks& checks, const std::string& samples) {
+  const std::string stats = samples + "stats \xC3\xA4.txt";
+  Win32Display display({.windowed = true, .monitors = {}, .statsPath = stats});
+  SoftwareCompositor& drawing = display.drawing();
+  if (!checks.That(drawing.OpenScreen(800, 600, 16, ""), "a window opens")) return;
+  const std::vector<HWND> windows = ThreadWindows();
+  if (!checks.That(windows.size() == 1, "one window")) return;
+  RECT client{};
+  GetClientRect(windows[0], &client);
+  checks.That(client.right == 800 && client.bottom == 600, "its inside is 800 x 600");
+  ScriptedSink sink(drawing, {LoadQuad(drawing, samples)}, 5000, [&](int frame) {
+    if (frame == 60) PostInput(windows[0]);
+    if (frame != 400) return;
+    // Long since presented: the frame as shown, pixel for pixel.
+    CheckShown(checks, windows[0], 400, 300, kSkyBlue, "the fill");
+    CheckShown(checks, windows[0], 101, 101, PackColour(255, 0, 0), "the picture's red");
+    CheckShown(checks, windows[0], 106, 101, PackColour(0, 255, 0), "the picture's lime");
+    CheckShown(checks, windows[0], 101, 106, PackColour(0, 0, 255), "the picture's blue");
+    Post(windows[0], WM_KEYDOWN, VK_SPACE);
+  });
+  display.RunEvents(sink);
+  // Input is taken between bursts: the frames due with the 400th still run.
+  checks.That(sink.keys == 1 && sink.frames >= 400 && sink.frames < 460,
+              "a key ends the loop after the burst it came in");
+  checks.That(sink.moves == 1, "one real movement among four reports, not " +
+                                   std::to_string(sink.moves));
+  checks.That(sink.buttons == 2, "two buttons");
+  checks.That(sink.ticks >= 1, "a second tick within 400 frames");
+  const std::string figures = ReadText(stats);
+  checks.That(figures.find("draw_frames=" + std::to_string(sink.frames) + "\n") !=
+                      std::string::npos &&
+                  figures.find("presents=") != std::string::npos,
+              "the loop's figures are written: " + figures.substr(0, 80));
+  Checks::Note("loop figures:\n" + figures);
+
+  // A close request is a key; the loop runs again on the same windows.
+  ScriptedSink closing(drawing, {}, 5000, [&](int frame) {
+    if (frame == 5) Post(windows[0], WM_CLOSE);
+  });
+  display.RunEvents(closing);
+  checks.That(closing.keys == 1 && closing.frames < 100, "closing the window is a key");
+}
+
+// Two monitors side by side, each 512 x 768: a window covers each, the frame
+// letterboxed in it with bars above and below.
+void CheckCovering(Checks& checks, const std::string& samples) {
+  Win32Display display({.windowed = false,
+                        .monitors = {{0, 0, 512, 768}, {512, 0, 512, 768}},
+                        .statsPath = {}});
+  SoftwareCompositor& drawing = display.drawing();
+  if (!checks.That(drawing.OpenScreen(800, 600, 16, ""), "covering windows open")) return;
+  const std::vector<HWND> windows = ThreadWindows();
+  if (!checks.That(windows.size() == 2, "one window per monitor")) return;
+  for (HWND window : windows) {
+    RECT area{};
+    GetWindowRect(window, &area);
+    checks.That(area.right - area.left == 512 && area.bottom - area.top == 768 &&
+                    (area.left == 0 || area.left == 512) && area.top == 0,
+                "a window covers its monitor");
+    checks.That((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "top-most");
+  }
+  const SpriteId quad = LoadQuad(drawing, samples);
+  ScriptedSink sink(drawing, {quad}, 5000, [&](int frame) {
+    // Moving, so that each present shows a few changed parts scaled down.
+    drawing.MoveSpriteX(quad, 3);
+    if (frame % 2 == 0) drawing.MoveSpriteY(quad, 1);
+    if (frame != 100) return;
+    for (HWND window : windows) {
+      CheckPartsMatchWhole(checks, window);
+      CheckShown(checks, window, 256, 100, 0, "the bar above");
+      CheckShown(checks, window, 256, 700, 0, "the bar below");
+      CheckShown(checks, window, 256, 384, kSkyBlue, "the frame's middle");
+    }
+    Post(windows[1], WM_KEYDOWN, 'A');
+  });
+  display.RunEvents(sink);
+  checks.That(sink.keys == 1, "a key on the second monitor ends the loop");
+}
+
+// Monitors of no size (a desktop that reported nothing usable): the screen
+// is still covered, by the system's own list.
+void CheckNoUsableMonitors(Checks& checks) {
+  Win32Display display({.windowed = false,
+                        .monitors = {{0, 0, 0, 0}, {10, 10, -5, 100}},
+                        .statsPath = {}});
+  if (!checks.That(display.drawing().OpenScreen(800, 600, 16, ""), "covering windows open")) {
+    return;
+  }
+  const std::vector<HWND> windows = ThreadWindows();
+  RECT area{};
+  if (!windows.empty()) GetWindowRect(windows[0], &area);
+  checks.That(windows.size() == 1 && area.left == 0 && area.top == 0 &&
+                  area.right == GetSystemMetrics(SM_CXSCREEN) &&
+                  area.bottom == GetSystemMetrics(SM_CYSCREEN),
+              "monitors of no size give way to the system's: one window covers the screen");
+}
+
+}  // namespace
+
+void CheckDisplayEvents(Checks& checks, const std::string& samples) {
+  CheckWindowed(checks, samples);
+  CheckCovering(checks, samples);
+  CheckNoUsableMonitors(checks);
+}
+
+}  // namespace aerolark::wintest

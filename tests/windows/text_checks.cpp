@@ -1,0 +1,103 @@
+// Text through GDI: the cell height asked for, glyphs where the text is,
+// styles that change the shape, and no failure for any face or text.
+
+#include "drivers/win32/windows_api.h"
+
+#include <algorithm>
+
+#include "checks.h"
+#include "drivers/win32/win32_backends.h"
+
+namespace aerolark::wintest {
+namespace {
+
+// The face GDI's font mapper chooses for `name`, for the log.
+std::string FaceChosenFor(const wchar_t* name) {
+  LOGFONTW font{};
+  font.lfHeight = 24;
+  font.lfCharSet = DEFAULT_CHARSET;
+  wcsncpy(font.lfFaceName, name, LF_FACESIZE - 1);
+  HFONT handle = CreateFontIndirectW(&font);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, handle);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(handle);
+  char utf8[4 * LF_FACESIZE] = {};
+  WideCharToMultiByte(CP_UTF8, 0, face, -1, utf8, sizeof utf8, nullptr, nullptr);
+  return utf8;
+}
+
+int CoveredColumns(const TextMask& mask) {
+  int columns = 0;
+  for (int x = 0; x < mask.width; ++x) {
+    for (int y = 0; y < mask.height; ++y) {
+      if (mask.coverage[y * mask.width + x] > 0) {
+        ++columns;
+        break;
+      }
+    }
+  }
+  return columns;
+}
+
+bool Draws(const std::shared_ptr<const TextMask>& mask) {
+  return mask && std::any_of(mask->coverage.begin(), mask->coverage.end(),
+                             [](std::uint8_t c) { return c > 0; });
+}
+
+void CheckClock(Checks& checks, TextRasteriser& text) {
+  const auto clock = text.Rasterise({"Arial", 24}, "12:34");
+  if (!checks.That(Draws(clock), "\"12:34\" in Arial draws")) return;
+  checks.That(clock->height >= 22 && clock->height <= 24,
+              "the clock's cell is 24 pixels high, not " + std::to_string(clock->height));
+  checks.That(clock->width >= 24 && clock->width <= 80,
+              "five characters of 24 pixels are some 50 wide, not " +
+                  std::to_string(clock->width));
+  // Gaps between the glyphs: the digits are apart, not one smear.
+  checks.That(CoveredColumns(*clock) < clock->width - 4, "the glyphs stand apart");
+  const auto solid = std::count(clock->coverage.begin(), clock->coverage.end(), 32);
+  const auto partial = std::count_if(clock->coverage.begin(), clock->coverage.end(),
+                                     [](std::uint8_t c) { return c > 0 && c < 32; });
+  checks.That(solid > 0, "the glyphs have solid pixels");
+  Checks::Note("clock " + std::to_string(clock->width) + "x" + std::to_string(clock->height) +
+               ", " + std::to_string(partial) + " antialiased pixels");
+  const auto bold = text.Rasterise({"Arial", 24, true}, "12:34");
+  checks.That(Draws(bold) && bold->width > clock->width, "bold is wider");
+  const auto again = text.Rasterise({"Arial", 24}, "12:34");
+  checks.That(again && again->coverage == clock->coverage, "the same text draws the same");
+}
+
+void CheckAnyInput(Checks& checks, TextRasteriser& text) {
+  checks.That(Draws(text.Rasterise({"No Such Face Anywhere", 20}, "Aerolark")),
+              "a face that is not installed is stood in for");
+  checks.That(Draws(text.Rasterise({std::string(80, 'F'), 20}, "Aerolark")),
+              "a name too long for a face is stood in for");
+  checks.That(Draws(text.Rasterise({"Arial", 20, false, true, true}, "Aerolark")),
+              "italic underlined text draws");
+  checks.That(Draws(text.Rasterise({"Arial", 20}, "bad \xFF\xFE utf-8 \xC3")),
+              "invalid UTF-8 draws, with stand-in glyphs");
+  checks.That(Draws(text.Rasterise({"Arial", 20}, "\xE2\x82\xAC 5 \xC3\xA4")),
+              "UTF-8 text draws");
+  checks.That(!text.Rasterise({"Arial", 20}, ""), "an empty text is nothing");
+  checks.That(!text.Rasterise({"Arial", 0}, "x"), "a text of no height is nothing");
+  const auto longest = text.Rasterise({"Arial", 400}, std::string(50000, 'W'));
+  checks.That(Draws(longest) &&
+                  static_cast<long long>(longest->width) * longest->height <= 4 * 1024 * 1024,
+              "a very long text is cut to a bounded mask");
+}
+
+}  // namespace
+
+void CheckText(Checks& checks) {
+  Checks::Note("GDI maps Arial to " + FaceChosenFor(L"Arial") + ", Liberation Sans to " +
+               FaceChosenFor(L"Liberation Sans") + ", an unknown face to " +
+               FaceChosenFor(L"No Such Face Anywhere"));
+  const auto text = CreateGdiTextRasteriser();
+  CheckClock(checks, *text);
+  CheckAnyInput(checks, *text);
+}
+
+}  // namespace aerolark::wintest

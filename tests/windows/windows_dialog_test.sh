@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The settings dialog of the Windows saver (/c) under Wine, as a user meets
+# it: on an empty registry its opening stores what the Linux dialog stores
+# in its file; Tab to a trackbar and an arrow key, a click on a check box
+# and a picture chosen in the logo chooser are stored at once; a drive that
+# cannot be read is reported; Alt+A shows the About box and Alt+O ends the
+# program; opening and closing it untouched changes nothing.
+set -u
+cmake=$1 build=$2
+. "$(dirname "$0")/../support/program.sh"
+. "$(dirname "$0")/../support/wine.sh"
+
+host=$(sed -n 's/^AEROLARK_WEB_HOST:STRING=//p' "$build/CMakeCache.txt")
+caption="Aerolark  http://$host"
+
+# Every value of the saver's key, "Section/Name=Value" (UTF-8), sorted.
+stored() { wine "$helpers/registry_dump.exe" | tr -d '\r' | LC_ALL=C sort; }
+stores() { stored | grep -qxF "$1"; }
+# The Linux dialog's file in the same form.
+ini_values() {
+  awk '/^\[/ { section = substr($0, 2, length($0) - 2); next } /=/ { print section "/" $0 }' "$1" |
+    LC_ALL=C sort
+}
+without_font_name() { grep -v '^Startup/FontName='; }
+
+# The Linux dialog on an empty store, for comparison: it stores the System
+# section's PwrSave last.
+"$program" /c >"$scratch/linux.out" 2>&1 &
+linux=$!
+on_exit "kill -KILL $linux 2>/dev/null"
+wait_until 60 grep -q '^PwrSave=' "$settings" 2>/dev/null || fail "the Linux dialog stored nothing"
+kill "$linux"
+ini_values "$settings" >"$scratch/linux.values"
+
+# start_dialog NAME: /c, until its window is on screen; sets $dialog and
+# the window's X, Y, WIDTH, HEIGHT, and puts the pointer over it, where
+# keys go without a window manager.
+start_dialog() {
+  start_scr "$1" /c
+  wait_until 60 has_wine_window "$caption" || fail "$1: no window titled '$caption'"
+  dialog=$(wine_window "$caption")
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8))
+}
+end_with_alt_o() {
+  xdotool key alt+o
+  wait_until 20 has_ended "$pid" || fail "$1: Alt+O did not end the program"
+  wait "$pid" || fail "$1: status $?"
+}
+
+# The chooser opens in the program's current folder.
+pictures="$scratch/Pictures ☀"
+mkdir -p "$pictures"
+printf 'BM' >"$pictures/Ñandú.bmp"
+printf 'GIF8' >"$pictures/clouds.gif"
+cd "$pictures" || fail "no picture folder"
+# A drive letter whose folder is gone; Wine takes in its drives when it starts.
+ln -s "$scratch/no such drive" "$WINEPREFIX/dosdevices/x:"
+/usr/lib/wine/wineserver -k
+
+# An empty registry: the opening stores what the Linux dialog stores, but
+# for the font, which comes from each system's own list.
+start_dialog opening
+[ "$WIDTH" -ge 550 ] && [ "$HEIGHT" -ge 369 ] && [ "$WIDTH" -le 600 ] && [ "$HEIGHT" -le 420 ] ||
+  fail "client area ${WIDTH}x${HEIGHT}, not about 550x369"
+stored >"$scratch/opening.values"
+diff <(without_font_name <"$scratch/linux.values") <(without_font_name <"$scratch/opening.values") \
+  >"$scratch/opening.diff" || fail "the opening stores otherwise than on Linux: $(cat "$scratch/opening.diff")"
+grep -q '^Startup/FontName=.' "$scratch/opening.values" || fail "no font stored"
+
+# Tab from the page tabs to the mouse sensitivity, one step right.
+xdotool key Tab Right
+wait_until 20 stores "Startup/MouseSens=3" || fail "Tab, Right: MouseSens not 3: $(stored | grep MouseSens)"
+# A click on "Show Clock" clears it.
+xdotool mousemove $((X + 36)) $((Y + 126)) click 1
+wait_until 20 stores "Startup/Clock=0" || fail "the click on Show Clock stored no 0: $(stored | grep Clock)"
+# The logo chooser, from its page: the picture listed first, by keyboard.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key ctrl+Tab ctrl+Tab alt+l
+wait_until 20 has_wine_window "Select Your Logo" || fail "Alt+L opened no chooser"
+eval "$(xdotool getwindowgeometry --shell --prefix CHOOSER_ "$(wine_window "Select Your Logo")")"
+xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4))
+xdotool key Tab Down Return
+chosen="Startup/LogoFileName=$(windows_path "$pictures")\\Ñandú.bmp"
+wait_until 20 stores "$chosen" || fail "the chooser stored $(stored | grep LogoFileName), not $chosen"
+wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "the chooser stayed open"
+# A drive that cannot be read (a letter whose folder is gone): "Drive
+# error!", the chooser stays open, and Esc leaves it storing nothing.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+l
+wait_until 20 has_wine_window "Select Your Logo" || fail "Alt+L opened no chooser the second time"
+xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4))
+xdotool key Tab Tab Tab Tab Up  # from the name box to the drives, then X: above Z:
+wait_until 20 has_wine_window Error || fail "an unreadable drive showed no \"Drive error!\""
+eval "$(xdotool getwindowgeometry --shell --prefix ERROR_ "$(wine_window Error)")"
+xdotool mousemove $((ERROR_X + ERROR_WIDTH / 2)) $((ERROR_Y + ERROR_HEIGHT / 2)) key Return
+wait_until 10 eval '! has_wine_window Error' || fail "the drive error stayed"
+has_wine_window "Select Your Logo" || fail "the chooser closed on a drive error"
+xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4)) key Escape
+wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "Esc left the chooser open"
+stores "$chosen" || fail "a cancelled chooser changed the logo: $(stored | grep LogoFileName)"
+# "&About": the About box, over the dialog, until it is answered.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+a
+wait_until 20 has_wine_window "About Aerolark" || fail "Alt+A showed no About box"
+eval "$(xdotool getwindowgeometry --shell --prefix ABOUT_ "$(wine_window "About Aerolark")")"
+xdotool mousemove $((ABOUT_X + ABOUT_WIDTH / 2)) $((ABOUT_Y + ABOUT_HEIGHT / 2)) key Return
+wait_until 10 eval '! has_wine_window "About Aerolark"' || fail "the About box stayed"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8))
+end_with_alt_o opening
+
+# Untouched: every value stays as it is (the font follows its list entry).
+stored >"$scratch/before.values"
+start_dialog untouched
+end_with_alt_o untouched
+stored >"$scratch/after.values"
+diff <(without_font_name <"$scratch/before.values") <(without_font_name <"$scratch/after.values") \
+  >"$scratch/untouched.diff" || fail "an untouched session changed: $(cat "$scratch/untouched.diff")"
