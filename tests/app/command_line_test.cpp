@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/environment.h"
-#include "app/install_folder.h"
 #include "app/module1.h"
 
 namespace aerolark {
@@ -93,33 +92,21 @@ TEST(Startup, HostWindowFromTheEnvironmentOrTheCommandLine) {
 }
 
 TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
-  EXPECT_EQ(Start({"/p", "1234"}).parent, 1234u);
-  EXPECT_EQ(Start({"/p1234"}).parent, 1234u);
-  EXPECT_EQ(Start({"/p:1234"}).parent, 1234u);  // the form Windows also writes
-  EXPECT_EQ(Start({"/p", " 77 "}).parent, 77u);
-  EXPECT_EQ(Start({"/p"}).parent, 0u);
-  EXPECT_EQ(Start({"/p", "abc"}).parent, 0u);
-  EXPECT_EQ(Start({"/p", "12abc"}).parent, 0u);
-  EXPECT_EQ(Start({"/p", "1", "2"}).parent, 2u);  // " 2" is the longest numeric suffix
-  EXPECT_EQ(Start({"/p", "2.5"}).parent, 2u);
-  EXPECT_EQ(Start({"/p", "99999999999"}).parent, 2147483647u);
+  // " 2" is the longest numeric suffix of "/p 1 2"; "/p:1234" the form Windows
+  // also writes; overlong ones: LongCommandLine.
+  const std::pair<std::vector<std::string>, ForeignWindow> cases[] = {
+      {{"/p", "1234"}, 1234}, {{"/p1234"}, 1234}, {{"/p:1234"}, 1234}, {{"/p", " 77 "}, 77}, {{"/p"}, 0},
+      {{"/p", "abc"}, 0},     {{"/p", "12abc"}, 0}, {{"/p", "1", "2"}, 2}, {{"/p", "2.5"}, 2},
+      {{"/p", "99999999999"}, 2147483647}};
+  for (const auto& [arguments, parent] : cases) EXPECT_EQ(Start(arguments).parent, parent) << arguments.back();
 }
 
-TEST(Startup, OnlyASecondSaverEndsAndOnlyWithoutDisplayProperties) {
-  EXPECT_EQ(Start({"/s"}, true, false).ran, "none");
-  EXPECT_EQ(Start({"/s"}, true, true).ran, "saver");
-  EXPECT_EQ(Start({"/s"}, false, false).ran, "saver");
-  EXPECT_EQ(Start({"/c"}, true, false).ran, "configuration");
-  EXPECT_EQ(Start({"/p", "5"}, true, false).ran, "preview");
-  EXPECT_EQ(Start({}, true, false).ran, "saver");  // the rule names the switch "/s"
-  // A host runs one saver per monitor.
-  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");
-}
-
-TEST(Startup, InstallFolderIsBesideTheProgramsBinFolder) {
-  EXPECT_EQ(InstallFolderFor("/usr/local/bin/aerolark"), "/usr/local/share/aerolark/");
-  EXPECT_EQ(InstallFolderFor("/home/u/aerolark/build/bin/aerolark"),
-            "/home/u/aerolark/build/share/aerolark/");
+// A second saver ending, and the "Display Properties" exception:
+// tests/program/startup_modes_test.sh. Here the modes the rule leaves alone.
+TEST(Startup, OnlyASecondSaverStartedWithSlashSEnds) {
+  EXPECT_EQ(Start({"/p", "5"}, true).ran, "preview");
+  EXPECT_EQ(Start({}, true).ran, "saver");  // the rule names the switch "/s"
+  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");  // a host runs one per monitor
 }
 
 }  // namespace

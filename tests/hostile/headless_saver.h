@@ -1,13 +1,18 @@
 #pragma once
 // The saver window run headless, as the real program runs it but with the
 // compositor in memory, silent sound, no desktop and a clock the test moves:
-// load, frames and second ticks, then a key.
+// load, frames and second ticks, then a key. And the values a hand editor (or
+// a damaged disk) may leave in the settings file for it to meet.
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "settings/settings.h"
+#include "support/files.h"
 
 namespace aerolark::hostile {
 
@@ -26,5 +31,34 @@ struct SaverOutcome {
 // `installFolder` ends with '/'.
 SaverOutcome RunHeadlessSaver(Settings& settings, const std::string& installFolder,
                               int frames = 400, int seconds = 3);
+
+// What every run must show however hostile its input: it loaded, ran all its
+// frames and ended in order on the key.
+inline void ExpectEndedInOrder(const SaverOutcome& outcome, std::uint64_t frames) {
+  EXPECT_TRUE(outcome.loaded);
+  EXPECT_EQ(outcome.frames, frames);
+  EXPECT_TRUE(outcome.endedOnKey);
+  EXPECT_TRUE(outcome.cursorShownAgain);
+  EXPECT_TRUE(outcome.saverRunningCleared);
+  EXPECT_TRUE(outcome.soundSilent);
+  EXPECT_EQ(outcome.exitStatus, 0);
+}
+
+struct HostileValue {
+  std::string label;  // for test names and tables
+  std::string value;
+  // Written by hand straight into the file (a newline then breaks the line);
+  // otherwise written through the store, which quotes what needs quoting.
+  bool raw = false;
+};
+
+std::vector<HostileValue> HostileValues();
+
+using testing::TempFolder;
+using testing::ReadText;
+using testing::WriteText;
+
+// Copies the built-in files into `folder` (an install folder the test may damage).
+void CopyInstallFolder(const std::filesystem::path& folder);
 
 }  // namespace aerolark::hostile

@@ -10,8 +10,6 @@
 #include <string>
 
 #include "hostile/headless_saver.h"
-#include "hostile/saver_outcome_expectations.h"
-#include "hostile/hostile_values.h"
 #include "settings/ini_document.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"

@@ -2,7 +2,6 @@
 // written, and the saver runs on what it can read.
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,7 +13,6 @@
 #include <string>
 
 #include "hostile/headless_saver.h"
-#include "hostile/hostile_values.h"
 #include "settings/ini_settings_store.h"
 #include "settings/setting_keys.h"
 
@@ -40,70 +38,60 @@ void DropPrivileges() {
   if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
 }
 
-// A hand-edited store whose defaults marker is gone: the saver will try to
-// write every default, and the hint timer its markers.
-void WriteDefaultsWithoutMarker(const std::filesystem::path& file) {
-  IniSettingsStore store(file);
-  ASSERT_TRUE(WriteDefaults(store, kInstall).ok);
-  ASSERT_TRUE(WriteSetting(store, Key::SetReg, "").ok);
-}
-
-// The saver on a store it cannot write: it ends in order, and the file is as it was.
-bool SaverRunsOnWhatItReads(const std::filesystem::path& file) {
-  IniSettingsStore store(file);
-  SaverOutcome outcome = RunHeadlessSaver(store, kInstall, 400, 4);
-  return outcome.loaded && outcome.endedOnKey && outcome.exitStatus == 0 &&
-         outcome.spritesShown > 4;
+// On a store it cannot write, from a hand-edited file whose defaults marker
+// is gone (so the saver tries to write every default, and the hint timer its
+// markers): the saver ends in order on what it reads, a write of `key` is
+// refused with a reason, and the file is as it was.
+void ExpectRefusedAndKept(const std::filesystem::path& file, const std::function<void()>& prepare,
+                          Key key, const std::string& value) {
+  {
+    IniSettingsStore store(file);
+    ASSERT_TRUE(WriteDefaults(store, kInstall).ok);
+    ASSERT_TRUE(WriteSetting(store, Key::SetReg, "").ok);
+    ASSERT_TRUE(WriteSetting(store, Key::Speed, "7").ok);
+  }
+  const std::string before = ReadText(file);
+  EXPECT_EQ(InChild(prepare,
+                    [&] {
+                      IniSettingsStore store(file);
+                      SaverOutcome outcome = RunHeadlessSaver(store, kInstall, 400, 4);
+                      return outcome.loaded && outcome.endedOnKey && outcome.exitStatus == 0 &&
+                             outcome.spritesShown > 4;
+                    }),
+            0);
+  EXPECT_EQ(InChild(prepare,
+                    [&] {
+                      IniSettingsStore store(file);
+                      WriteStatus status = WriteSetting(store, key, value);
+                      return !status.ok && !status.error.empty() && ReadSetting(store, Key::Speed) == "7";
+                    }),
+            0);
+  EXPECT_EQ(ReadText(file), before);
 }
 
 TEST(StoreOnAReadOnlyFolder, OldFileStaysAndTheSaverRunsOnItsValues) {
   const TempFolder temp("aerolark-readonly");
-  const auto& folder = temp.path();
-  const auto file = folder / "aerolark.ini";
-  ASSERT_NO_FATAL_FAILURE(WriteDefaultsWithoutMarker(file));
-  {
-    IniSettingsStore store(file);
-    ASSERT_TRUE(WriteSetting(store, Key::Speed, "7").ok);
-  }
-  const std::string before = ReadText(file);
-  ::chmod(folder.c_str(), 0555);
-  ::chmod(file.c_str(), 0444);
-  EXPECT_EQ(InChild(DropPrivileges, [&] { return SaverRunsOnWhatItReads(file); }), 0);
-  EXPECT_EQ(InChild(DropPrivileges,
-                    [&] {
-                      IniSettingsStore store(file);
-                      WriteStatus status = WriteSetting(store, Key::Speed, "9");
-                      return !status.ok && !status.error.empty() &&
-                             ReadSetting(store, Key::Speed) == "7";
-                    }),
-            0);
-  EXPECT_EQ(ReadText(file), before);
-  ::chmod(folder.c_str(), 0755);
+  const auto file = temp.path() / "aerolark.ini";
+  auto readOnly = [&] {
+    ::chmod(temp.path().c_str(), 0555);
+    ::chmod(file.c_str(), 0444);
+    DropPrivileges();
+  };
+  ExpectRefusedAndKept(file, readOnly, Key::Speed, "9");
 }
 
 // A full disk, as the process sees it: no write may grow a file past a few
-// bytes. The rewrite fails and the old file stays whole.
+// bytes, and no half-written temporary is left.
 TEST(StoreOnAFullDisk, FailedRewriteKeepsTheOldFile) {
   const TempFolder temp("aerolark-full");
-  const auto& folder = temp.path();
-  const auto file = folder / "aerolark.ini";
-  ASSERT_NO_FATAL_FAILURE(WriteDefaultsWithoutMarker(file));
-  const std::string before = ReadText(file);
+  const auto file = temp.path() / "aerolark.ini";
   auto fullDisk = [] {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{16, 16};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(3);
   };
-  EXPECT_EQ(InChild(fullDisk, [&] { return SaverRunsOnWhatItReads(file); }), 0);
-  EXPECT_EQ(InChild(fullDisk,
-                    [&] {
-                      IniSettingsStore store(file);
-                      WriteStatus status = WriteSetting(store, Key::Message, std::string(500, 'm'));
-                      return !status.ok && !status.error.empty();
-                    }),
-            0);
-  EXPECT_EQ(ReadText(file), before);
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+  ExpectRefusedAndKept(file, fullDisk, Key::Message, std::string(500, 'm'));
+  for (const auto& entry : std::filesystem::directory_iterator(temp.path())) {
     EXPECT_TRUE(entry.path() == file || entry.path().extension() == ".lock")
         << "a half-written temporary was left: " << entry.path();
   }

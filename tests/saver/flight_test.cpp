@@ -37,8 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Speeds, RelayAtSpeed, ::testing::Values(1, 2, 3, 4, 7))
 
 TEST_P(RelayAtSpeed, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0")
-      .Set(Key::Speed, Num(GetParam()));
+  rig.Bare().Set(Key::Speed, Num(GetParam()));
   const int frames = 90000 / GetParam();
   Form1& form = rig.Load();
   const BiplaneRelay& relay = form.scene().relay;
@@ -89,7 +88,7 @@ TEST_P(RelayAtSpeed, EachBiplaneLaunchesTheNextAndReentersWhereItShould) {
 TEST(Relay, DrawnAltitudesAreTheSameOnEveryRun) {
   auto altitudes = [] {
     SaverRig rig;
-    rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0");
+    rig.Bare();
     Form1& form = rig.Load();
     rig.Frames(6000);
     std::vector<int> seen;
@@ -103,8 +102,7 @@ TEST(Relay, DrawnAltitudesAreTheSameOnEveryRun) {
 
 TEST(Relay, SpeedZeroKeepsBiplaneOneDriftingInPlace) {
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0").Set(Key::Speed, "0").Set(Key::Prop, "0")
-      .Set(Key::PlaneBG, "0");
+  rig.Bare().Set(Key::Speed, "0").Set(Key::Prop, "0").Set(Key::PlaneBG, "0");
   Form1& form = rig.Load();
   rig.Frames(5000);
   EXPECT_EQ(rig.drawingStub.Place(Biplane(0)).x, -281);
@@ -122,8 +120,7 @@ struct Crossing {
 
 TEST(Crossers, ParkWaitTheirSecondsAndReenterAtTheSharedAltitude) {
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0").Set(Key::BGFreq, "36")
-      .Set(Key::SecDelay, "30");
+  rig.Bare().Set(Key::BGFreq, "36").Set(Key::SecDelay, "30");
   Form1& form = rig.Load();
   const CrossingFlyers& crossers = form.scene().crossers;
   Crossing bg, jet;
@@ -188,8 +185,7 @@ TEST(Crossers, ParkWaitTheirSecondsAndReenterAtTheSharedAltitude) {
 
 TEST(Crossers, StoppedSoundIsNeverStartedButTheAircraftFlies) {
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0").Set(Key::SoundOff, "7")
-      .Set(Key::SecDelay, "1");
+  rig.Bare().Set(Key::SoundOff, "7").Set(Key::SecDelay, "1");
   Form1& form = rig.Load();
   rig.Seconds(1);
   for (int second = 0; second < 300; ++second) {
@@ -206,7 +202,7 @@ TEST(Crossers, StoppedSoundIsNeverStartedButTheAircraftFlies) {
 TEST(Crossers, PropOffOrNotANumberHidesTheAircraftAndKeepsItSilent) {
   for (const std::string prop : {"0", "on", ""}) {
     SaverRig rig;
-    rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0").Set(Key::Prop, prop);
+    rig.Bare().Set(Key::Prop, prop);
     rig.Load();
     rig.Frames(3000);
     EXPECT_EQ(rig.log.Count(Join({"C", "DrawSprite", Num(kAircraft)})), 0u) << prop;

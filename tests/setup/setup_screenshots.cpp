@@ -40,7 +40,6 @@ int main(int argc, char** argv) {
   auto* tabs = setup.findChild<QTabWidget*>("SSTab1");
   for (int i = 0; i < tabs->count(); ++i) {
     tabs->setCurrentIndex(i);
-    QTest::qWait(50);
     setup.grab().save(outDir + QStringLiteral("/%1-page%2.png").arg(prefix).arg(i));
   }
   testing::RecordingChooserView messages;
@@ -51,7 +50,6 @@ int main(int argc, char** argv) {
     ImageFileChooser chooser(kinds[i], store, MountedFileSystems(), services.showMessage);
     chooser.show();
     if (!QTest::qWaitForWindowExposed(&chooser)) std::fprintf(stderr, "window not exposed in time\n");
-    QTest::qWait(50);
     chooser.grab().save(
         outDir + QStringLiteral("/%1-%2.png").arg(prefix, QString::fromLatin1(names[i])));
   }

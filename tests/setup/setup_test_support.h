@@ -4,9 +4,7 @@
 // dialog's logic runs without any toolkit.
 
 #include <filesystem>
-#include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +12,8 @@
 #include "setup/dialog_view.h"
 #include "setup/image_chooser_logic.h"
 #include "setup/setup_logic.h"
-#include "support/recording_settings.h"
-
 #include "support/files.h"
+#include "support/recording_settings.h"
 
 namespace aerolark::testing {
 
@@ -46,12 +43,10 @@ class RecordingControls : public View {
 class RecordingDialogView final : public RecordingControls<DialogView> {
  public:
   void SetFontName(Control, std::string_view family) override { sampleFont = family; }
-  void RunChooser(const ChooserKind& kind, DialogStore& store) override { runChooser(kind, store); }
-  void OpenWebPage(const std::string& address) override { openedPages.push_back(address); }
+  void RunChooser(const ChooserKind&, DialogStore&) override {}
+  void OpenWebPage(const std::string&) override {}
 
   std::string sampleFont;
-  std::function<void(const ChooserKind&, DialogStore&)> runChooser = [](auto&, auto&) {};
-  std::vector<std::string> openedPages;
 };
 
 class RecordingChooserView final : public RecordingControls<ChooserView> {
@@ -64,7 +59,11 @@ class RecordingChooserView final : public RecordingControls<ChooserView> {
 };
 
 // Sixty made-up families, already sorted as the system hands them over.
-std::vector<std::string> TestFamilies(int count = 60);
+inline std::vector<std::string> TestFamilies(int count = 60) {
+  std::vector<std::string> families;
+  for (int i = 0; i < count; ++i) families.push_back((i < 10 ? "Family 0" : "Family ") + std::to_string(i));
+  return families;
+}
 
 // The dialog's logic on a recording store and view.
 struct DialogRig {
@@ -81,8 +80,16 @@ struct DialogRig {
 // <tmp>/card holding one picture. It is the program's current folder while
 // this lives.
 struct PictureFolders {
-  PictureFolders();
-  ~PictureFolders();
+  PictureFolders() {
+    std::filesystem::create_directories(root + "/pictures/holiday");
+    std::filesystem::create_directories(root + "/card");
+    for (const char* name : {"sky.bmp", "SKY2.BMP", "dusk.Bmp", "clouds.gif", "notes.txt", "README", ".hidden.bmp"}) {
+      WriteText(root + "/pictures/" + name, "");
+    }
+    WriteText(root + "/card/pic.bmp", "");
+    std::filesystem::current_path(root + "/pictures");
+  }
+  ~PictureFolders() { std::filesystem::current_path(previous); }
   std::filesystem::path previous = std::filesystem::current_path();
   TempFolder folder{"aerolark-chooser"};
   std::string root = folder.path().string();

@@ -1,6 +1,9 @@
-// The Qt view: the real widgets show what the logic sets, and a user's
-// change in them reaches the store through the logic.
+// The Qt view on the offscreen platform: the real widgets show what the
+// logic sets, a user's change in them reaches the store through the logic,
+// and every control shows all of itself at the desktop's font.
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -9,16 +12,150 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
 #include "settings/ini_settings_store.h"
 #include "setup/qt/image_file_chooser.h"
-#include "setup_view_support.h"
+#include "setup/qt/setup_dialog.h"
+#include "setup_test_support.h"
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace aerolark::testing {
 namespace {
+
+// Whether a control shows all of itself at its size: a label, a button or
+// the page tabs at least as large as they ask to be (a wrapped label as high
+// as its lines), a box or a list wide enough for the text it shows.
+bool ShowsAll(QWidget* w) {
+  const QSize size = w->size();
+  auto textFits = [w](const QRect& area, const QString& text) {
+    return w->fontMetrics().horizontalAdvance(text) + 4 <= area.width() &&
+           w->height() >= w->minimumSizeHint().height();
+  };
+  if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+    return size.height() >= label->heightForWidth(size.width());
+  }
+  if (auto* box = qobject_cast<QLineEdit*>(w)) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    return textFits(box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box), box->text());
+  }
+  if (auto* list = qobject_cast<QComboBox*>(w)) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    return textFits(list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, list),
+                    list->currentText());
+  }
+  const QSize needed = qobject_cast<QTabBar*>(w) ? w->sizeHint() : w->minimumSizeHint();
+  return size.width() >= needed.width() && size.height() >= needed.height();
+}
+
+// A QApplication on the offscreen platform, made once.
+void EnsureApplication() {
+  if (QApplication::instance()) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "setup_view_test";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, 8)); }
+
+// The focus widget's name: "tabs" for the page tabs, else the control's.
+std::string FocusName() {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) return "(none)";
+  return qobject_cast<QTabBar*>(focus) ? "tabs" : focus->objectName().toStdString();
+}
+
+// The visible controls of `window` that are cut off, lie outside what holds
+// them, or overlap another, described for a failure message.
+std::vector<std::string> Clipped(QWidget* window) {
+  std::vector<std::string> faults;
+  std::vector<std::pair<QRect, std::string>> placed;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                         qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                         qobject_cast<QAbstractSlider*>(w) || qobject_cast<QTabBar*>(w);
+    QWidget* holder = w->parentWidget();
+    if (!control || !w->isVisible() || qobject_cast<QComboBox*>(holder) || qobject_cast<QTabBar*>(holder)) continue;
+    const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
+    std::string name = w->objectName().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w)) name += '"' + label->text().left(20).toStdString() + '"';
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) name += '"' + button->text().toStdString() + '"';
+    // A control whose size the layout ignores shows its text whole otherwise (a tip).
+    const bool mayBeCut = w->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored;
+    if (!mayBeCut && !ShowsAll(w)) faults.push_back(name + " is cut off");
+    for (QWidget* a = holder; a && a != window; a = a->parentWidget()) {
+      if (!QRect(a->mapTo(window, QPoint(0, 0)), a->size()).contains(at)) faults.push_back(name + " sticks out");
+    }
+    for (const auto& [other, otherName] : placed) {
+      if (other.intersects(at)) faults.push_back(name + " overlaps " + otherName);
+    }
+    placed.emplace_back(at, name);
+  }
+  return faults;
+}
+
+using Values = std::vector<std::string>;
+
+template <typename T = QWidget>
+T* Find(QObject* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  if (!child) throw std::runtime_error(std::string("no control ") + name);
+  return child;
+}
+
+class SetupView : public ::testing::Test {
+ protected:
+  void Open() { Open(settings); }
+  // Opens the dialog on `store` with recording services, shown and active.
+  void Open(Settings& store);
+  // A key as the user presses it: to the window, which hands it to the focus.
+  void Press(Qt::Key key) { QTest::keyClick(setup->windowHandle(), key); }
+  template <typename T = QWidget>
+  T* Get(const char* name) { return Find<T>(setup.get(), name); }
+
+  RecordingSettings settings;
+  std::vector<Message> messages;
+  std::vector<bool> overShownDialog;  // for each message: its owner was on screen
+  Values openedPages;
+  std::function<void(QDialog&)> runModal;
+  std::unique_ptr<aerolark::Setup> setup;
+};
+
+void SetupView::Open(Settings& store) {
+  EnsureApplication();
+  SetupServices services;
+  services.showMessage = [this](QWidget* owner, const Message& m) {
+    messages.push_back(m);
+    overShownDialog.push_back(owner && owner->isVisible());
+  };
+  services.fontFamilies = [] { return TestFamilies(); };
+  services.fileSystems = [] { return std::vector<FileSystem>{{"/", ""}}; };
+  services.openUrl = [this](const std::string& address) { openedPages.push_back(address); };
+  services.runModal = [this](QDialog& dialog) { runModal(dialog); };
+  setup = std::make_unique<aerolark::Setup>(store, "/opt/aerolark/share/aerolark/", services);
+  setup->show();
+  setup->activateWindow();
+  if (!QTest::qWaitForWindowActive(setup.get())) throw std::runtime_error("dialog not active");
+}
 
 // Moves the thumb as a mouse drag does: held down, moved step by step, let go.
 void Drag(QScrollBar* slider, int to) {
@@ -33,11 +170,7 @@ TEST_F(SetupView, OpeningFillsTheRealWidgets) {
   settings.writes.clear();
   Open();
   EXPECT_EQ(settings.writes.size(), 22u);  // each handler once: showing a value raises none
-  EXPECT_EQ(setup->windowTitle(), "Aerolark  http://www.aerolark.example");
-  EXPECT_EQ(setup->size(), QSize(550, 369));
-  EXPECT_EQ(Get<QTabWidget>("SSTab1")->tabText(4), "Tune the Screensaver");
   EXPECT_EQ(Get<QTabWidget>("SSTab1")->currentIndex(), 0);
-  EXPECT_EQ(Get<QLabel>("lblFolder")->text(), " /opt/aerolark/share/aerolark");
   EXPECT_EQ(Get<QScrollBar>("HSBSec")->value(), 120);
   EXPECT_EQ(Get<QLineEdit>("txtBGPlanes")->text(), "120");
   EXPECT_FALSE(Get<QCheckBox>("chkLogo")->isChecked());
@@ -45,9 +178,7 @@ TEST_F(SetupView, OpeningFillsTheRealWidgets) {
   EXPECT_TRUE(Get("cmdSelectBG")->isEnabled());
   EXPECT_EQ(Get<QComboBox>("cboSoundOff")->currentText(), "Never");
   EXPECT_EQ(Get<QComboBox>("cboFontsScreen")->currentIndex(), 4);
-  QFont sample = Get<QLabel>("lblSample")->font();
-  EXPECT_EQ(sample.family(), "Family 04");
-  EXPECT_DOUBLE_EQ(sample.pointSizeF(), 13.5);
+  EXPECT_EQ(Get<QLabel>("lblSample")->font().family(), "Family 04");
 }
 
 TEST_F(SetupView, EveryBoundControlStoresItsSettingWhenTheUserChangesIt) {
@@ -215,6 +346,7 @@ TEST_F(SetupView, OpeningAndClosingLeavesAHandEditedFileAsItWas) {
   EXPECT_EQ(ReadText(store.path()), before);
 }
 
+// The chooser's widgets reach its logic (what it lists and stores: image_file_chooser_test).
 TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {
   EnsureApplication();
   PictureFolders folders;
@@ -224,10 +356,7 @@ TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {
   ImageFileChooser chooser(LogoChooser(), store, {{"/", ""}, {folders.root + "/card", ""}},
                            [](QWidget*, const Message&) {});
   chooser.show();
-  EXPECT_EQ(chooser.windowTitle(), "Select Your Logo");
-  EXPECT_EQ(chooser.size(), QSize(389, 286));
   auto* tree = Find<QTreeWidget>(&chooser, "dirDirectory");
-  EXPECT_EQ(tree->topLevelItem(0)->text(0), "/");
   ASSERT_EQ(tree->currentItem()->childCount(), 1);
   auto* files = Find<QListWidget>(&chooser, "filFiles");
   emit Find<QComboBox>(&chooser, "cboFileType")->activated(1);
@@ -242,9 +371,56 @@ TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {
 
   emit tree->itemActivated(tree->currentItem()->child(0), 0);
   EXPECT_EQ(Find<QLabel>(&chooser, "lblDirName")->text().toStdString(), folders.root + "/pictures/holiday");
-  EXPECT_EQ(files->count(), 0);
   emit Find<QComboBox>(&chooser, "drvDrive")->activated(1);
   EXPECT_EQ(Find<QLabel>(&chooser, "lblDirName")->text().toStdString(), folders.root + "/card");
+}
+
+// Laid out for the desktop's font: every control shown whole, groups arranged as expected.
+TEST_F(SetupView, EveryPageAndTheChooserShowAllOfEachControlAtLargerFonts) {
+  // The widest values each box and list can show.
+  for (auto [key, value] : {std::pair{Key::BGFreq, "300"}, {Key::SecDelay, "300"}, {Key::MouseSens, "20"},
+                            {Key::TunePC, "20"}, {Key::FontClock, "100"}, {Key::SelectedFontSize, "10"},
+                            {Key::SoundOff, "Never"}}) {
+    settings.Put(key, value);
+  }
+  EnsureApplication();
+  const QFont desktop = QApplication::font();
+  for (int points : {9, 11, 14}) {
+    QFont font = desktop;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    Open();
+    auto* tabs = Get<QTabWidget>("SSTab1");
+    for (int page = 0; page < tabs->count(); ++page) {
+      tabs->setCurrentIndex(page);
+      for (const std::string& fault : Clipped(setup.get())) {
+        ADD_FAILURE() << points << " points, page " << page << ": " << fault;
+      }
+    }
+    DialogStore store(settings, *setup);
+    ImageFileChooser chooser(BackgroundChooser(), store, {{"/", ""}}, [](QWidget*, const Message&) {});
+    chooser.show();
+    for (const std::string& fault : Clipped(&chooser)) ADD_FAILURE() << points << " points, chooser: " << fault;
+  }
+  QApplication::setFont(desktop);
+}
+
+TEST_F(SetupView, TheAircraftIntervalSitsOnItsCheckBoxsRow) {
+  Open();
+  auto* sounds = Get<QWidget>("chkProp")->parentWidget();
+  auto label = [sounds](const QString& text) -> QWidget* {
+    for (QLabel* l : sounds->findChildren<QLabel*>()) {
+      if (l->text() == text) return l;
+    }
+    throw std::runtime_error("no label " + text.toStdString());
+  };
+  QWidget* row[] = {Get("chkProp"), label("Show every"), Get("hsbFastJet"), Get("txtFastJet"), label("secs")};
+  const QRect box = row[0]->geometry();
+  for (int i = 1; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_GE(row[i]->geometry().left(), row[i - 1]->geometry().right());
+    EXPECT_TRUE(box.top() <= row[i]->geometry().center().y() && row[i]->geometry().center().y() <= box.bottom());
+  }
 }
 
 }  // namespace

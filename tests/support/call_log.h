@@ -16,7 +16,6 @@ class CallLog final : public TraceSink {
   void Write(const TraceLine& line) override { Add(line); }
   void Add(const TraceLine& line) { lines_.push_back(line.str()); }
   void Add(std::string line) { lines_.push_back(std::move(line)); }
-  void Clear() { lines_.clear(); }
 
   const std::vector<std::string>& lines() const { return lines_; }
   // The lines whose leading fields are `prefix`, such as "C\tNewSprite" or

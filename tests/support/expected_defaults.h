@@ -14,34 +14,18 @@ struct ExpectedSetting {
 
 // `installFolder` ends with '/'.
 inline std::vector<ExpectedSetting> FirstRunDefaults(const std::string& installFolder) {
-  return {
-      {"Startup", "Background", "3"},
-      {"Startup", "BGFreq", "36"},
-      {"Startup", "BMPFileName", installFolder + "Sunset Red.BMP"},
-      {"Startup", "Clock", "1"},
-      {"Startup", "FontClock", "16"},
-      {"Startup", "FontName", "Arial"},
-      {"Startup", "FontSize", "30"},
-      {"Startup", "LogoChecked", "0"},
-      {"Startup", "LogoFileName", installFolder + "Logo1.BMP"},
-      {"Startup", "Message", "I'd Rather be Flying"},
-      {"Startup", "MessageChecked", "0"},
-      {"Startup", "MouseSens", "4"},
-      {"Startup", "PlaneBG", "1"},
-      {"Startup", "Prop", "1"},
-      {"Startup", "SecDelay", "30"},
-      {"Startup", "SelectedFont", "4"},
-      {"Startup", "SelectedFontSize", "3"},
-      {"Startup", "Speed", "3"},
-      {"Startup", "TunePC", "6"},
-      {"Startup", "Volume", "-784"},
-      {"System", "PwrSave", "0"},
-      {"System", "PwrMsg", "False"},
-      {"System", "RunMonitor", "False"},
-      {"System", "SoundOff", "Never"},
-      {"System", "TuneScrSvr", "False"},
-      {"System", "SetReg", "2"},
-  };
+  const std::string s = "Startup", y = "System";
+  return {{s, "Background", "3"},        {s, "BGFreq", "36"},
+          {s, "BMPFileName", installFolder + "Sunset Red.BMP"},
+          {s, "Clock", "1"},             {s, "FontClock", "16"},       {s, "FontName", "Arial"},
+          {s, "FontSize", "30"},         {s, "LogoChecked", "0"},
+          {s, "LogoFileName", installFolder + "Logo1.BMP"},
+          {s, "Message", "I'd Rather be Flying"},                      {s, "MessageChecked", "0"},
+          {s, "MouseSens", "4"},         {s, "PlaneBG", "1"},          {s, "Prop", "1"},
+          {s, "SecDelay", "30"},         {s, "SelectedFont", "4"},     {s, "SelectedFontSize", "3"},
+          {s, "Speed", "3"},             {s, "TunePC", "6"},           {s, "Volume", "-784"},
+          {y, "PwrSave", "0"},           {y, "PwrMsg", "False"},       {y, "RunMonitor", "False"},
+          {y, "SoundOff", "Never"},      {y, "TuneScrSvr", "False"},   {y, "SetReg", "2"}};
 }
 
 }  // namespace aerolark::testing

@@ -1,4 +1,5 @@
-// The opening sequence: what every control shows and what it stores back.
+// The dialog's logic on a recording store and view: the opening sequence,
+// what every control shows and stores back, and the handlers' edge cases.
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,9 @@ TEST(SetupOpening, EmptyStoreShowsOneOrItsClampAndStoresItBackInOrder) {
       {C::cboFontSize, "10"}};
   for (const auto& [control, text] : shown) EXPECT_EQ(view.texts[control], text) << ControlName(control);
   EXPECT_EQ(view.numbers[C::cboFontsScreen], 1);
-  EXPECT_EQ(view.texts[C::cboFontSize], "10");
   EXPECT_EQ(view.numbers[C::optBakGrnd], 0);
   EXPECT_FALSE(view.enabled[C::cmdSelectBG]);
   EXPECT_EQ(view.sampleFont, "Family 01");
-  EXPECT_EQ(view.items[C::cboFontSize],
-            (std::vector<std::string>{"8", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
 
   // Every handler ran once, in the opening order; the stop-sound list and the
   // two file-name displays store nothing.
@@ -114,6 +112,36 @@ TEST(SetupOpening, FontListHoldsTheFirstFortyFamiliesSorted) {
   DialogRig none;
   none.Open({});  // no fonts at all: nothing to select, nothing stops
   EXPECT_FALSE(none.settings.Stored(Key::FontName).has_value());
+}
+
+// Slider, check box, option and list changes through the real widgets are in
+// setup_view_test; here what the widgets cannot send.
+TEST(SetupHandlers, EntriesThatDoNotExistStoreNothingAndEmptyTextIsStored) {
+  DialogRig rig;
+  rig.Open();
+  rig.settings.writes.clear();
+  for (int none : {-1, 99}) {
+    rig.logic.logoMessage.OnFontChosen(none);
+    rig.logic.logoMessage.OnSizeChosen(none);
+    rig.logic.aircraft.OnSoundOffChosen(none);
+    rig.logic.background.OnOptionChosen(none);
+  }
+  EXPECT_TRUE(rig.settings.writes.empty());
+  rig.view.texts[C::txtMessage] = "";
+  rig.logic.bindings.OnChanged(C::txtMessage);
+  rig.logic.bindings.OnChanged(C::txtSpeed);  // a value box is a display
+  EXPECT_EQ(rig.settings.writes, (std::vector<RecordedWrite>{{"Startup", "Message", ""}}));
+}
+
+TEST(SetupWriteFailure, TheUserIsToldOnceAndTheDialogCarriesOn) {
+  DialogRig rig;
+  rig.settings.failWrites = true;
+  rig.Open();
+  rig.view.numbers[C::hsbSpeed] = 6;
+  rig.logic.bindings.OnSlider(C::hsbSpeed, SliderMove::Dragged);
+  ASSERT_EQ(rig.view.messages.size(), 1u);
+  EXPECT_EQ(rig.view.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(rig.view.texts[C::txtSpeed], "6");
 }
 
 }  // namespace
