@@ -174,18 +174,18 @@ TEST(ArtworkFiles, WholePicturesNeverShowTheKey) {
 // 16-bit PCM, two to four seconds, loud but short of clipping, fading in
 // and out, and without clicks (no sample-to-sample jump of a quarter scale).
 TEST(ArtworkFiles, PropellerSoundIsAShortCleanPass) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   std::uint8_t* bytes = nullptr;
   std::uint32_t length = 0;
-  ASSERT_TRUE(SDL_LoadWAV(builtin::PathIn(kShare, builtin::kPropellerSound).c_str(), &spec, &bytes, &length))
+  ASSERT_TRUE(SDL_LoadWAV(builtin::PathIn(kShare, builtin::kPropellerSound).c_str(), &format, &bytes, &length))
       << SDL_GetError();
-  ASSERT_EQ(spec.format, AUDIO_S16LSB);
+  ASSERT_EQ(format.format, AUDIO_S16LSB);
   std::vector<std::int16_t> s;  // the first channel
-  for (std::uint32_t i = 0; i + 1 < length; i += 2 * spec.channels) {
+  for (std::uint32_t i = 0; i + 1 < length; i += 2 * format.channels) {
     s.push_back(static_cast<std::int16_t>(bytes[i] | bytes[i + 1] << 8));
   }
   SDL_FreeWAV(bytes);
-  const double seconds = double(s.size()) / spec.freq;
+  const double seconds = double(s.size()) / format.freq;
   EXPECT_GE(seconds, 2.0);
   EXPECT_LE(seconds, 4.0);
   int peak = 0, largestJump = 0;
@@ -196,7 +196,7 @@ TEST(ArtworkFiles, PropellerSoundIsAShortCleanPass) {
   EXPECT_LE(peak, 29205) << "louder than -1 dBFS";
   EXPECT_GE(peak, 16384) << "quieter than -6 dBFS";
   EXPECT_LT(largestJump, 8192);
-  const std::size_t edge = spec.freq / 100;  // the first and last 10 ms below -40 dBFS
+  const std::size_t edge = format.freq / 100;  // the first and last 10 ms below -40 dBFS
   for (std::size_t i = 0; i < edge && i < s.size(); ++i) {
     EXPECT_LT(std::abs(int{s[i]}), 328) << "sample " << i;
     EXPECT_LT(std::abs(int{s[s.size() - 1 - i]}), 328) << "sample from the end " << i;
