@@ -14,11 +14,11 @@
 #include "app/module1.h"
 #include "app/preview_mode.h"
 #include "app/saver_mode.h"
-#include "app/win32/configuration_mode.h"
 #include "app/win32/password_mode.h"
 #include "platform/win32/session_mutex.h"
 #include "settings/utf16.h"
 #include "settings/win32/registry_settings_store.h"
+#include "setup/win32/win32_setup_entry.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   using namespace aerolark;
@@ -42,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     return RunSaverMode(SaverLaunch{settings, installFolder, placement, environment});
   };
   actions.runPreview = [&](ForeignWindow parent) { return RunPreviewMode(parent, installFolder); };
-  actions.runConfiguration = [&] { return RunConfigurationMode(settings, installFolder); };
+  actions.runConfiguration = [&] { return RunWin32SetupDialog(settings, installFolder); };
   actions.runPasswordChange = [] { return RunPasswordChangeMode(); };
   return Main(ArgumentText(arguments), actions);
 }

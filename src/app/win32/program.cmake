@@ -7,7 +7,6 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/aerolark.rc PROPERTIES
 
 add_executable(aerolark WIN32
   preview_mode.cpp
-  win32/configuration_mode.cpp
   win32/main_win32.cpp
   win32/notice_box.cpp
   win32/password_mode.cpp
