@@ -25,10 +25,20 @@ wine wineboot.exe -i >"$scratch/wineboot.out" 2>&1 || fail "no Wine prefix: $(ca
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 
 saver_key='HKCU\Software\VB and VBA Program Settings\Aerolark'
-# reg_values SECTION: "Name=Value" lines of the saver's section, sorted by name.
-reg_values() {
-  wine reg.exe query "$saver_key\\$1" 2>/dev/null | tr -d '\r' |
-    sed -n 's/^    \([^ ]*\)    REG_SZ    \(.*\)$/\1=\2/p; s/^    \([^ ]*\)    REG_SZ$/\1=/p' | LC_ALL=C sort
+# Every value of the saver's key as "Section/Name=Value" lines, in UTF-8,
+# sorted (regedit exports it whole; reg.exe would print the console's code
+# page). Values of other types read as regedit writes them: "dword:00000002".
+registry_values() {
+  local export="$scratch/registry.reg"
+  rm -f "$export"
+  wine regedit.exe /E "$(windows_path "$export")" "HKEY_CURRENT_USER\\${saver_key#HKCU\\}" 2>/dev/null
+  [ -f "$export" ] || return 0
+  iconv -f UTF-16LE -t UTF-8 "$export" | tr -d '\r' | perl -ne '
+    if (/^\[.*\\([^\\]*)\]$/) { $section = $1; next }
+    next unless /^"((?:[^"\\]|\\.)*)"=(?:"((?:[^"\\]|\\.)*)"|(.*))$/;
+    my ($name, $value) = ($1, defined $2 ? $2 : $3);
+    s/\\(.)/$1/g for $name, $value;
+    print "$section/$name=$value\n";' | LC_ALL=C sort
 }
 saver_key_exists() { wine reg.exe query "$saver_key" >/dev/null 2>&1; }
 

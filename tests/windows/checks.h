@@ -34,7 +34,7 @@ class Checks {
 // trailing separator).
 void CheckPictures(Checks& checks, const std::string& samples);
 void CheckText(Checks& checks);
-void CheckSound(Checks& checks, const std::string& scratch);
+void CheckSound(Checks& checks, const std::string& samples);
 void CheckDisplayEvents(Checks& checks, const std::string& samples);
 
 }  // namespace aerolark::wintest

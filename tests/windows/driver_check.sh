@@ -1,20 +1,12 @@
 #!/usr/bin/env bash
-# The Windows drivers under Wine, on the DISPLAY given (a private Xvfb):
-# driver_check.exe's own checks. The saver's scene on the screen, and input
-# ending it, are checked on the whole program (windows_saver_test.sh).
-# Usage: driver_check.sh DRIVER_CHECK_EXE
+# The Windows drivers under Wine: driver_check.exe's own checks of pictures,
+# text, sound and windows against the real system. The saver's scene on the
+# screen, and input ending it, are checked on the whole program
+# (windows_saver_test.sh).
 set -u
-exe=$1
-wine=/usr/lib/wine/wine64
-[ -f "$exe" ] || { echo "SKIP: no $exe (make windows makes it)"; exit 77; }
-[ -x "$wine" ] || { echo "SKIP: no Wine at $wine"; exit 77; }
-command -v convert >/dev/null || { echo "SKIP: no ImageMagick"; exit 77; }
-
-scratch=$(mktemp -d /tmp/aerolark-win-drivers-XXXXXX)
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all
-cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$scratch"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+cmake=$1 build=$2
+. "$(dirname "$0")/../support/program.sh"
+. "$(dirname "$0")/../support/wine.sh"
 
 # Four quadrants, red, lime / blue, white or transparent, in each kind.
 samples="$scratch/samples"
@@ -27,15 +19,16 @@ quadrants 4 white -type TrueColor "BMP3:$samples/quad.bmp"
 quadrants 4 none "PNG32:$samples/quad.png"
 quadrants 4 none "$samples/quad.gif"
 quadrants 8 white -quality 95 "$samples/quad.jpg"
+# The saver's engine sound, and its first bytes only.
+cp "$windows_build/Aerolark/biplane1.wav" "$samples/engine.wav" || fail "no engine sound"
+head -c 30 "$samples/engine.wav" >"$samples/cut.wav"
 # Files that once hung or crashed a decoder.
 mkdir -p "$samples/hostile"
 cp "$(dirname "$0")"/../fuzz/regressions/pictures/* "$samples/hostile/" 2>/dev/null
-win_samples="Z:$(printf '%s/' "$samples" | sed 's|/|\\|g')"
 
-"$wine" wineboot.exe -i >/dev/null 2>&1 || fail "no Wine prefix"
 # run_checks NAME: driver_check's checks, their output in $scratch/NAME.out.
 run_checks() {
-  "$wine" "$exe" "$win_samples" >"$scratch/$1.out" 2>"$scratch/$1.err"
+  wine "$helpers/driver_check.exe" "$(windows_path "$samples")\\" >"$scratch/$1.out" 2>&1
   local status=$?
   cat "$scratch/$1.out"
   [ "$status" -eq 0 ] || fail "driver_check found faults ($1, status $status)"
@@ -49,5 +42,3 @@ printf 'pcm.!default {\n  type null\n}\n' >"$scratch/home/.asoundrc"
 HOME="$scratch/home" run_checks null-sound
 grep -q "^note: [1-9][0-9]* wave-out devices" "$scratch/null-sound.out" ||
   echo "note: no wave-out device even with ALSA's null device: the device checks did not run"
-
-echo "PASS"

@@ -11,25 +11,6 @@
 namespace aerolark::wintest {
 namespace {
 
-// The face GDI's font mapper chooses for `name`, for the log.
-std::string FaceChosenFor(const wchar_t* name) {
-  LOGFONTW font{};
-  font.lfHeight = 24;
-  font.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(font.lfFaceName, name, LF_FACESIZE - 1);
-  HFONT handle = CreateFontIndirectW(&font);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, handle);
-  wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(dc, LF_FACESIZE, face);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(handle);
-  char utf8[4 * LF_FACESIZE] = {};
-  WideCharToMultiByte(CP_UTF8, 0, face, -1, utf8, sizeof utf8, nullptr, nullptr);
-  return utf8;
-}
-
 int CoveredColumns(const TextMask& mask) {
   int columns = 0;
   for (int x = 0; x < mask.width; ++x) {
@@ -92,9 +73,6 @@ void CheckAnyInput(Checks& checks, TextRasteriser& text) {
 }  // namespace
 
 void CheckText(Checks& checks) {
-  Checks::Note("GDI maps Arial to " + FaceChosenFor(L"Arial") + ", Liberation Sans to " +
-               FaceChosenFor(L"Liberation Sans") + ", an unknown face to " +
-               FaceChosenFor(L"No Such Face Anywhere"));
   const auto text = CreateGdiTextRasteriser();
   CheckClock(checks, *text);
   CheckAnyInput(checks, *text);

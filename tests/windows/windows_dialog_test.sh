@@ -13,9 +13,7 @@ cmake=$1 build=$2
 host=$(sed -n 's/^AEROLARK_WEB_HOST:STRING=//p' "$build/CMakeCache.txt")
 caption="Aerolark  http://$host"
 
-# Every value of the saver's key, "Section/Name=Value" (UTF-8), sorted.
-stored() { wine "$helpers/registry_dump.exe" | tr -d '\r' | LC_ALL=C sort; }
-stores() { stored | grep -qxF "$1"; }
+stores() { registry_values | grep -qxF "$1"; }
 # The Linux dialog's file in the same form.
 ini_values() {
   awk '/^\[/ { section = substr($0, 2, length($0) - 2); next } /=/ { print section "/" $0 }' "$1" |
@@ -63,17 +61,17 @@ ln -s "$scratch/no such drive" "$WINEPREFIX/dosdevices/x:"
 start_dialog opening
 [ "$WIDTH" -ge 550 ] && [ "$HEIGHT" -ge 369 ] && [ "$WIDTH" -le 600 ] && [ "$HEIGHT" -le 420 ] ||
   fail "client area ${WIDTH}x${HEIGHT}, not about 550x369"
-stored >"$scratch/opening.values"
+registry_values >"$scratch/opening.values"
 diff <(without_font_name <"$scratch/linux.values") <(without_font_name <"$scratch/opening.values") \
   >"$scratch/opening.diff" || fail "the opening stores otherwise than on Linux: $(cat "$scratch/opening.diff")"
 grep -q '^Startup/FontName=.' "$scratch/opening.values" || fail "no font stored"
 
 # Tab from the page tabs to the mouse sensitivity, one step right.
 xdotool key Tab Right
-wait_until 20 stores "Startup/MouseSens=3" || fail "Tab, Right: MouseSens not 3: $(stored | grep MouseSens)"
+wait_until 20 stores "Startup/MouseSens=3" || fail "Tab, Right: MouseSens not 3: $(registry_values | grep MouseSens)"
 # A click on "Show Clock" clears it.
 xdotool mousemove $((X + 36)) $((Y + 126)) click 1
-wait_until 20 stores "Startup/Clock=0" || fail "the click on Show Clock stored no 0: $(stored | grep Clock)"
+wait_until 20 stores "Startup/Clock=0" || fail "the click on Show Clock stored no 0: $(registry_values | grep Clock)"
 # The logo chooser, from its page: the picture listed first, by keyboard.
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key ctrl+Tab ctrl+Tab alt+l
 wait_until 20 has_wine_window "Select Your Logo" || fail "Alt+L opened no chooser"
@@ -81,7 +79,7 @@ eval "$(xdotool getwindowgeometry --shell --prefix CHOOSER_ "$(wine_window "Sele
 xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4))
 xdotool key Tab Down Return
 chosen="Startup/LogoFileName=$(windows_path "$pictures")\\Ñandú.bmp"
-wait_until 20 stores "$chosen" || fail "the chooser stored $(stored | grep LogoFileName), not $chosen"
+wait_until 20 stores "$chosen" || fail "the chooser stored $(registry_values | grep LogoFileName), not $chosen"
 wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "the chooser stayed open"
 # A drive that cannot be read (a letter whose folder is gone): "Drive
 # error!", the chooser stays open, and Esc leaves it storing nothing.
@@ -96,7 +94,7 @@ wait_until 10 eval '! has_wine_window Error' || fail "the drive error stayed"
 has_wine_window "Select Your Logo" || fail "the chooser closed on a drive error"
 xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4)) key Escape
 wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "Esc left the chooser open"
-stores "$chosen" || fail "a cancelled chooser changed the logo: $(stored | grep LogoFileName)"
+stores "$chosen" || fail "a cancelled chooser changed the logo: $(registry_values | grep LogoFileName)"
 # "&About": the About box, over the dialog, until it is answered.
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+a
 wait_until 20 has_wine_window "About Aerolark" || fail "Alt+A showed no About box"
@@ -107,9 +105,9 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8))
 end_with_alt_o opening
 
 # Untouched: every value stays as it is (the font follows its list entry).
-stored >"$scratch/before.values"
+registry_values >"$scratch/before.values"
 start_dialog untouched
 end_with_alt_o untouched
-stored >"$scratch/after.values"
+registry_values >"$scratch/after.values"
 diff <(without_font_name <"$scratch/before.values") <(without_font_name <"$scratch/after.values") \
   >"$scratch/untouched.diff" || fail "an untouched session changed: $(cat "$scratch/untouched.diff")"

@@ -38,37 +38,12 @@ click() { point_at_centre; xdotool click 1; }
 start_saver first
 first=$pid
 wait_until 10 ticked_twice "$scratch/first.trace" || fail "first: the timers do not tick"
-{ echo "[Startup]"; reg_values Startup; echo "[System]"; reg_values System; } >"$shots/windows-registry.txt"
-expected="[Startup]
-BGFreq=36
-BMPFileName=${folder}Sunset Red.BMP
-Background=3
-Clock=1
-FontClock=16
-FontName=Arial
-FontSize=30
-LogoChecked=0
-LogoFileName=${folder}Logo1.BMP
-Message=I'd Rather be Flying
-MessageChecked=0
-MouseSens=4
-PlaneBG=1
-Prop=1
-SecDelay=30
-SelectedFont=4
-SelectedFontSize=3
-Speed=3
-TunePC=6
-Volume=-784
-[System]
-PwrMsg=False
-PwrSave=0
-RunMonitor=False
-SetReg=2
-SoundOff=Never
-TuneScrSvr=False"
-[ "$(cat "$shots/windows-registry.txt")" = "$expected" ] ||
-  fail "the registry after a first start: $(diff <(echo "$expected") "$shots/windows-registry.txt")"
+# The registry holds exactly the defaults the trace says were written (the
+# trace doubles a backslash).
+registry_values >"$shots/windows-registry.txt"
+sed -n "s|^W$tab\([^$tab]*\)$tab\([^$tab]*\)$tab|\1/\2=|p" "$scratch/first.trace" | LC_ALL=C sort |
+  diff - <(sed 's/\\/\\\\/g' "$shots/windows-registry.txt") >"$scratch/first.diff" ||
+  fail "the registry after a first start: $(cat "$scratch/first.diff")"
 check_first_start_trace "$scratch/first.trace" "$folder"
 check_frames_trace "$scratch/first.trace" 6
 # The clock in the user's form, at the top left, yellow.
@@ -120,18 +95,13 @@ end_by move PointerMoved xdotool mousemove 640 328
 moved 4 || fail "not four movements: $(movements)"
 [ -s "$scratch/stats.txt" ] || fail "no loop figures written to AEROLARK_STATS"
 
-# Hand-edited values of every hostile kind; SetReg as a number keeps them.
+# Hand-edited values of every type the registry holds (what any text does to
+# the saver is the Linux tests'); SetReg as a number keeps them.
 hostile() { wine reg.exe add "$saver_key\\$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "reg add $2"; }
 hostile Startup Speed REG_BINARY deadbeef00
 hostile Startup MouseSens REG_DWORD 0
-hostile Startup TunePC REG_SZ "abc"
 hostile Startup Message REG_SZ "$(printf 'x%.0s' {1..20000})"
-hostile Startup MessageChecked REG_SZ 1
-hostile Startup FontName REG_SZ ""
-hostile Startup FontSize REG_SZ "-5e400"
 hostile Startup BMPFileName REG_SZ 'Z:\nowhere\missing.bmp'
-hostile Startup Volume REG_SZ "-99999999999"
-hostile Startup BGFreq REG_EXPAND_SZ "%PATH%"
 hostile Startup Clock REG_MULTI_SZ 'a\0b'
 hostile Startup "Ünbekannt ✈" REG_SZ "odd key"
 hostile System SoundOff REG_SZ "garbage"
@@ -140,8 +110,7 @@ start_saver hostile
 wait_until 10 ticked_twice "$scratch/hostile.trace" || fail "hostile: the timers do not tick"
 ! grep -q "^W${tab}Startup" "$scratch/hostile.trace" || fail "hostile values were overwritten with defaults"
 end_by hostile KeyEvent press_key
-wine reg.exe query "$saver_key\\Startup" /v Speed 2>/dev/null | grep -q "REG_BINARY    DEADBEEF00" ||
-  fail "a hand-edited value was changed"
+registry_values | grep -qx 'Startup/Speed=hex:de,ad,be,ef,00' || fail "a hand-edited value was changed"
 
 # Unpacked elsewhere, under a folder name beyond ASCII, on an empty registry:
 # the defaults name the pictures there, and they are shown.
