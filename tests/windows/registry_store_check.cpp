@@ -1,15 +1,14 @@
 // The registry store against the real registry (under Wine), in a key of its
 // own: round trips of any text, names without regard to case, refused
 // writes that keep the old value, and values a hand edit left of another
-// type, length or shape. Prints "ok <case>" or "FAIL <case>: ..." per case;
-// the status is the number of failures.
+// type, length or shape. Prints each failed case; the status is their number.
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "checks.h"
 #include "settings/win32/registry_settings_store.h"
 
 namespace {
@@ -18,16 +17,10 @@ using aerolark::RegistrySettingsStore;
 
 const std::string kKey = "Software\\Aerolark tests\\Store";
 const std::wstring kSection = L"Software\\Aerolark tests\\Store\\Startup";
-int failures = 0;
+aerolark::wintest::Checks checks;
 
 void Check(bool passed, const std::string& name, const std::string& detail = "") {
-  if (passed) {
-    std::printf("ok %s\n", name.c_str());
-  } else {
-    ++failures;
-    std::printf("FAIL %s: %s\n", name.c_str(), detail.c_str());
-  }
-  std::fflush(stdout);
+  checks.That(passed, detail.empty() ? name : name + ": " + detail);
 }
 
 // Puts raw bytes of any type where a hand edit would.
@@ -144,6 +137,5 @@ int wmain() {
   HostileValues(store);
   ReadsAfterTheKeyIsDeleted(store);
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Aerolark tests");
-  std::printf("done %d failures\n", failures);
-  return failures;
+  return checks.Failures();
 }
