@@ -63,26 +63,11 @@ HWND OpenWindow(const wchar_t* title, int clientWidth, int clientHeight) {
   return window;
 }
 
-struct Search {
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK LookAtChild(HWND child, LPARAM data) {
-  wchar_t title[64] = {};
-  GetWindowTextW(child, title, 64);
-  if (std::wstring(title) == L"Preview") {
-    reinterpret_cast<Search*>(data)->found = child;
-    return FALSE;
-  }
-  return TRUE;
-}
-
+// The parent's child window titled "Preview", once the saver has made it.
 HWND FindPreview(HWND parent) {
   const ULONGLONG deadline = GetTickCount64() + kPatienceMs;
   while (GetTickCount64() < deadline) {
-    Search search;
-    EnumChildWindows(parent, LookAtChild, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    if (HWND found = FindWindowExW(parent, nullptr, nullptr, L"Preview")) return found;
     PumpUntil(nullptr, 20);
   }
   return nullptr;
