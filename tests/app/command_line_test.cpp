@@ -18,14 +18,11 @@ struct Outcome {
   ForeignWindow parent = 0;
 };
 
-Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
-              bool displayProperties = false, bool hostWindow = false) {
+Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false, bool hostWindow = false) {
   Outcome outcome;
   StartupActions actions;
   actions.anotherInstanceRunning = [=] { return anotherRunning; };
-  actions.topLevelWindowExists = [=](const std::string& title) {
-    return displayProperties && title == "Display Properties";
-  };
+  actions.topLevelWindowExists = [](const std::string&) { return false; };
   actions.hostWindowGiven = hostWindow;
   actions.runSaver = [&] { outcome.ran = "saver"; return 0; };
   actions.runPreview = [&](ForeignWindow parent) {
@@ -106,7 +103,7 @@ TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
 TEST(Startup, OnlyASecondSaverStartedWithSlashSEnds) {
   EXPECT_EQ(Start({"/p", "5"}, true).ran, "preview");
   EXPECT_EQ(Start({}, true).ran, "saver");  // the rule names the switch "/s"
-  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");  // a host runs one per monitor
+  EXPECT_EQ(Start({"/s"}, true, true).ran, "saver");  // a host runs one per monitor
 }
 
 }  // namespace

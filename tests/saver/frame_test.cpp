@@ -70,6 +70,9 @@ TEST(Frame, ComposedSceneDrawsEveryLayerInStackingOrder) {
   between.push_back(Join({"C", "FlipScreen"}));
   for (int i = 0; i < 5; ++i) EXPECT_THAT(OneFrame(rig), ElementsAreArray(between));
   EXPECT_EQ(OneFrame(rig)[1], Join({"C", "FillScreen", kSkyBlue}));
+  rig.clock.timeOfDay = "10:00:01";
+  rig.Seconds(1);  // the clock shows the time of the last tick
+  EXPECT_EQ(OneFrame(rig)[2], Join({"C", "DrawText", "10:00:01", "0", "0", kYellow}));
 }
 
 TEST(Frame, TuningSettingChoosesWhichEventsCompose) {

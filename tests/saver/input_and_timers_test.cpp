@@ -130,16 +130,5 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
   }
 }
 
-TEST(SoundTimer, ClockTextIsTheLoadTimeUntilTheFirstTick) {
-  SaverRig rig;
-  rig.Defaults().HintsShown();
-  rig.clock.timeOfDay = "09:15:00";
-  Form1& form = rig.Load();
-  EXPECT_EQ(form.scene().overlays.clockTime(), "09:15:00");
-  rig.clock.timeOfDay = "09:15:01";
-  rig.Seconds(1);
-  EXPECT_EQ(form.scene().overlays.clockTime(), "09:15:01");
-}
-
 }  // namespace
 }  // namespace aerolark::testing

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -103,16 +102,6 @@ TEST(IniSettingsStore, AWriterKilledMidWriteLeavesAWholeFile) {
   }
   // The lock of a killed writer goes with it: the next write does not hang.
   EXPECT_TRUE(setup.WriteSetting("Startup", "After", "yes").ok);
-}
-
-// Under XDG_CONFIG_HOME: every program script's settings file.
-TEST(IniSettingsStore, DefaultPathFallsBackToHome) {
-  const char* saved = std::getenv("XDG_CONFIG_HOME");
-  std::string savedValue = saved ? saved : "";
-  ::unsetenv("XDG_CONFIG_HOME");
-  ::setenv("HOME", "/home/pilot", 1);
-  EXPECT_EQ(IniSettingsStore::DefaultPath(), fs::path("/home/pilot/.config/aerolark/aerolark.ini"));
-  if (saved) ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
 }
 
 TEST(IniSettingsStore, AWriterThatNeverLetsGoDoesNotHangTheNextOne) {

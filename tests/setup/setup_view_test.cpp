@@ -375,7 +375,7 @@ TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {
   EXPECT_EQ(Find<QLabel>(&chooser, "lblDirName")->text().toStdString(), folders.root + "/card");
 }
 
-// Laid out for the desktop's font: every control shown whole, groups arranged as expected.
+// Laid out for the desktop's font: every control shown whole.
 TEST_F(SetupView, EveryPageAndTheChooserShowAllOfEachControlAtLargerFonts) {
   // The widest values each box and list can show.
   for (auto [key, value] : {std::pair{Key::BGFreq, "300"}, {Key::SecDelay, "300"}, {Key::MouseSens, "20"},
@@ -403,24 +403,6 @@ TEST_F(SetupView, EveryPageAndTheChooserShowAllOfEachControlAtLargerFonts) {
     for (const std::string& fault : Clipped(&chooser)) ADD_FAILURE() << points << " points, chooser: " << fault;
   }
   QApplication::setFont(desktop);
-}
-
-TEST_F(SetupView, TheAircraftIntervalSitsOnItsCheckBoxsRow) {
-  Open();
-  auto* sounds = Get<QWidget>("chkProp")->parentWidget();
-  auto label = [sounds](const QString& text) -> QWidget* {
-    for (QLabel* l : sounds->findChildren<QLabel*>()) {
-      if (l->text() == text) return l;
-    }
-    throw std::runtime_error("no label " + text.toStdString());
-  };
-  QWidget* row[] = {Get("chkProp"), label("Show every"), Get("hsbFastJet"), Get("txtFastJet"), label("secs")};
-  const QRect box = row[0]->geometry();
-  for (int i = 1; i < 5; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_GE(row[i]->geometry().left(), row[i - 1]->geometry().right());
-    EXPECT_TRUE(box.top() <= row[i]->geometry().center().y() && row[i]->geometry().center().y() <= box.bottom());
-  }
 }
 
 }  // namespace
