@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# One saver per monitor, as a host runs them: each draws into its own host
-# window, only one of them plays the propeller. A host window that does not
-# exist ends the saver with a message on standard error, not a box.
+# One saver per monitor, as a host such as the XScreenSaver daemon runs
+# them: each in its own host window, only one of them plays the propeller.
+# A host window that does not exist ends the saver with a message on
+# standard error, not a box.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
