@@ -43,24 +43,12 @@ TEST(Startup, TheSwitchChoosesTheMode) {
     const char* mode;
   };
   const Case cases[] = {
-      {{}, "saver"},
-      {{"/s"}, "saver"},
-      {{"/S"}, "saver"},
-      {{"  /s  "}, "saver"},
-      {{"/s", "12"}, "saver"},
-      {{"/save"}, "saver"},
-      {{"/s", "--window-id", "0x2A00007"}, "saver"},
-      {{"/c"}, "configuration"},
-      {{"/C:1234"}, "configuration"},
-      {{"/c", "4242"}, "configuration"},
-      {{"/a"}, "password"},
-      {{"/a", "1234"}, "password"},
-      {{"/p", "1234"}, "preview"},
-      {{"/P"}, "preview"},
-      {{"/x"}, "none"},
-      {{"s"}, "none"},
-      {{"-s"}, "none"},
-      {{"/"}, "none"},
+      {{}, "saver"},           {{"/s"}, "saver"},   {{"/S"}, "saver"},   {{"  /s  "}, "saver"},
+      {{"/s", "12"}, "saver"}, {{"/save"}, "saver"}, {{"/s", "--window-id", "0x2A00007"}, "saver"},
+      {{"/c"}, "configuration"}, {{"/C:1234"}, "configuration"}, {{"/c", "4242"}, "configuration"},
+      {{"/a"}, "password"},    {{"/a", "1234"}, "password"},
+      {{"/p", "1234"}, "preview"}, {{"/P"}, "preview"},
+      {{"/x"}, "none"},        {{"s"}, "none"},     {{"-s"}, "none"},    {{"/"}, "none"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Start(c.arguments).ran, c.mode) << ::testing::PrintToString(c.arguments);

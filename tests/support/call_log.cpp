@@ -28,13 +28,4 @@ std::string Join(std::initializer_list<std::string> fields) {
   return text;
 }
 
-std::vector<std::string> Split(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (char c : line) {
-    if (c == '\t') fields.emplace_back();
-    else fields.back().push_back(c);
-  }
-  return fields;
-}
-
 }  // namespace aerolark::testing

@@ -31,7 +31,5 @@ class CallLog final : public TraceSink {
 
 // Joins fields with TABs: Join({"C", "FillScreen", "0"}) == "C\tFillScreen\t0".
 std::string Join(std::initializer_list<std::string> fields);
-// The TAB-separated fields of a line.
-std::vector<std::string> Split(const std::string& line);
 
 }  // namespace aerolark::testing

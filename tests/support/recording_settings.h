@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "settings/setting_keys.h"
-#include "support/expected_defaults.h"
 
 namespace aerolark::testing {
 
-using RecordedWrite = ExpectedSetting;  // section, key, value
+struct RecordedWrite {
+  std::string section, key, value;
+  bool operator==(const RecordedWrite&) const = default;
+};
 
 class RecordingSettings final : public Settings {
  public:
