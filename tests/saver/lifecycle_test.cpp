@@ -64,10 +64,10 @@ std::vector<std::string> ExitCalls(int soundId) {
           Join({"C", "ShowCursor", "True"})};
 }
 
-TEST(SaverLoad, FirstStartWritesEveryDefaultThenReadsThem) {
+TEST(SaverLoad, FirstStartWritesEveryDefaultThenOpensAndLoadsInOrder) {
   SaverRig rig;
   rig.soundStub.loadResult = 9;
-  Form1& form = rig.Load();
+  rig.Load();
 
   std::vector<std::string> expected = {Join({"E", "Load"})};
   auto add = [&](const std::vector<std::string>& calls) {
@@ -89,19 +89,11 @@ TEST(SaverLoad, FirstStartWritesEveryDefaultThenReadsThem) {
        Join({"C", "LoadSound", kInstall + "biplane1.wav", "=", "9"}),
        Join({"C", "StopSound", "9"})});
   EXPECT_THAT(rig.log.lines(), ElementsAreArray(expected));
-
-  // The same start reads the values just written, not the readers' "1".
-  EXPECT_EQ(form.settings().mouseSens, 4);
-  EXPECT_EQ(form.settings().speed, 3);
-  EXPECT_EQ(form.settings().bgFreq, "36");
-  EXPECT_EQ(form.settings().volume, -784);
-  EXPECT_EQ(form.settings().tunePC, 6);
-  EXPECT_EQ(form.scene().sceneTick, 6);
-  EXPECT_FALSE(form.Ended());
 }
 
 // SetReg 2, read as a number, marks a filled store, left alone: missing keys
-// read "1" (hostile SetReg values: EveryKey).
+// read "1"; otherwise the start reads the defaults it has just written
+// (hostile SetReg values: EveryKey).
 TEST(SaverLoad, OnlyAStoreMarkedFilledIsLeftAlone) {
   for (auto [setReg, writes] : {std::pair{"2", 0u}, {"3", 26u}, {"2.6", 26u}, {"2.4", 0u}}) {
     SaverRig rig;
