@@ -1,12 +1,12 @@
 #pragma once
-// An in-memory settings store that records every write, in order; names
-// match without regard to case, as in the real stores.
+// An in-memory settings store that records every write, in order; it keeps
+// its values as a settings file does, so names match without regard to case.
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "settings/ini_document.h"
 #include "settings/setting_keys.h"
 
 namespace aerolark::testing {
@@ -19,22 +19,29 @@ struct RecordedWrite {
 class RecordingSettings final : public Settings {
  public:
   std::string ReadSetting(std::string_view section, std::string_view key,
-                          std::string_view fallback) override;
+                          std::string_view fallback) override {
+    return values_.Find(section, key).value_or(std::string(fallback));
+  }
   WriteStatus WriteSetting(std::string_view section, std::string_view key,
                            std::string_view value) override;
 
   // Stores a value without recording it, as a hand edit would.
-  void Put(Key key, std::string_view value);
-  std::optional<std::string> Stored(Key key) const;
+  void Put(Key key, std::string_view value) {
+    values_.Set(Declaration(key).section, Declaration(key).name, value);
+  }
+  std::optional<std::string> Stored(Key key) const {
+    return values_.Find(Declaration(key).section, Declaration(key).name);
+  }
   // The values written under `key`, in order.
   std::vector<std::string> WritesOf(Key key) const;
-  std::map<std::string, std::string> Snapshot() const { return values_; }
+  // Every value, as its settings file would hold them.
+  std::string Text() const { return values_.Serialize(); }
 
   std::vector<RecordedWrite> writes;
   bool failWrites = false;
 
  private:
-  std::map<std::string, std::string> values_;  // "section/key" in lower case
+  IniDocument values_;
 };
 
 }  // namespace aerolark::testing
