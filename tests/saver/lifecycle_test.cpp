@@ -20,6 +20,8 @@ constexpr int kBiplaneStart[15][2] = {
     {805, 70},   {-281, 290}, {805, 330}, {-281, 80}, {805, 370}, {-281, 120}, {805, 250},
     {-281, 365}};
 
+std::string BiplaneFile(int n) { return kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp"; }
+
 // The calls that make one sprite, as a trace shows them.
 std::vector<std::string> SpriteCalls(int id, const std::string& path, int keyMode, int x, int y,
                                      bool yFirst = false) {
@@ -82,8 +84,7 @@ TEST(SaverLoad, FirstStartWritesEveryDefaultThenOpensAndLoadsInOrder) {
   add(SpriteCalls(4, kInstall + "FastJet.bmp", -1, 805, 75));
   add(SpriteCalls(5, kInstall + "BGbiplane.bmp", -1, 805, 350));
   for (int n = 1; n <= 15; ++n) {
-    std::string file = kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp";
-    add(SpriteCalls(5 + n, file, -1, kBiplaneStart[n - 1][0], kBiplaneStart[n - 1][1]));
+    add(SpriteCalls(5 + n, BiplaneFile(n), -1, kBiplaneStart[n - 1][0], kBiplaneStart[n - 1][1]));
   }
   add({Join({"C", "ReleaseSound", "0"}),
        Join({"C", "LoadSound", kInstall + "biplane1.wav", "=", "9"}),
@@ -139,16 +140,13 @@ TEST(SaverLoad, SpriteTableFollowsMarkersBackgroundAndLogo) {
     std::vector<std::string> expected = c.files;
     expected.push_back(kInstall + "FastJet.bmp");
     expected.push_back(kInstall + "BGbiplane.bmp");
-    for (int n = 1; n <= 15; ++n) {
-      expected.push_back(kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp");
-    }
+    for (int n = 1; n <= 15; ++n) expected.push_back(BiplaneFile(n));
     EXPECT_EQ(files, expected) << c.runMonitor << "/" << c.tuneScrSvr << "/" << c.backGround;
     EXPECT_EQ(rig.log.Count("C\tLoadSprite"), expected.size());
-    const auto& reads = rig.storeReads.reads;
-    EXPECT_EQ(std::count(reads.begin(), reads.end(), "BMPFileName"),
-              c.files.end() != std::find(c.files.begin(), c.files.end(), bg) ? 1 : 0);
-    EXPECT_EQ(std::count(reads.begin(), reads.end(), "LogoFileName"),
-              c.files.end() != std::find(c.files.begin(), c.files.end(), logo) ? 1 : 0);
+    // A picture's file name is read only when it is shown.
+    for (const auto& [key, file] : {std::pair{"BMPFileName", bg}, {"LogoFileName", logo}}) {
+      EXPECT_EQ(std::ranges::count(rig.storeReads.reads, key), std::ranges::count(c.files, file)) << key;
+    }
   }
 }
 
@@ -174,9 +172,8 @@ TEST(SaverLoad, ScreenThatCannotOpenShowsOneMessageAndEndsInOrder) {
     EXPECT_THAT(std::vector<std::string>(lines.end() - static_cast<long>(tail.size()), lines.end()),
                 ElementsAreArray(tail));
     EXPECT_EQ(rig.log.Count("C\tNewSprite"), 0u);
-    const auto& reads = rig.storeReads.reads;
     for (const char* key : {"RunMonitor", "TuneScrSvr", "PlaneBG", "BMPFileName"}) {
-      EXPECT_EQ(std::count(reads.begin(), reads.end(), key), 0) << key;
+      EXPECT_EQ(std::ranges::count(rig.storeReads.reads, key), 0) << key;
     }
     EXPECT_TRUE(form.Ended());
     EXPECT_EQ(form.ExitStatus(), boxShown ? 0 : 1);

@@ -13,9 +13,7 @@ namespace aerolark::testing {
 
 class CallLog final : public TraceSink {
  public:
-  void Write(const TraceLine& line) override { Add(line); }
-  void Add(const TraceLine& line) { lines_.push_back(line.str()); }
-  void Add(std::string line) { lines_.push_back(std::move(line)); }
+  void Write(const TraceLine& line) override { lines_.push_back(line.str()); }
 
   const std::vector<std::string>& lines() const { return lines_; }
   // The lines whose leading fields are `prefix`, such as "C\tNewSprite" or

@@ -44,7 +44,7 @@ class StubDrawing final : public DrawingControl {
   void FillScreen(Colour) override {}
   void SetFont(const std::string&, std::int32_t, std::int32_t, bool, bool, bool) override {}
   void DrawText(const std::string&, std::int32_t, std::int32_t, Colour) override {}
-  void FlipScreen() override { ++flips_; }
+  void FlipScreen() override {}
   bool SpriteCoversScreen(SpriteId id) override {
     auto found = sprites_.find(id);
     return found != sprites_.end() && !found->second.path.empty() &&
@@ -52,11 +52,9 @@ class StubDrawing final : public DrawingControl {
   }
 
   const SpritePlace& Place(SpriteId id) const { return sprites_.at(id); }
-  int flips() const { return flips_; }
 
  private:
   std::map<SpriteId, SpritePlace> sprites_;
-  int flips_ = 0;
 };
 
 }  // namespace aerolark::testing

@@ -54,7 +54,7 @@ class ScriptedEvents final : public EventSource {
 
   void RunEvents(DrawingEvents&) override {}
   bool ShowMessageBox(const std::string& title, const std::string& text) override {
-    log_.Add(TraceLine('M').Text(title).Text(text));
+    log_.Write(TraceLine('M').Text(title).Text(text));
     return messageBoxShown;
   }
 
