@@ -30,7 +30,6 @@ expect_ended() {
 
 # centre_of_saver: the middle of the saver's window, as "x y".
 centre_of_saver() {
-  local id
   eval "$(xdotool getwindowgeometry --shell "$(window_titled Aerolark)")"
   echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
 }
