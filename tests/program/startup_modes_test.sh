@@ -105,17 +105,10 @@ wait "$pid" || fail "the preview ended with status $?"
 [ ! -e "$settings" ] || fail "the preview wrote settings"
 
 # Two savers in a host's two windows: both run, one plays the propeller.
-xmessage -name host1 -geometry 320x240+0+0 one &
-hosts=($!)
-xmessage -name host2 -geometry 320x240+400+0 two &
-hosts+=($!)
-on_exit "kill ${hosts[*]} 2>/dev/null"
-window_of() { xdotool search --classname "$1" 2>/dev/null | head -n 1; }
-has_window() { [ -n "$(window_of "$1")" ]; }
-wait_until 10 has_window host1 && wait_until 10 has_window host2 || fail "no host windows"
 savers=()
 for n in 1 2; do
-  XSCREENSAVER_WINDOW=$(printf '0x%X' "$(window_of host$n)") SDL_AUDIODRIVER=disk \
+  open_window host$n "Host $n" 320x240+$((400 * n - 400))+0
+  XSCREENSAVER_WINDOW=$(printf '0x%X' "$window") SDL_AUDIODRIVER=disk \
     SDL_DISKAUDIOFILE="$scratch/sound$n.raw" "$program" /s &
   savers+=($!)
 done
