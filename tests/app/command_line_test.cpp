@@ -18,7 +18,8 @@ struct Outcome {
   ForeignWindow parent = 0;
 };
 
-Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false, bool hostWindow = false) {
+Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
+              bool hostWindow = false) {
   Outcome outcome;
   StartupActions actions;
   actions.anotherInstanceRunning = [=] { return anotherRunning; };

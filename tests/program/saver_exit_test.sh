@@ -46,7 +46,8 @@ mv "$scratch/first" "$scratch/moved"
 
 for placement in windowed full; do
   if [ "$placement" = windowed ]; then
-    export AEROLARK_WINDOWED=1 program="$scratch/moved/bin/aerolark" share="$scratch/moved/share/aerolark/"
+    export AEROLARK_WINDOWED=1
+    program="$scratch/moved/bin/aerolark" share="$scratch/moved/share/aerolark/"
   else
     unset AEROLARK_WINDOWED
     program="$build/bin/aerolark" share="$build/share/aerolark/"

@@ -55,7 +55,11 @@ TEST(HintTimer, CountsDownEachHintAndStoresItsMarkerOnce) {
   const std::string tune = Join({"W", "System", "TuneScrSvr", "True"});
   const std::string monitor = Join({"W", "System", "RunMonitor", "True"});
   // The markers as stored; the countdown after 1 and 59 seconds; the writes.
-  struct Case { const char *tuneScrSvr, *runMonitor; int after1, after59; std::vector<std::string> writes; };
+  struct Case {
+    const char *tuneScrSvr, *runMonitor;
+    int after1, after59;
+    std::vector<std::string> writes;
+  };
   const Case cases[] = {{"False", "False", 29, 1, {tune, monitor}},
                         {"True", "False", 59, 1, {monitor}},
                         {"True", "True", 0, 0, {}}};

@@ -19,7 +19,9 @@ constexpr int kBiplaneStart[15][2] = {
     {805, 70},   {-281, 290}, {805, 330}, {-281, 80}, {805, 370}, {-281, 120}, {805, 250},
     {-281, 365}};
 
-std::string BiplaneFile(int n) { return kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp"; }
+std::string BiplaneFile(int n) {
+  return kInstall + (n < 10 ? "biplane0" : "biplane") + Num(n) + ".bmp";
+}
 
 // The calls that make one sprite, as a trace shows them.
 std::vector<std::string> SpriteCalls(int id, const std::string& path, int keyMode, int x, int y,

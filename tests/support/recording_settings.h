@@ -23,7 +23,12 @@ class RecordingSettings final : public Settings {
     return values_.Find(section, key).value_or(std::string(fallback));
   }
   WriteStatus WriteSetting(std::string_view section, std::string_view key,
-                           std::string_view value) override;
+                           std::string_view value) override {
+    if (failWrites) return {false, "the folder is read-only"};
+    writes.push_back({std::string(section), std::string(key), std::string(value)});
+    values_.Set(section, key, value);
+    return {};
+  }
 
   // Stores a value without recording it, as a hand edit would.
   void Put(Key key, std::string_view value) {
@@ -33,7 +38,16 @@ class RecordingSettings final : public Settings {
     return values_.Find(Declaration(key).section, Declaration(key).name);
   }
   // The values written under `key`, in order.
-  std::vector<std::string> WritesOf(Key key) const;
+  std::vector<std::string> WritesOf(Key key) const {
+    std::vector<std::string> values;
+    for (const RecordedWrite& w : writes) {
+      IniDocument one;  // matches the names as the store does
+      one.Set(w.section, w.key, w.value);
+      const SettingDeclaration& wanted = Declaration(key);
+      if (auto value = one.Find(wanted.section, wanted.name)) values.push_back(*value);
+    }
+    return values;
+  }
   // Every value, as its settings file would hold them.
   std::string Text() const { return values_.Serialize(); }
 
