@@ -76,7 +76,7 @@ TEST(HintTimer, CountsDownEachHintAndStoresItsMarkerOnce) {
     EXPECT_EQ(form.scene().hints.countdown, 0);
     EXPECT_EQ(rig.log.Starting("W"), c.writes);
     EXPECT_EQ(rig.store.ReadSetting("System", "RunMonitor", ""), "True");
-    // The other two timers keep ticking.
+    // The hint timer stops; the other two keep ticking.
     EXPECT_EQ(rig.log.Count("E\tTimer1"), 501u);
     EXPECT_EQ(rig.log.Count("E\ttmrSound"), 600u);
     EXPECT_FALSE(form.hintTimer().enabled());
