@@ -19,13 +19,11 @@ struct Outcome {
 };
 
 Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
-              bool displayProperties = false, bool hostWindow = false) {
+              bool hostWindow = false) {
   Outcome outcome;
   StartupActions actions;
   actions.anotherInstanceRunning = [=] { return anotherRunning; };
-  actions.topLevelWindowExists = [=](const std::string& title) {
-    return displayProperties && title == "Display Properties";
-  };
+  actions.topLevelWindowExists = [](const std::string&) { return false; };
   actions.hostWindowGiven = hostWindow;
   actions.runSaver = [&] { outcome.ran = "saver"; return 0; };
   actions.runPreview = [&](ForeignWindow parent) {
@@ -46,24 +44,12 @@ TEST(Startup, TheSwitchChoosesTheMode) {
     const char* mode;
   };
   const Case cases[] = {
-      {{}, "saver"},
-      {{"/s"}, "saver"},
-      {{"/S"}, "saver"},
-      {{"  /s  "}, "saver"},
-      {{"/s", "12"}, "saver"},
-      {{"/save"}, "saver"},
-      {{"/s", "--window-id", "0x2A00007"}, "saver"},
-      {{"/c"}, "configuration"},
-      {{"/C:1234"}, "configuration"},
-      {{"/c", "4242"}, "configuration"},
-      {{"/a"}, "password"},
-      {{"/a", "1234"}, "password"},
-      {{"/p", "1234"}, "preview"},
-      {{"/P"}, "preview"},
-      {{"/x"}, "none"},
-      {{"s"}, "none"},
-      {{"-s"}, "none"},
-      {{"/"}, "none"},
+      {{}, "saver"},           {{"/s"}, "saver"},   {{"/S"}, "saver"},   {{"  /s  "}, "saver"},
+      {{"/s", "12"}, "saver"}, {{"/save"}, "saver"}, {{"/s", "--window-id", "0x2A00007"}, "saver"},
+      {{"/c"}, "configuration"}, {{"/C:1234"}, "configuration"}, {{"/c", "4242"}, "configuration"},
+      {{"/a"}, "password"},    {{"/a", "1234"}, "password"},
+      {{"/p", "1234"}, "preview"}, {{"/P"}, "preview"},
+      {{"/x"}, "none"},        {{"s"}, "none"},     {{"-s"}, "none"},    {{"/"}, "none"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Start(c.arguments).ran, c.mode) << ::testing::PrintToString(c.arguments);
@@ -106,7 +92,7 @@ TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
 TEST(Startup, OnlyASecondSaverStartedWithSlashSEnds) {
   EXPECT_EQ(Start({"/p", "5"}, true).ran, "preview");
   EXPECT_EQ(Start({}, true).ran, "saver");  // the rule names the switch "/s"
-  EXPECT_EQ(Start({"/s"}, true, false, true).ran, "saver");  // a host runs one per monitor
+  EXPECT_EQ(Start({"/s"}, true, true).ran, "saver");  // a host runs one per monitor
 }
 
 }  // namespace

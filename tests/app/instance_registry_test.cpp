@@ -5,7 +5,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "platform/speaker_lock.h"
@@ -14,30 +13,26 @@
 namespace aerolark {
 namespace {
 
-namespace fs = std::filesystem;
-
 // (A registration left by a killed saver: tests/program/startup_modes_test.sh.)
 TEST(InstanceRegistry, SeesOthersOnTheSameDisplayOnly) {
   const testing::TempFolder temp;
-  const fs::path& folder = temp.path();
-  auto first = std::make_unique<InstanceRegistry>(folder, ":0");
+  auto first = std::make_unique<InstanceRegistry>(temp.path(), ":0");
   EXPECT_FALSE(first->anotherWasRunning());
-  auto second = std::make_unique<InstanceRegistry>(folder, ":0");
+  auto second = std::make_unique<InstanceRegistry>(temp.path(), ":0");
   EXPECT_TRUE(second->anotherWasRunning());
-  InstanceRegistry elsewhere(folder, ":1");
+  InstanceRegistry elsewhere(temp.path(), ":1");
   EXPECT_FALSE(elsewhere.anotherWasRunning());
   first.reset();
   second.reset();
-  InstanceRegistry third(folder, ":0");
+  InstanceRegistry third(temp.path(), ":0");
   EXPECT_FALSE(third.anotherWasRunning());
 }
 
 TEST(SpeakerLock, OneSaverPlaysAndAnotherTakesOverWhenItEnds) {
   const testing::TempFolder temp;
-  const fs::path& folder = temp.path();
-  auto first = std::make_unique<SpeakerLock>(folder, ":0");
-  SpeakerLock second(folder, ":0");
-  SpeakerLock otherDisplay(folder, ":1");
+  auto first = std::make_unique<SpeakerLock>(temp.path(), ":0");
+  SpeakerLock second(temp.path(), ":0");
+  SpeakerLock otherDisplay(temp.path(), ":1");
   EXPECT_TRUE(first->TryHold());
   EXPECT_TRUE(first->TryHold());
   EXPECT_FALSE(second.TryHold());
@@ -48,12 +43,11 @@ TEST(SpeakerLock, OneSaverPlaysAndAnotherTakesOverWhenItEnds) {
 
 TEST(InstanceRegistry, AnInstanceStuckWhileRegisteringDoesNotStopLaterStarts) {
   const testing::TempFolder temp;
-  const fs::path& folder = temp.path();
-  InstanceRegistry first(folder, ":0");
-  int guard = ::open((folder / "_0.guard").c_str(), O_RDWR | O_CLOEXEC);
+  InstanceRegistry first(temp.path(), ":0");
+  int guard = ::open((temp.path() / "_0.guard").c_str(), O_RDWR | O_CLOEXEC);
   ASSERT_GE(guard, 0);
   ASSERT_EQ(::flock(guard, LOCK_EX), 0);
-  InstanceRegistry second(folder, ":0");
+  InstanceRegistry second(temp.path(), ":0");
   EXPECT_TRUE(second.anotherWasRunning());
   ::close(guard);
 }

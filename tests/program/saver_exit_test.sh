@@ -3,7 +3,8 @@
 # 4:3 scene on a 16:9 screen between black bars, then ended by a key, a
 # click, the fourth real pointer movement or a host's SIGTERM, in an ordinary
 # window and covering the screen: each time promptly, in order, leaving
-# nothing behind.
+# nothing behind. The window runs from a fresh install moved elsewhere,
+# which finds its pictures and sound beside itself, not in the build tree.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
@@ -29,13 +30,28 @@ expect_ended() {
 
 # centre_of_saver: the middle of the saver's window, as "x y".
 centre_of_saver() {
-  local id
   eval "$(xdotool getwindowgeometry --shell "$(window_titled Aerolark)")"
   echo "$((X + WIDTH / 2)) $((Y + HEIGHT / 2))"
 }
 
+install_to "$scratch/first" || fail "cmake --install failed"
+for f in bin/aerolark share/xscreensaver/config/aerolark.xml \
+         share/applications/screensavers/aerolark.desktop \
+         share/applications/aerolark-settings.desktop share/man/man6/aerolark.6; do
+  [ -e "$scratch/first/$f" ] || fail "not installed: $f"
+done
+diff -r "$build/share/aerolark" "$scratch/first/share/aerolark" >/dev/null ||
+  fail "the built-in files were not all installed"
+mv "$scratch/first" "$scratch/moved"
+
 for placement in windowed full; do
-  if [ "$placement" = windowed ]; then export AEROLARK_WINDOWED=1; else unset AEROLARK_WINDOWED; fi
+  if [ "$placement" = windowed ]; then
+    export AEROLARK_WINDOWED=1
+    program="$scratch/moved/bin/aerolark" share="$scratch/moved/share/aerolark/"
+  else
+    unset AEROLARK_WINDOWED
+    program="$build/bin/aerolark" share="$build/share/aerolark/"
+  fi
   rm -rf "$scratch/config/aerolark"
 
   start_saver "$placement-key"
@@ -56,7 +72,7 @@ for placement in windowed full; do
   fi
   # The first start's trace, once the timers have ticked twice.
   wait_until 10 ticked_twice "$scratch/$placement-key.trace" || fail "$placement: the timers do not tick"
-  check_first_start_trace "$scratch/$placement-key.trace" "$build/share/aerolark/"
+  check_first_start_trace "$scratch/$placement-key.trace" "$share"
   check_frames_trace "$scratch/$placement-key.trace" 6
   # Without a window manager keys go to the window under the pointer.
   xdotool mousemove $(centre_of_saver)

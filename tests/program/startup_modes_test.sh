@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The command line as the desktop uses it, on a real X server: modes that end
 # at once, the single-instance rule and its "Display Properties" exception,
-# the dialog beside a running saver, and the preview inside a window of the
-# desktop's that ends with it.
+# the dialog beside a running saver, the preview inside a window of the
+# desktop's that ends with it, and one saver per monitor, as a host such as
+# the XScreenSaver daemon runs them, only one of them playing the propeller.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
@@ -32,15 +33,20 @@ for arguments in /x -s "/p 12345" /p "/p ab"; do
 done
 [ ! -e "$settings" ] || fail "a mode that ends at once wrote settings"
 
-# Without a display the saver says what is wrong and how to run it.
-for display in "" :4242; do
+# Without a display the saver says what is wrong and how to run it; a host
+# window that is not there ends it with a message too, not a box.
+for setting in DISPLAY= DISPLAY=:4242 XSCREENSAVER_WINDOW=0x1; do
   status=0
-  DISPLAY=$display timeout 10 "$program" /s 2>"$scratch/no-display.err" || status=$?
+  env "$setting" timeout 10 "$program" /s 2>"$scratch/no-display.err" || status=$?
   said=$(cat "$scratch/no-display.err")
-  [ "$status" -eq 1 ] || fail "DISPLAY=$display: status $status"
-  [[ $said == *"no display could be opened"* && $said == *"DISPLAY=:0 aerolark /s"* ]] ||
-    fail "DISPLAY=$display: said $said"
-  [[ $said != *64K* ]] || fail "DISPLAY=$display: blames the monitor"
+  [ "$status" -eq 1 ] || fail "$setting: status $status"
+  if [ "$setting" = XSCREENSAVER_WINDOW=0x1 ]; then
+    [[ $said == *"64K colors"* ]] || fail "$setting: said $said"
+  else
+    [[ $said == *"no display could be opened"* && $said == *"DISPLAY=:0 aerolark /s"* ]] ||
+      fail "$setting: said $said"
+    [[ $said != *64K* ]] || fail "$setting: blames the monitor"
+  fi
 done
 rm -rf "$scratch/config/aerolark"
 
@@ -57,13 +63,17 @@ start_saver third
 end_saver
 kill "$window_owner"
 
-# The dialog opens beside a running saver, and closing it leaves the saver.
+# The dialog opens beside a running saver and, with no window manager to
+# give it the keyboard, takes it; Alt+O closes it and leaves the saver.
 pid=$first
+caption="Aerolark  http://www.aerolark.example"
 "$program" /c:4242 >"$scratch/dialog.out" 2>&1 &
 dialog=$!
-dialog_shown() { [ "$(windows_titled "Aerolark  http://www.aerolark.example")" -eq 1 ]; }
+dialog_shown() { [ "$(windows_titled "$caption")" -eq 1 ]; }
 wait_until 20 dialog_shown || fail "no dialog beside the saver: $(cat "$scratch/dialog.out")"
-xdotool windowfocus --sync "$(window_titled "Aerolark  http://www.aerolark.example")" key alt+o
+has_focus() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$(($(window_titled "$caption")))" ]; }
+wait_until 5 has_focus || fail "the dialog did not take the keyboard"
+xdotool key alt+o
 wait_until 5 has_ended "$dialog" || fail "the dialog did not close on Alt+O"
 is_running "$first" || fail "closing the dialog ended the saver"
 
@@ -93,3 +103,30 @@ wait_until 5 has_ended "$pid" || fail "the preview outlived its parent"
 wait "$pid" || fail "the preview ended with status $?"
 [ ! -s "$scratch/preview.out" ] || fail "the preview printed: $(cat "$scratch/preview.out")"
 [ ! -e "$settings" ] || fail "the preview wrote settings"
+
+# Two savers in a host's two windows: both run, one plays the propeller.
+savers=()
+for n in 1 2; do
+  open_window host$n "Host $n" 320x240+$((400 * n - 400))+0
+  XSCREENSAVER_WINDOW=$(printf '0x%X' "$window") SDL_AUDIODRIVER=disk \
+    SDL_DISKAUDIOFILE="$scratch/sound$n.raw" "$program" /s &
+  savers+=($!)
+done
+# The aircraft's first pass starts its sound within the first second.
+nonzero_bytes() { tr -d '\000' < "$scratch/sound$1.raw" 2>/dev/null | wc -c; }
+one_is_loud() { [ "$(nonzero_bytes 1)" -gt 10000 ] || [ "$(nonzero_bytes 2)" -gt 10000 ]; }
+wait_until 10 one_is_loud || fail "no saver played the propeller"
+sleep 1  # the other must stay silent: a while to show it does
+for pid in "${savers[@]}"; do
+  is_running "$pid" || fail "a saver in a host window ended by itself"
+  kill -TERM "$pid"
+done
+for pid in "${savers[@]}"; do wait "$pid" || fail "saver exit status $?"; done
+loud=0
+for n in 1 2; do
+  [ -s "$scratch/sound$n.raw" ] || fail "saver $n wrote no audio at all"
+  nonzero=$(nonzero_bytes $n)
+  echo "saver $n: $nonzero non-zero audio bytes"
+  [ "$nonzero" -gt 10000 ] && loud=$((loud + 1))
+done
+[ "$loud" -eq 1 ] || fail "$loud savers played the propeller, not one"

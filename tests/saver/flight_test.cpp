@@ -186,7 +186,7 @@ TEST(Crossers, ParkWaitTheirSecondsAndReenterAtTheSharedAltitude) {
 TEST(Crossers, StoppedSoundIsNeverStartedButTheAircraftFlies) {
   SaverRig rig;
   rig.Bare().Set(Key::SoundOff, "7").Set(Key::SecDelay, "1");
-  Form1& form = rig.Load();
+  rig.Load();
   rig.Seconds(1);
   for (int second = 0; second < 300; ++second) {
     rig.Frames(20);
@@ -195,8 +195,6 @@ TEST(Crossers, StoppedSoundIsNeverStartedButTheAircraftFlies) {
   EXPECT_EQ(rig.log.Count("C\tPlaySound"), 0u);
   EXPECT_EQ(rig.log.Count("C\tSetSoundVolume"), 0u);
   EXPECT_GT(rig.log.Count(Join({"C", "MoveSpriteX", Num(kAircraft), "-7"})), 1000u);
-  EXPECT_TRUE(form.engineSound().passStarted() ||
-              form.scene().crossers.aircraft().state == CrossingState::Parked);
 }
 
 TEST(Crossers, PropOffOrNotANumberHidesTheAircraftAndKeepsItSilent) {

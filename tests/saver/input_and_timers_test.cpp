@@ -48,50 +48,39 @@ TEST(PointerExit, CountsMovesInTenSecondWindows) {
   }
 }
 
-std::vector<int> CountdownAfterEachTick(SaverRig& rig, Form1& form, int ticks) {
-  std::vector<int> countdowns;
-  for (int i = 0; i < ticks; ++i) {
-    rig.Seconds(1);
-    countdowns.push_back(form.scene().hints.countdown);
-  }
-  return countdowns;
-}
-
+// Each hint not yet marked as shown counts down, then its marker is stored
+// once; the timer stops after 501 ticks. (What each second shows:
+// Frame.HintsShowOneAtATimeWithTheirCountdown.)
 TEST(HintTimer, CountsDownEachHintAndStoresItsMarkerOnce) {
-  SaverRig rig;
-  rig.Defaults();
-  Form1& form = rig.Load();
-  // What each second shows: Frame.HintsShowOneAtATimeWithTheirCountdown.
-  std::vector<int> c = CountdownAfterEachTick(rig, form, 600);
-  EXPECT_EQ(c[58], 1);
-  EXPECT_EQ(c[59], 0);
-  EXPECT_EQ(rig.log.Starting("W"),
-            (std::vector<std::string>{Join({"W", "System", "TuneScrSvr", "True"}),
-                                      Join({"W", "System", "RunMonitor", "True"})}));
-  EXPECT_EQ(rig.store.ReadSetting("System", "TuneScrSvr", ""), "True");
-  // 501 ticks, then the timer stays off; the other two keep ticking.
-  EXPECT_EQ(rig.log.Count("E\tTimer1"), 501u);
-  EXPECT_EQ(rig.log.Count("E\ttmrPause"), 600u);
-  EXPECT_EQ(rig.log.Count("E\ttmrSound"), 600u);
-  EXPECT_FALSE(form.hintTimer().enabled());
-}
-
-TEST(HintTimer, MarkersAlreadyStored) {
-  SaverRig onlyMonitor;
-  onlyMonitor.Defaults().Set(Key::TuneScrSvr, "True");
-  Form1& form = onlyMonitor.Load();
-  std::vector<int> c = CountdownAfterEachTick(onlyMonitor, form, 61);
-  EXPECT_EQ(c[0], 59);
-  EXPECT_EQ(c[59], 0);
-  EXPECT_EQ(onlyMonitor.log.Starting("W"),
-            std::vector<std::string>{Join({"W", "System", "RunMonitor", "True"})});
-
-  SaverRig both;
-  both.Defaults().HintsShown();
-  Form1& quiet = both.Load();
-  both.Seconds(520);
-  EXPECT_EQ(both.log.Count("W"), 0u);
-  EXPECT_EQ(quiet.scene().hints.countdown, 0);
+  const std::string tune = Join({"W", "System", "TuneScrSvr", "True"});
+  const std::string monitor = Join({"W", "System", "RunMonitor", "True"});
+  // The markers as stored; the countdown after 1 and 59 seconds; the writes.
+  struct Case {
+    const char *tuneScrSvr, *runMonitor;
+    int after1, after59;
+    std::vector<std::string> writes;
+  };
+  const Case cases[] = {{"False", "False", 29, 1, {tune, monitor}},
+                        {"True", "False", 59, 1, {monitor}},
+                        {"True", "True", 0, 0, {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.tuneScrSvr) + " " + c.runMonitor);
+    SaverRig rig;
+    rig.Defaults().Set(Key::TuneScrSvr, c.tuneScrSvr).Set(Key::RunMonitor, c.runMonitor);
+    Form1& form = rig.Load();
+    rig.Seconds(1);
+    EXPECT_EQ(form.scene().hints.countdown, c.after1);
+    rig.Seconds(58);
+    EXPECT_EQ(form.scene().hints.countdown, c.after59);
+    rig.Seconds(541);
+    EXPECT_EQ(form.scene().hints.countdown, 0);
+    EXPECT_EQ(rig.log.Starting("W"), c.writes);
+    EXPECT_EQ(rig.store.ReadSetting("System", "RunMonitor", ""), "True");
+    // The hint timer stops; the other two keep ticking.
+    EXPECT_EQ(rig.log.Count("E\tTimer1"), 501u);
+    EXPECT_EQ(rig.log.Count("E\ttmrSound"), 600u);
+    EXPECT_FALSE(form.hintTimer().enabled());
+  }
 }
 
 TEST(HintTimer, ARunEndedEarlyStoresNothing) {
@@ -128,17 +117,6 @@ TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {
     EXPECT_EQ(firstStop, c.firstStopTick) << c.soundOff;
     EXPECT_EQ(form.engineSound().stopped(), c.firstStopTick != 0);
   }
-}
-
-TEST(SoundTimer, ClockTextIsTheLoadTimeUntilTheFirstTick) {
-  SaverRig rig;
-  rig.Defaults().HintsShown();
-  rig.clock.timeOfDay = "09:15:00";
-  Form1& form = rig.Load();
-  EXPECT_EQ(form.scene().overlays.clockTime(), "09:15:00");
-  rig.clock.timeOfDay = "09:15:01";
-  rig.Seconds(1);
-  EXPECT_EQ(form.scene().overlays.clockTime(), "09:15:01");
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ struct SaverRig {
   IniSettingsStore store{folder.path() / "aerolark.ini"};
   CallLog log;
   // Stand-ins, each wrapped in the program's trace wrapper that records its calls.
-  ReadRecordingSettings storeReads{store};
-  TracedSettings settings{storeReads, log};
+  TracedSettings settings{store, log};
   StubDrawing drawingStub;
   ScriptedEvents events{log};
   TracedDrawing drawing{drawingStub, log};

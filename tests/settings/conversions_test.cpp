@@ -1,14 +1,14 @@
 #include "settings/conversions.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string>
+
+#include "support/files.h"
 
 namespace aerolark {
 namespace {
@@ -23,28 +23,23 @@ TEST(NumericRead, TakesTheLongestLeadingNumberIgnoringBlanks) {
       {"I'd Rather be Flying", 0},              {"-", 0},         {".", 0},
       {"- 3", -3},        {"3-4", 3},           {"0x10", 0},      {"&H10", 0},
       {"NaN", 0},         {"-0", 0},            {"99999999999", 99999999999.0},
+      // Huge exponents stay finite.
+      {"1e400", std::numeric_limits<double>::max()}, {"-1e400", std::numeric_limits<double>::lowest()},
+      {"1e-400", 0},
   };
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(NumericRead(c.text), c.expected) << '"' << c.text << '"';
   }
 }
 
-TEST(NumericRead, HugeExponentsStayFinite) {
-  EXPECT_EQ(NumericRead("1e400"), std::numeric_limits<double>::max());
-  EXPECT_EQ(NumericRead("-1e400"), std::numeric_limits<double>::lowest());
-  EXPECT_EQ(NumericRead("1e-400"), 0.0);
-}
-
 // The program runs under the user's locale for its clock; where a comma is
 // the decimal separator, stored numbers must still read with their point.
 TEST(NumericRead, ReadsTheSameUnderALocaleWithADecimalComma) {
-  std::string folder =
-      (std::filesystem::temp_directory_path() / "aerolark-locale-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+  const testing::TempFolder folder("aerolark-locale");
   const std::string make =
-      "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
+      "localedef -i de_DE -f UTF-8 '" + folder.File("de_DE.UTF-8") + "' >/dev/null 2>&1";
   [[maybe_unused]] const int made = std::system(make.c_str());  // warnings give status 1
-  ::setenv("LOCPATH", folder.c_str(), 1);
+  ::setenv("LOCPATH", folder.path().c_str(), 1);
   const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr &&
                       std::string(std::localeconv()->decimal_point) == ",";
   if (german) {
@@ -53,13 +48,11 @@ TEST(NumericRead, ReadsTheSameUnderALocaleWithADecimalComma) {
                           Case{"1.5e2", 150}, Case{"2,5", 2}}) {
       EXPECT_DOUBLE_EQ(NumericRead(c.text), c.expected) << c.text;
     }
-    EXPECT_EQ(RoundToInt16(NumericRead("3.5")), 4);
     EXPECT_EQ(StrictIntegerRead("-783.5"), -784);
     EXPECT_FALSE(StrictIntegerRead("3,5"));
   }
   std::setlocale(LC_ALL, "C");
   ::unsetenv("LOCPATH");
-  std::filesystem::remove_all(folder);
   if (!german) GTEST_SKIP() << "no de_DE.UTF-8 locale could be made (Debian package locales)";
 }
 
@@ -75,8 +68,6 @@ TEST(StrictIntegerRead, WholeTextMustBeANumberRoundedHalfToEvenAndSaturated) {
   EXPECT_EQ(RoundToInt32(1e300), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(RoundToInt32(-1e300), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
-  EXPECT_EQ(RoundToInt16(0.5), 0);
-  EXPECT_EQ(RoundToInt16(1.5), 2);
 }
 
 TEST(MarkerRead, AcceptsWordsInAnyCaseAndNumbers) {

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
@@ -170,7 +169,6 @@ TEST_F(SetupView, OpeningFillsTheRealWidgets) {
   settings.writes.clear();
   Open();
   EXPECT_EQ(settings.writes.size(), 22u);  // each handler once: showing a value raises none
-  EXPECT_EQ(Get<QTabWidget>("SSTab1")->currentIndex(), 0);
   EXPECT_EQ(Get<QScrollBar>("HSBSec")->value(), 120);
   EXPECT_EQ(Get<QLineEdit>("txtBGPlanes")->text(), "120");
   EXPECT_FALSE(Get<QCheckBox>("chkLogo")->isChecked());
@@ -190,9 +188,21 @@ TEST_F(SetupView, EveryBoundControlStoresItsSettingWhenTheUserChangesIt) {
     SCOPED_TRACE(name);
     settings.writes.clear();
     if (binding->kind == ControlBinding::Kind::Slider) {
+      // Each key once, from the right end and from the left end (the page
+      // keys move by one step too): each new value is stored, a key that
+      // moves nothing stores nothing.
       auto* slider = Get<QScrollBar>(name.c_str());
-      QTest::keyClick(slider, slider->value() < slider->maximum() ? Qt::Key_Right : Qt::Key_Left);
-      EXPECT_EQ(settings.WritesOf(binding->key), Values{std::to_string(slider->value())});
+      const int last = slider->maximum(), first = slider->minimum();
+      const std::pair<Qt::Key, int> keys[] = {{Qt::Key_End, last},   {Qt::Key_Left, last - 1},
+                                              {Qt::Key_PageDown, last - 2}, {Qt::Key_Home, first},
+                                              {Qt::Key_Right, first + 1}, {Qt::Key_PageUp, first + 2}};
+      Values stored;
+      for (int value = slider->value(); auto [key, to] : keys) {
+        QTest::keyClick(slider, key);
+        if (to != value) stored.push_back(std::to_string(value = to));
+      }
+      EXPECT_EQ(settings.WritesOf(binding->key), stored);
+      EXPECT_EQ(settings.writes.size(), stored.size());
     } else {
       QTest::keyClicks(Get(name.c_str()), " ");  // ticks a check box, types into a text box
       EXPECT_EQ(settings.WritesOf(binding->key).size(), 1u);
@@ -248,13 +258,6 @@ TEST_F(SetupView, BottomBarAndSelectButtons) {
   Click(Get("cmdOK"));
   EXPECT_FALSE(setup->isVisible());
   EXPECT_TRUE(settings.writes.empty());  // closing stores nothing
-
-  // Alt+O is "&OK"'s: the help button shows no mnemonic to claim it.
-  auto* help = Get<QPushButton>("cmdHelp");
-  QPushButton unmarked("Online HELP", help->parentWidget());
-  unmarked.setStyle(help->style());
-  unmarked.setGeometry(help->geometry());
-  EXPECT_TRUE(help->grab().toImage() == unmarked.grab().toImage());
 }
 
 TEST_F(SetupView, AWriteFailureOnOpeningIsShownOverTheDialog) {
@@ -264,7 +267,7 @@ TEST_F(SetupView, AWriteFailureOnOpeningIsShownOverTheDialog) {
   EXPECT_EQ(overShownDialog, std::vector<bool>{true});  // once, over the dialog
 }
 
-TEST_F(SetupView, TabReachesEachPageControlInReadingOrderAndSliderKeysStoreEachStep) {
+TEST_F(SetupView, TabReachesEachPageControlInReadingOrder) {
   Open();  // from an empty store: "Solid Black", so "Select Background" is disabled
   const Values bar = {"cmdAbout", "cmdHelp", "cmdOK"};
   auto chain = [&bar](Values controls) {
@@ -281,30 +284,11 @@ TEST_F(SetupView, TabReachesEachPageControlInReadingOrderAndSliderKeysStoreEachS
              "cboFontSize"}),
       chain({}),
       chain({"hsbTunePC"})};
-  // Each key once, from the right end and from the left end; the page keys
-  // move by one step too.
-  const std::pair<Qt::Key, int> fromLast[] = {{Qt::Key_End, 0}, {Qt::Key_Left, -1}, {Qt::Key_PageDown, -2}};
-  const std::pair<Qt::Key, int> fromFirst[] = {{Qt::Key_Home, 0}, {Qt::Key_Right, 1}, {Qt::Key_PageUp, 2}};
   for (int tries = 0; FocusName() != "tabs" && tries < 40; ++tries) Press(Qt::Key_Tab);
   for (const Values& expected : pages) {
     Values reached;
     do {
       reached.push_back(FocusName());
-      if (auto* slider = qobject_cast<QScrollBar*>(QApplication::focusWidget())) {
-        SCOPED_TRACE(reached.back());
-        settings.writes.clear();
-        Values stored;  // each new value; a key that moves nothing stores nothing
-        int value = slider->value();
-        auto press = [&](Qt::Key key, int to) {
-          Press(key);
-          if (to != value) stored.push_back(std::to_string(value = to));
-        };
-        for (auto [key, step] : fromLast) press(key, slider->maximum() + step);
-        for (auto [key, step] : fromFirst) press(key, slider->minimum() + step);
-        Values written;
-        for (const RecordedWrite& w : settings.writes) written.push_back(w.value);
-        EXPECT_EQ(written, stored);
-      }
       Press(Qt::Key_Tab);
     } while (FocusName() != "tabs" && reached.size() < 40);
     EXPECT_EQ(reached, expected);
@@ -375,7 +359,7 @@ TEST(ImageFileChooserView, ListsFoldersAndFilesAndStoresWhatIsClicked) {
   EXPECT_EQ(Find<QLabel>(&chooser, "lblDirName")->text().toStdString(), folders.root + "/card");
 }
 
-// Laid out for the desktop's font: every control shown whole, groups arranged as expected.
+// Laid out for the desktop's font: every control shown whole.
 TEST_F(SetupView, EveryPageAndTheChooserShowAllOfEachControlAtLargerFonts) {
   // The widest values each box and list can show.
   for (auto [key, value] : {std::pair{Key::BGFreq, "300"}, {Key::SecDelay, "300"}, {Key::MouseSens, "20"},
@@ -403,24 +387,6 @@ TEST_F(SetupView, EveryPageAndTheChooserShowAllOfEachControlAtLargerFonts) {
     for (const std::string& fault : Clipped(&chooser)) ADD_FAILURE() << points << " points, chooser: " << fault;
   }
   QApplication::setFont(desktop);
-}
-
-TEST_F(SetupView, TheAircraftIntervalSitsOnItsCheckBoxsRow) {
-  Open();
-  auto* sounds = Get<QWidget>("chkProp")->parentWidget();
-  auto label = [sounds](const QString& text) -> QWidget* {
-    for (QLabel* l : sounds->findChildren<QLabel*>()) {
-      if (l->text() == text) return l;
-    }
-    throw std::runtime_error("no label " + text.toStdString());
-  };
-  QWidget* row[] = {Get("chkProp"), label("Show every"), Get("hsbFastJet"), Get("txtFastJet"), label("secs")};
-  const QRect box = row[0]->geometry();
-  for (int i = 1; i < 5; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_GE(row[i]->geometry().left(), row[i - 1]->geometry().right());
-    EXPECT_TRUE(box.top() <= row[i]->geometry().center().y() && row[i]->geometry().center().y() <= box.bottom());
-  }
 }
 
 }  // namespace

@@ -2,7 +2,12 @@
 // Files for tests that set up or inspect what a run leaves: a temporary
 // folder of their own, and whole files as text.
 
+#include <stdlib.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 
 namespace aerolark::testing {
@@ -10,8 +15,17 @@ namespace aerolark::testing {
 // A fresh folder, removed with everything in it when the object goes.
 class TempFolder {
  public:
-  explicit TempFolder(const std::string& stem = "aerolark-test");
-  ~TempFolder();
+  explicit TempFolder(const std::string& stem = "aerolark-test") {
+    std::string pattern = (std::filesystem::temp_directory_path() / (stem + "-XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    // A test may have made it read-only.
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -24,7 +38,13 @@ class TempFolder {
 };
 
 // The file's bytes; empty when it cannot be read.
-std::string ReadText(const std::filesystem::path& path);
-void WriteText(const std::filesystem::path& path, const std::string& text);
+inline std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
 
 }  // namespace aerolark::testing

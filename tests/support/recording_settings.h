@@ -1,38 +1,61 @@
 #pragma once
-// An in-memory settings store that records every write, in order; names
-// match without regard to case, as in the real stores.
+// An in-memory settings store that records every write, in order; it keeps
+// its values as a settings file does, so names match without regard to case.
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "settings/ini_document.h"
 #include "settings/setting_keys.h"
-#include "support/expected_defaults.h"
 
 namespace aerolark::testing {
 
-using RecordedWrite = ExpectedSetting;  // section, key, value
+struct RecordedWrite {
+  std::string section, key, value;
+  bool operator==(const RecordedWrite&) const = default;
+};
 
 class RecordingSettings final : public Settings {
  public:
   std::string ReadSetting(std::string_view section, std::string_view key,
-                          std::string_view fallback) override;
+                          std::string_view fallback) override {
+    return values_.Find(section, key).value_or(std::string(fallback));
+  }
   WriteStatus WriteSetting(std::string_view section, std::string_view key,
-                           std::string_view value) override;
+                           std::string_view value) override {
+    if (failWrites) return {false, "the folder is read-only"};
+    writes.push_back({std::string(section), std::string(key), std::string(value)});
+    values_.Set(section, key, value);
+    return {};
+  }
 
   // Stores a value without recording it, as a hand edit would.
-  void Put(Key key, std::string_view value);
-  std::optional<std::string> Stored(Key key) const;
+  void Put(Key key, std::string_view value) {
+    values_.Set(Declaration(key).section, Declaration(key).name, value);
+  }
+  std::optional<std::string> Stored(Key key) const {
+    return values_.Find(Declaration(key).section, Declaration(key).name);
+  }
   // The values written under `key`, in order.
-  std::vector<std::string> WritesOf(Key key) const;
-  std::map<std::string, std::string> Snapshot() const { return values_; }
+  std::vector<std::string> WritesOf(Key key) const {
+    std::vector<std::string> values;
+    for (const RecordedWrite& w : writes) {
+      IniDocument one;  // matches the names as the store does
+      one.Set(w.section, w.key, w.value);
+      const SettingDeclaration& wanted = Declaration(key);
+      if (auto value = one.Find(wanted.section, wanted.name)) values.push_back(*value);
+    }
+    return values;
+  }
+  // Every value, as its settings file would hold them.
+  std::string Text() const { return values_.Serialize(); }
 
   std::vector<RecordedWrite> writes;
   bool failWrites = false;
 
  private:
-  std::map<std::string, std::string> values_;  // "section/key" in lower case
+  IniDocument values_;
 };
 
 }  // namespace aerolark::testing

@@ -28,28 +28,33 @@ class StubDrawing final : public DrawingControl {
   bool OpenScreen(std::int32_t, std::int32_t, std::int32_t, const std::string&) override {
     return openScreenResult;
   }
-  SpriteId NewSprite() override;
+  SpriteId NewSprite() override {
+    sprites_[nextId];
+    return nextId++;
+  }
   void LoadSprite(SpriteId id, std::int32_t, const std::string& path, std::int32_t) override {
     sprites_[id].path = path;
   }
   void SetSpriteX(SpriteId id, std::int32_t x) override { sprites_[id].x = x; }
   void SetSpriteY(SpriteId id, std::int32_t y) override { sprites_[id].y = y; }
-  void MoveSpriteX(SpriteId id, std::int32_t deltaX) override;
-  void MoveSpriteY(SpriteId id, std::int32_t deltaY) override;
+  void MoveSpriteX(SpriteId id, std::int32_t deltaX) override { sprites_[id].x += deltaX; }
+  void MoveSpriteY(SpriteId id, std::int32_t deltaY) override { sprites_[id].y += deltaY; }
   std::int32_t GetSpriteX(SpriteId id) override { return sprites_[id].x; }
   void DrawSprite(SpriteId) override {}
   void FillScreen(Colour) override {}
   void SetFont(const std::string&, std::int32_t, std::int32_t, bool, bool, bool) override {}
   void DrawText(const std::string&, std::int32_t, std::int32_t, Colour) override {}
-  void FlipScreen() override { ++flips_; }
-  bool SpriteCoversScreen(SpriteId id) override;
+  void FlipScreen() override {}
+  bool SpriteCoversScreen(SpriteId id) override {
+    auto found = sprites_.find(id);
+    return found != sprites_.end() && !found->second.path.empty() &&
+           !partialPictures.contains(found->second.path);
+  }
 
   const SpritePlace& Place(SpriteId id) const { return sprites_.at(id); }
-  int flips() const { return flips_; }
 
  private:
   std::map<SpriteId, SpritePlace> sprites_;
-  int flips_ = 0;
 };
 
 }  // namespace aerolark::testing

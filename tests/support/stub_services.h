@@ -1,15 +1,13 @@
 #pragma once
-// Stand-ins for the sound control, the settings reads and the driver's event
-// source, and a fake clock. Calls are recorded by wrapping the stand-ins in
-// the program's own trace wrappers (app/traced_services.h).
+// Stand-ins for the sound control and the driver's event source, and a
+// fake clock. Calls are recorded by wrapping the stand-ins in the program's
+// own trace wrappers (app/traced_services.h).
 
 #include <string>
-#include <vector>
 
 #include "assets/sound_control.h"
 #include "render/drawing_events.h"
 #include "saver/clock.h"
-#include "settings/settings.h"
 #include "support/call_log.h"
 
 namespace aerolark::testing {
@@ -25,26 +23,6 @@ class StubSound final : public SoundControl {
   void ReleaseSound(SoundNumber) override {}
 };
 
-// Passes everything to a real store and remembers which keys were read.
-class ReadRecordingSettings final : public Settings {
- public:
-  explicit ReadRecordingSettings(Settings& store) : store_(store) {}
-  std::string ReadSetting(std::string_view section, std::string_view key,
-                          std::string_view fallback) override {
-    reads.emplace_back(key);
-    return store_.ReadSetting(section, key, fallback);
-  }
-  WriteStatus WriteSetting(std::string_view section, std::string_view key,
-                           std::string_view value) override {
-    return store_.WriteSetting(section, key, value);
-  }
-
-  std::vector<std::string> reads;  // the keys read, in order
-
- private:
-  Settings& store_;
-};
-
 // Records message boxes as `M <title> <text>` lines. The tests send the
 // window its events themselves, so there is no loop to run.
 class ScriptedEvents final : public EventSource {
@@ -54,7 +32,7 @@ class ScriptedEvents final : public EventSource {
 
   void RunEvents(DrawingEvents&) override {}
   bool ShowMessageBox(const std::string& title, const std::string& text) override {
-    log_.Add(TraceLine('M').Text(title).Text(text));
+    log_.Write(TraceLine('M').Text(title).Text(text));
     return messageBoxShown;
   }
 

@@ -70,16 +70,12 @@ check_frames_trace() {
 # The trace shows the one-second timers' third tick (two whole seconds).
 ticked_twice() { [ "$(grep -c "^E${tab}tmrSound\$" "$1")" -ge 3 ]; }
 
-# The end of a run, from the input EVENT that ended it.
-exit_sequence_after() {
-  printf 'E\t%s\nC\tStopAllSounds\nC\tReleaseSound\t1\nC\tScreenSaverRunning\tFalse\nE\tUnload\nC\tReleaseSound\t1\nC\tStopAllSounds\nC\tShowCursor\tTrue' "$1"
-}
-
 # check_exit_trace TRACE EVENT: the run ended on EVENT in order, the
 # pointer hidden and shown once, the saver marked running once.
 check_exit_trace() {
-  local trace=$1 event=$2 once
-  [ "$(tail -n 8 "$trace")" = "$(exit_sequence_after "$event")" ] ||
+  local trace=$1 event=$2 once ended
+  ended=$(printf 'E\t%s\nC\tStopAllSounds\nC\tReleaseSound\t1\nC\tScreenSaverRunning\tFalse\nE\tUnload\nC\tReleaseSound\t1\nC\tStopAllSounds\nC\tShowCursor\tTrue' "$event")
+  [ "$(tail -n 8 "$trace")" = "$ended" ] ||
     fail "$trace: not ended in order: $(tail -n 8 "$trace")"
   for once in "ShowCursor${tab}False" "ShowCursor${tab}True" "ScreenSaverRunning${tab}True"; do
     [ "$(grep -c "^C${tab}${once}\$" "$trace")" -eq 1 ] || fail "$trace: $once not once"
