@@ -118,14 +118,8 @@ TEST_P(DamagedFile, SaverStartsShowsWhatItCanAndEndsOnAKey) {
   EXPECT_LT(PeakResidentMegabytes(), 1500);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(kSaverFiles),
-                         [](const ::testing::TestParamInfo<std::string_view>& info) {
-                           std::string name(info.param);
-                           for (char& c : name) {
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
-                         });
+// Each case is named by its number; the test list shows its file.
+INSTANTIATE_TEST_SUITE_P(EveryBuiltInFile, DamagedFile, ::testing::ValuesIn(kSaverFiles));
 
 }  // namespace
 }  // namespace aerolark::hostile
