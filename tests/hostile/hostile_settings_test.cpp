@@ -19,6 +19,26 @@ namespace {
 
 const std::string kInstall = AEROLARK_SHARE_DIR;
 
+// What a hand editor (or a damaged disk) may leave in the settings file.
+struct HostileValue {
+  std::string label;
+  std::string value;
+  // Written by hand straight into the file (a newline then breaks the line);
+  // otherwise written through the store, which quotes what needs quoting.
+  bool raw = false;
+};
+
+std::vector<HostileValue> HostileValues() {
+  return {
+      {"empty", ""},          {"letters", "abc"},        {"blanks_around", " 3 "},
+      {"fraction", "3.5"},    {"minus_zero", "-0"},      {"huge_exponent", "1e400"},
+      {"huge_negative_exponent", "-1e400"},              {"eleven_digits", "99999999999"},
+      {"nan", "NaN"},         {"basic_hex", "&H10"},     {"long_text", std::string(100000, 'W')},
+      {"invalid_utf8", "\xff\xfe\xc3\x28 \xe2\x82"}, {"newline_raw", "4\n5", true},
+      {"newline_quoted", "4\n5"},
+  };
+}
+
 // The values every key has in the file, read the way the saver reads them.
 std::map<Key, std::optional<std::string>> StoredValues(const std::filesystem::path& file) {
   IniDocument document = IniDocument::Parse(ReadText(file));
