@@ -52,11 +52,11 @@ struct Heard {
 
 Heard Listen(const std::string& path) {
   const std::string bytes = testing::ReadText(path);
-  std::vector<std::int16_t> samples(bytes.size() / 2);
-  if (!samples.empty()) std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
   Heard heard;
-  for (std::size_t frame = 0; frame < samples.size() / 2; ++frame) {
-    const int level = std::abs(static_cast<int>(samples[frame * 2]));
+  for (std::size_t frame = 0; frame < bytes.size() / 4; ++frame) {
+    std::int16_t left;  // of a stereo 16-bit frame
+    std::memcpy(&left, bytes.data() + frame * 4, 2);
+    const int level = std::abs(static_cast<int>(left));
     if (level == 0) continue;
     if (!heard.peak) heard.first = frame;
     heard.last = frame;
