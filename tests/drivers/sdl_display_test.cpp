@@ -196,7 +196,8 @@ TEST(SdlDisplay, AHostWindowShowsAWholeRepaintAtEachSizeUntilItGoes) {
     unsigned windowsWhileRunning = 0;
     RunScene(driver, false, [&](std::uint64_t frame) {
       if (frame == 420) {
-        differing.push_back(NotRepainted(x, driver.drawing().Front(), host, 0, 0, c.width, c.height));
+        differing.push_back(
+            NotRepainted(x, driver.drawing().Front(), host, 0, 0, c.width, c.height));
         windowsWhileRunning = x.TopLevelWindows();
         XResizeWindow(d, host, c.resizedWidth, c.resizedHeight);
         XSync(d, False);
@@ -241,7 +242,8 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
     if (frame != 420) return;
     windowsWhileRunning = x.TopLevelWindows();
     for (const MonitorArea& m : monitors) {
-      differing.push_back(NotRepainted(x, driver.drawing().Front(), x.Root(), m.x, m.y, m.width, m.height));
+      differing.push_back(
+          NotRepainted(x, driver.drawing().Front(), x.Root(), m.x, m.y, m.width, m.height));
     }
     std::system("xdotool key a");
   });

@@ -86,8 +86,9 @@ long PeakResidentMegabytes() {
 
 // One file for each way the saver loads them: a biplane of the relay, the
 // aircraft, a hint card, the background picture, the sound.
-const std::string_view kSaverFiles[] = {builtin::kBiplanes[0], builtin::kFastJet, builtin::kTuneHint,
-                                        builtin::kSunset, builtin::kPropellerSound};
+const std::string_view kSaverFiles[] = {builtin::kBiplanes[0], builtin::kFastJet,
+                                        builtin::kTuneHint, builtin::kSunset,
+                                        builtin::kPropellerSound};
 
 class DamagedFile : public ::testing::TestWithParam<std::string_view> {};
 
