@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,13 +35,15 @@ struct Bitmap {
   Pixel at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// The picture as SDL reads a BMP; nothing when it is no readable BMP.
-std::optional<Bitmap> ReadBitmap(const std::string& path) {
-  SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
-  if (!loaded) return std::nullopt;
-  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
+// The picture as SDL reads a BMP; empty, and a failure, when it is none.
+Bitmap Load(std::string_view file) {
+  SDL_Surface* loaded = SDL_LoadBMP(builtin::PathIn(kShare, file).c_str());
+  SDL_Surface* rgb = loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0) : nullptr;
   SDL_FreeSurface(loaded);
-  if (!rgb) return std::nullopt;
+  if (!rgb) {
+    ADD_FAILURE() << file << " is not a readable BMP";
+    return {};
+  }
   Bitmap bmp{rgb->w, rgb->h, {}};
   for (int y = 0; y < rgb->h; ++y) {
     const auto* row = static_cast<const std::uint8_t*>(rgb->pixels) + y * rgb->pitch;
@@ -53,26 +53,7 @@ std::optional<Bitmap> ReadBitmap(const std::string& path) {
   return bmp;
 }
 
-std::vector<std::string> FlyingSprites() {
-  return {builtin::kFlyingPictures.begin(), builtin::kFlyingPictures.end()};
-}
-
-const std::vector<std::string> kWholePictures = {builtin::kWholePictures.begin(),
-                                                 builtin::kWholePictures.end()};
-
-Bitmap Load(std::string_view file) {
-  auto bmp = ReadBitmap(kShare + std::string(file));
-  if (!bmp) ADD_FAILURE() << file << " is not a readable BMP";
-  return bmp.value_or(Bitmap{});
-}
-
 bool IsKey(const Bitmap& bmp, Pixel p) { return p == bmp.at(0, 0); }
-
-// Share of the picture's area that the plane itself covers.
-double Coverage(const Bitmap& bmp) {
-  const auto solid = std::count_if(bmp.pixels.begin(), bmp.pixels.end(), [&](Pixel p) { return !IsKey(bmp, p); });
-  return double(solid) / bmp.pixels.size();
-}
 
 // The folder is installed as it stands, so it must hold the list and no more.
 TEST(ArtworkFiles, TheInstallFolderHoldsEveryBuiltInFileAndNothingElse) {
@@ -80,62 +61,49 @@ TEST(ArtworkFiles, TheInstallFolderHoldsEveryBuiltInFileAndNothingElse) {
   std::set<std::string> found;
   for (const auto& entry : std::filesystem::directory_iterator(kShare)) {
     found.insert(entry.path().filename().string());
-    EXPECT_TRUE(entry.is_regular_file()) << entry.path();
-    if (entry.is_regular_file()) {
-      EXPECT_GT(entry.file_size(), 100u) << entry.path();
-    }
+    EXPECT_GT(entry.is_regular_file() ? entry.file_size() : 0, 100u) << entry.path();
   }
   EXPECT_EQ(found, wanted);
 }
 
 // The defaults writer names built-in pictures; they must be ones the build makes.
 TEST(ArtworkFiles, DefaultsNameBuiltInFiles) {
-  int named = 0;
   for (const SettingDeclaration& setting : SettingDeclarations()) {
     if (!setting.writerValueInInstallFolder) continue;
-    ++named;
     EXPECT_NE(std::find(builtin::kAllFiles.begin(), builtin::kAllFiles.end(), setting.writerValue),
               builtin::kAllFiles.end())
         << setting.name;
   }
-  EXPECT_EQ(named, 2);  // the background and the logo
 }
 
 TEST(ArtworkFiles, PicturesFitTheScene) {
-  struct Limit {
-    std::string_view file;
-    int maxWidth, maxHeight;
-  };
+  struct Limit { std::string_view file; int maxWidth, maxHeight; };
   using namespace builtin;
   std::vector<Limit> limits = {{kBackgroundBiplane, 350, 100}, {kFastJet, 300, 120},
                                {kTuneHint, 500, 340},          {kMonitorHint, 500, 340},
-                               {kLogo, 320, 120}};
+                               {kLogo, 320, 120},              {kPreview, 153, 115}};
   // At 280 wide a biplane standing at X -281 or 805 is wholly off screen.
   for (const std::string_view biplane : kBiplanes) limits.push_back({biplane, 280, 104});
   for (const Limit& l : limits) {
     const Bitmap bmp = Load(l.file);
-    EXPECT_GT(bmp.width, 0) << l.file;
     EXPECT_LE(bmp.width, l.maxWidth) << l.file;
     EXPECT_LE(bmp.height, l.maxHeight) << l.file;
   }
+  // Exactly the screen: drawn, it covers all that was drawn before.
   const Bitmap sunset = Load(builtin::kSunset);
-  EXPECT_EQ(sunset.width, 800);
-  EXPECT_EQ(sunset.height, 600);
-  const Bitmap preview = Load(builtin::kPreview);
-  EXPECT_EQ(preview.width, 153);
-  EXPECT_EQ(preview.height, 115);
-  // The background plane is far away: smaller than the near biplanes.
-  EXPECT_LT(Load(builtin::kBackgroundBiplane).width, Load(builtin::kBiplanes[0]).width);
+  EXPECT_EQ(std::pair(sunset.width, sunset.height), std::pair(800, 600));
 }
 
 TEST(ArtworkFiles, FlyingSpritesHaveACleanTransparentKey) {
-  for (const std::string& file : FlyingSprites()) {
+  for (const std::string_view file : builtin::kFlyingPictures) {
     SCOPED_TRACE(file);
     const Bitmap bmp = Load(file);
     if (bmp.pixels.empty()) continue;
     const Pixel key = bmp.at(0, 0);
     EXPECT_EQ(To565(key), To565(Pixel{255, 0, 255})) << "the corner should be the magenta key";
-    const double coverage = Coverage(bmp);
+    const auto solid = std::count_if(bmp.pixels.begin(), bmp.pixels.end(),
+                                     [&](Pixel p) { return !IsKey(bmp, p); });
+    const double coverage = double(solid) / bmp.pixels.size();  // the plane's share of its box
     EXPECT_GT(coverage, 0.15) << "the plane is (nearly) empty";
     EXPECT_LT(coverage, 0.9) << "the plane fills its box: no transparent surround";
     int lookalikes = 0, fringe = 0;
@@ -155,19 +123,6 @@ TEST(ArtworkFiles, FlyingSpritesHaveACleanTransparentKey) {
     }
     EXPECT_EQ(lookalikes, 0);
     EXPECT_EQ(fringe, 0);
-  }
-}
-
-TEST(ArtworkFiles, WholePicturesNeverShowTheKey) {
-  for (const std::string& file : kWholePictures) {
-    SCOPED_TRACE(file);
-    const Bitmap bmp = Load(file);
-    const auto keyed = std::count_if(bmp.pixels.begin(), bmp.pixels.end(),
-                                     [](Pixel p) { return To565(p) == To565(Pixel{255, 0, 255}); });
-    EXPECT_EQ(keyed, 0);
-    std::map<std::uint16_t, int> colours;
-    for (Pixel p : bmp.pixels) ++colours[To565(p)];
-    EXPECT_GT(colours.size(), 50u) << "a real picture, not a flat fill";
   }
 }
 

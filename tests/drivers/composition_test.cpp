@@ -79,20 +79,6 @@ TEST_F(Composition, SpritesClipAtEveryEdgeAndVanishWhollyOffScreen) {
   EXPECT_EQ(At(799, 599), kYellow);
 }
 
-TEST_F(Composition, OnlyAFlipShowsTheBackFrameWhichKeepsItsContent) {
-  const SpriteId id = Load(codecs.pictures->Add("s.bmp", 30, 20, Solid(kRed)), kKeyOpaque, 100, 100);
-  driver.FillScreen(kBlue);
-  EXPECT_EQ(At(0, 0), kBlack);
-  driver.FlipScreen();
-  EXPECT_EQ(At(0, 0), kBlue);
-  driver.DrawSprite(id);
-  EXPECT_EQ(At(100, 100), kBlue);
-  driver.FlipScreen();
-  driver.FlipScreen();  // nothing drawn in between: the same frame again
-  EXPECT_EQ(At(100, 100), kRed);
-  EXPECT_EQ(Count(kRed), 600);
-}
-
 TEST_F(Composition, TextIsRasterisedOnceAndDrawnInItsColourWithBlendedEdges) {
   driver.FillScreen(kBlue);
   driver.SetFont("Arial", 20, 1, false, false, false);

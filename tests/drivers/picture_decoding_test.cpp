@@ -1,5 +1,5 @@
-// Pictures decoded as the program decodes them on Linux: the four kinds, a
-// picture that does not load, true colours.
+// Pictures decoded as the program decodes them on Linux: the four kinds, and
+// a picture that does not load.
 
 #include <gtest/gtest.h>
 
@@ -55,19 +55,6 @@ TEST_F(PictureDecoding, ASpriteWithoutAPictureDrawsNothingUntilOneLoads) {
   driver.DrawSprite(reused);
   driver.FlipScreen();
   EXPECT_EQ(Count(kRed), 64 * 64);
-}
-
-TEST_F(PictureDecoding, StillPicturesKeepTheirTrueColours) {
-  const std::string png = WritePicture(folder.File("still.png"), 3, 2, [](int x, int y) {
-    return PackColour(x * 100, y * 200, 7);
-  });
-  std::optional<StillPicture> picture = codecs.pictures->Decode(png);
-  ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->width, 3);
-  EXPECT_EQ(picture->height, 2);
-  EXPECT_EQ(picture->pixels[0], 0xFF000007u);  // opaque
-  EXPECT_EQ(picture->pixels[5], 0xFFC8C807u);  // x 2, y 1: red 200, green 200
-  EXPECT_FALSE(codecs.pictures->Decode(folder.File("missing.bmp")));
 }
 
 }  // namespace

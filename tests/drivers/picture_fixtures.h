@@ -51,9 +51,4 @@ inline std::string WriteBytes(const std::string& path, const std::vector<std::ui
   return path;
 }
 
-inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 }  // namespace aerolark::testing

@@ -55,10 +55,11 @@ Drawing Text(std::string text, int x, int y) {
 Colour Gradient(int x, int y) { return PackColour(x % 256, y % 256, (x + y) % 256); }
 Colour Stripes(int x, int y) { return PackColour(255 - y % 256, (x / 8) % 2 * 200, 90); }
 
-class Repaint : public ::testing::Test {
+class Repaint : public CompositorTest<FakeCodecs> {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(driver.OpenScreen(800, 600, 16, ""));
+    CompositorTest::SetUp();
+    MemoryPictures& pictures = *codecs.pictures;
     sunset = pictures.Add("sunset.bmp", 800, 600, Gradient);
     dusk = pictures.Add("dusk.bmp", 900, 700, Stripes);
     plane = pictures.Add("plane.bmp", 70, 30, [](int x, int y) {
@@ -71,7 +72,7 @@ class Repaint : public ::testing::Test {
   // The frame a fresh driver shows after drawing `since` (everything drawn
   // after the last backdrop, which covers all that came before).
   void ExpectShownAsDrawnAfresh(const std::vector<Drawing>& since, int round) {
-    SoftwareCompositor fresh(pictures, text);
+    SoftwareCompositor fresh(*codecs.pictures, *codecs.text);
     ASSERT_TRUE(fresh.OpenScreen(800, 600, 16, ""));
     Sprites sprites;
     for (const Drawing& drawing : since) Draw(fresh, sprites, drawing);
@@ -82,9 +83,6 @@ class Repaint : public ::testing::Test {
     EXPECT_EQ(at, 800 * 600) << "round " << round << " at " << at % 800 << "," << at / 800;
   }
 
-  MemoryPictures pictures;
-  BlockText text;
-  SoftwareCompositor driver{pictures, text};
   Sprites sprites;  // of `driver`
   std::string sunset, dusk, plane, block;
 };

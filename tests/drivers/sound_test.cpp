@@ -9,6 +9,7 @@
 #include <functional>
 #include <iterator>
 #include <thread>
+#include <tuple>
 
 #include "assets/sound_volume.h"
 #include "drivers/headless/wave_samples.h"
@@ -50,12 +51,12 @@ struct Heard {
 };
 
 Heard Listen(const std::string& path) {
-  const auto bytes = testing::ReadBytes(path);
-  std::vector<std::int16_t> samples(bytes.size() / 2);
-  if (!samples.empty()) std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+  const std::string bytes = testing::ReadText(path);
   Heard heard;
-  for (std::size_t frame = 0; frame < samples.size() / 2; ++frame) {
-    const int level = std::abs(static_cast<int>(samples[frame * 2]));
+  for (std::size_t frame = 0; frame < bytes.size() / 4; ++frame) {
+    std::int16_t left;  // of a stereo 16-bit frame
+    std::memcpy(&left, bytes.data() + frame * 4, 2);
+    const int level = std::abs(static_cast<int>(left));
     if (level == 0) continue;
     if (!heard.peak) heard.first = frame;
     heard.last = frame;
@@ -158,34 +159,27 @@ std::vector<std::uint8_t> FormatChunk(std::uint16_t tag, std::uint16_t channels,
 
 // What a plain wave device (winmm's wave-out) is given: integer PCM only.
 TEST(WaveSamples, PlainIntegerFormatsArePlayableAndOthersAreNot) {
-  struct Case {
-    const char* what;
-    std::vector<std::uint8_t> chunk;
-    bool playable;
+  using Format = std::tuple<int, int, int>;  // channels, rate, bits; all 0: not playable
+  const std::pair<std::vector<std::uint8_t>, Format> cases[] = {
+      {FormatChunk(1, 1, 22050, 2, 16), {1, 22050, 16}},
+      {FormatChunk(1, 2, 44100, 2, 8), {2, 44100, 8}},
+      {FormatChunk(0xFFFE, 2, 48000, 4, 16, 1), {2, 48000, 16}},  // extensible PCM
+      {FormatChunk(0xFFFE, 2, 48000, 8, 32, 3), {}},              // extensible float
+      {FormatChunk(3, 1, 44100, 4, 32), {}},                      // float
+      {FormatChunk(1, 1, 44100, 3, 24), {}},
+      {FormatChunk(1, 3, 44100, 6, 16), {}},
+      {FormatChunk(1, 0, 44100, 0, 16), {}},
+      {FormatChunk(1, 2, 44100, 2, 16), {}},  // a block size that does not fit
+      {FormatChunk(1, 1, 0, 2, 16), {}},
+      {FormatChunk(1, 1, 0xFFFFFFFF, 2, 16), {}},
+      {FormatChunk(2, 1, 22050, 256, 4), {}},  // ADPCM
+      {std::vector<std::uint8_t>(10, 1), {}},  // a short chunk
   };
-  const Case cases[] = {
-      {"16-bit mono", FormatChunk(1, 1, 22050, 2, 16), true},
-      {"8-bit stereo", FormatChunk(1, 2, 44100, 2, 8), true},
-      {"extensible PCM", FormatChunk(0xFFFE, 2, 48000, 4, 16, 1), true},
-      {"extensible float", FormatChunk(0xFFFE, 2, 48000, 8, 32, 3), false},
-      {"float", FormatChunk(3, 1, 44100, 4, 32), false},
-      {"24-bit", FormatChunk(1, 1, 44100, 3, 24), false},
-      {"three channels", FormatChunk(1, 3, 44100, 6, 16), false},
-      {"no channels", FormatChunk(1, 0, 44100, 0, 16), false},
-      {"a block size that does not fit", FormatChunk(1, 2, 44100, 2, 16), false},
-      {"a rate of 0", FormatChunk(1, 1, 0, 2, 16), false},
-      {"an absurd rate", FormatChunk(1, 1, 0xFFFFFFFF, 2, 16), false},
-      {"ADPCM", FormatChunk(2, 1, 22050, 256, 4), false},
-      {"a short chunk", std::vector<std::uint8_t>(10, 1), false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(PcmFormatOf(c.chunk).has_value(), c.playable) << c.what;
+  for (const auto& [chunk, expected] : cases) {
+    const auto f = PcmFormatOf(chunk);
+    EXPECT_EQ(f ? Format(f->channels, f->rate, f->bitsPerSample) : Format(), expected)
+        << ::testing::PrintToString(chunk);
   }
-  const auto stereo = PcmFormatOf(FormatChunk(0xFFFE, 2, 48000, 4, 16, 1));
-  ASSERT_TRUE(stereo);
-  EXPECT_EQ(stereo->channels, 2);
-  EXPECT_EQ(stereo->rate, 48000);
-  EXPECT_EQ(stereo->BlockBytes(), 4);
 }
 
 // The volume applied to the samples sounds as SDL_mixer's on Linux: the same

@@ -6,32 +6,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/software/software_compositor.h"
 
-namespace {
-
-std::string ScratchPath() {
-  return "/tmp/aerolark-picture-fuzz-" + std::to_string(::getpid());
-}
-
-bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool ok = std::fwrite(data, 1, size, file) == size;
-  return std::fclose(file) == 0 && ok;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace aerolark;
-  const std::string path = ScratchPath();
-  if (!WriteFile(path, data, size)) std::abort();
+  const std::string path = "/tmp/aerolark-picture-fuzz-" + std::to_string(::getpid());
+  if (!std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), size)) {
+    std::abort();
+  }
 
   // One screen for the whole run, as the saver has: each load replaces the
   // sprite's picture (or empties it), so no input depends on an earlier one.

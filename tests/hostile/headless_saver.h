@@ -1,13 +1,11 @@
 #pragma once
 // The saver window run headless, as the real program runs it but with the
 // compositor in memory, silent sound, no desktop and a clock the test moves:
-// load, frames and second ticks, then a key. And the values a hand editor (or
-// a damaged disk) may leave in the settings file for it to meet.
+// load, frames and second ticks, then a key.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -44,21 +42,8 @@ inline void ExpectEndedInOrder(const SaverOutcome& outcome, std::uint64_t frames
   EXPECT_EQ(outcome.exitStatus, 0);
 }
 
-struct HostileValue {
-  std::string label;  // for test names and tables
-  std::string value;
-  // Written by hand straight into the file (a newline then breaks the line);
-  // otherwise written through the store, which quotes what needs quoting.
-  bool raw = false;
-};
-
-std::vector<HostileValue> HostileValues();
-
 using testing::TempFolder;
 using testing::ReadText;
 using testing::WriteText;
-
-// Copies the built-in files into `folder` (an install folder the test may damage).
-void CopyInstallFolder(const std::filesystem::path& folder);
 
 }  // namespace aerolark::hostile
