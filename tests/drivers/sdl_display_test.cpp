@@ -1,7 +1,8 @@
 // Drawing on a real (virtual) X server, a screen two monitors wide: what
 // appears on our own windows and a host's, and how the loop ends. One own
 // window with its bars, input and a signal's end are tried on the whole
-// program (tests/program/saver_exit_test.sh).
+// program (tests/program/saver_exit_test.sh), no display at all by the
+// start-up script.
 
 #include <gtest/gtest.h>
 
@@ -83,33 +84,6 @@ struct XServer {
 
   Display* const display = XOpenDisplay(nullptr);
 };
-
-TEST(SdlDisplay, WithoutADisplayNothingOpensAndNoBoxShows) {
-  const std::string display = std::getenv("DISPLAY");
-  unsetenv("DISPLAY");
-  for (const ScreenOptions& options :
-       {ScreenOptions{}, ScreenOptions{.windowed = true, .hostWindow = {}, .monitors = {}, .statsPath = {}, .display = {}}, ScreenOptions{.windowed = false, .hostWindow = 12345ul, .monitors = {}, .statsPath = {}, .display = {}}}) {
-    auto driver = std::make_unique<SdlDisplay>(options);
-    EXPECT_FALSE(driver->drawing().OpenScreen(800, 600, 16, ""));
-    RecordingSink sink;
-    driver->RunEvents(sink);  // returns at once: nothing could end it
-    EXPECT_EQ(sink.frames, 0u);
-  }
-  EXPECT_FALSE(std::make_unique<SdlDisplay>(ScreenOptions{})->ShowMessageBox("Error", "No display"));
-  setenv("DISPLAY", display.c_str(), 1);
-}
-
-TEST(SdlDisplay, MessageBoxShowsUntilItsOkButtonIsPressed) {
-  // The box blocks this thread. Once it is up, a click on its OK button (centred,
-  // near its bottom edge) must close it.
-  ASSERT_EQ(std::system(
-      "(for i in $(seq 100); do xwininfo -name 'Error opening' >/dev/null 2>&1 && break;"
-      " sleep 0.1; done; xwininfo -name 'Error opening' | awk '/Absolute upper-left X/ {x=$4}"
-      " /Absolute upper-left Y/ {y=$4} /Width/ {w=$2} /Height/ {h=$2}"
-      " END {print x + int(w / 2), y + h - 28}' | xargs xdotool mousemove --sync"
-      " && xdotool click 1) >/dev/null 2>&1 &"), 0);
-  EXPECT_TRUE(std::make_unique<SdlDisplay>(ScreenOptions{})->ShowMessageBox("Error opening", "A text to read."));
-}
 
 // What the screen should show: the whole frame scaled as SDL scales it onto
 // an area of `width` x `height`, black bars around.

@@ -210,30 +210,11 @@ void CheckCovering(Checks& checks, const std::string& samples) {
   checks.That(sink.keys == 1, "a key on the second monitor ends the loop");
 }
 
-// Monitors of no size (a desktop that reported nothing usable): the screen
-// is still covered, by the system's own list.
-void CheckNoUsableMonitors(Checks& checks) {
-  Win32Display display({.windowed = false,
-                        .monitors = {{0, 0, 0, 0}, {10, 10, -5, 100}},
-                        .statsPath = {}});
-  if (!checks.That(display.drawing().OpenScreen(800, 600, 16, ""), "covering windows open")) {
-    return;
-  }
-  const std::vector<HWND> windows = ThreadWindows();
-  RECT area{};
-  if (!windows.empty()) GetWindowRect(windows[0], &area);
-  checks.That(windows.size() == 1 && area.left == 0 && area.top == 0 &&
-                  area.right == GetSystemMetrics(SM_CXSCREEN) &&
-                  area.bottom == GetSystemMetrics(SM_CYSCREEN),
-              "monitors of no size give way to the system's: one window covers the screen");
-}
-
 }  // namespace
 
 void CheckDisplayEvents(Checks& checks, const std::string& samples) {
   CheckWindowed(checks, samples);
   CheckCovering(checks, samples);
-  CheckNoUsableMonitors(checks);
 }
 
 }  // namespace aerolark::wintest
