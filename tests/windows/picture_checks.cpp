@@ -25,20 +25,15 @@ std::uint32_t Expected(int x, int y, int side, bool transparentCorner) {
   return transparentCorner ? 0 : kWhite;
 }
 
-bool Near(std::uint32_t a, std::uint32_t b, int tolerance) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) >
-        tolerance) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// Fully transparent pixels match whatever their colour: only alpha counts.
+// Each channel within `tolerance`; fully transparent pixels match whatever
+// their colour: only alpha counts.
 bool Matches(std::uint32_t got, std::uint32_t want, int tolerance) {
   if (want == 0) return (got >> 24) == 0;
-  return Near(got, want, tolerance);
+  for (int shift = 0; shift < 32; shift += 8) {
+    const int difference = int((got >> shift) & 0xFF) - int((want >> shift) & 0xFF);
+    if (std::abs(difference) > tolerance) return false;
+  }
+  return true;
 }
 
 void CheckQuadrants(Checks& checks, PictureDecoder& decoder, const std::string& path, int side,
