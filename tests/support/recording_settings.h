@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/conversions.h"
 #include "settings/ini_document.h"
 #include "settings/setting_keys.h"
 
@@ -39,12 +40,12 @@ class RecordingSettings final : public Settings {
   }
   // The values written under `key`, in order.
   std::vector<std::string> WritesOf(Key key) const {
+    const SettingDeclaration& wanted = Declaration(key);
     std::vector<std::string> values;
     for (const RecordedWrite& w : writes) {
-      IniDocument one;  // matches the names as the store does
-      one.Set(w.section, w.key, w.value);
-      const SettingDeclaration& wanted = Declaration(key);
-      if (auto value = one.Find(wanted.section, wanted.name)) values.push_back(*value);
+      if (EqualsIgnoringCase(w.section, wanted.section) && EqualsIgnoringCase(w.key, wanted.name)) {
+        values.push_back(w.value);
+      }
     }
     return values;
   }

@@ -74,7 +74,9 @@ ticked_twice() { [ "$(grep -c "^E${tab}tmrSound\$" "$1")" -ge 3 ]; }
 # pointer hidden and shown once, the saver marked running once.
 check_exit_trace() {
   local trace=$1 event=$2 once ended
-  ended=$(printf 'E\t%s\nC\tStopAllSounds\nC\tReleaseSound\t1\nC\tScreenSaverRunning\tFalse\nE\tUnload\nC\tReleaseSound\t1\nC\tStopAllSounds\nC\tShowCursor\tTrue' "$event")
+  ended=$(printf '%s\n' "E${tab}$event" "C${tab}StopAllSounds" "C${tab}ReleaseSound${tab}1" \
+    "C${tab}ScreenSaverRunning${tab}False" "E${tab}Unload" "C${tab}ReleaseSound${tab}1" \
+    "C${tab}StopAllSounds" "C${tab}ShowCursor${tab}True")
   [ "$(tail -n 8 "$trace")" = "$ended" ] ||
     fail "$trace: not ended in order: $(tail -n 8 "$trace")"
   for once in "ShowCursor${tab}False" "ShowCursor${tab}True" "ScreenSaverRunning${tab}True"; do
