@@ -2,8 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 # Most tests wait on X servers, Wine and child processes rather than compute,
-# so ctest runs twice as many at once as there are cores.
-TEST_JOBS ?= $(shell echo $$(( 2 * $$(nproc) )))
+# so ctest runs twice as many at once as there are build jobs.
+TEST_JOBS ?= $(shell echo $$(( 2 * $(JOBS) )))
 
 .PHONY: all deps build windows run test test-sanitized fuzz bench install screenshot clean
 
