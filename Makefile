@@ -5,15 +5,32 @@ JOBS ?= $(shell nproc)
 # so ctest runs twice as many at once as there are build jobs.
 TEST_JOBS ?= $(shell echo $$(( 2 * $(JOBS) )))
 
-.PHONY: all deps build windows run test test-sanitized fuzz bench install screenshot clean
+.PHONY: all deps deps-program deps-windows program build windows run test test-sanitized fuzz bench install screenshot clean
 
 all: build
 
+# Debian packages, by purpose (tools/packages/): `make run` needs only the
+# build's; the tests, the benchmarks and the Windows build need the rest.
 deps:
-	@tools/install-deps
+	@tools/install-deps build test windows
+deps-program:
+	@tools/install-deps build
+deps-windows:
+	@tools/install-deps build windows
 
+# A fresh build folder is configured without the tests and the benchmarks,
+# whose packages only `make test` installs; a folder it configured keeps them.
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	$(if $(wildcard $(BUILD)/CMakeCache.txt),,-DAEROLARK_TESTS=OFF -DAEROLARK_EXTRAS=OFF)
+
+# The saver and its data alone.
+program: deps-program
+	@$(CONFIGURE) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target aerolark aerolark_data
+
+# Everything: the program, its tests, the benchmarks and the tools.
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAEROLARK_TESTS=ON -DAEROLARK_EXTRAS=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The Windows saver, cross-built with MinGW-w64: build-windows/Aerolark/
@@ -21,15 +38,14 @@ build: deps
 # generator runs here, so the native build makes it; that build's Wine tests
 # are told where the Windows build is.
 WINDOWS_BUILD ?= build-windows
-windows: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DAEROLARK_WINDOWS_BUILD=$(abspath $(WINDOWS_BUILD)) >/dev/null
+windows: deps-windows
+	@$(CONFIGURE) -DAEROLARK_WINDOWS_BUILD=$(abspath $(WINDOWS_BUILD)) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target aerolark-artgen
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DAEROLARK_ARTGEN=$(abspath $(BUILD))/data/aerolark-artgen >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-run: build
+run: program
 	$(BUILD)/bin/aerolark /s
 
 # The Windows saver's tests run under Wine from the Linux build's ctest.
@@ -42,7 +58,7 @@ test: build
 screenshot: build
 	$(BUILD)/tools/render-scene docs/aerolark.png 2 $(BUILD)/share/aerolark/
 
-install: build
+install: program
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 # The whole program and its tests with AddressSanitizer and UBSan; any report fails.
@@ -52,7 +68,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
 
 test-sanitized: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DAEROLARK_SANITIZE=ON -DAEROLARK_EXTRAS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -DAEROLARK_SANITIZE=ON -DAEROLARK_TESTS=ON -DAEROLARK_EXTRAS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@$(SANITIZER_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	@cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(TEST_JOBS)
 

@@ -38,7 +38,7 @@ export SDL_AUDIODRIVER=dummy
 missing=()
 for hack in "${hacks[@]}"; do [ -x "$hackdir/$hack" ] || missing+=("$hack"); done
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "no XScreenSaver hacks (${missing[*]}): run tools/install-deps (xscreensaver-data)"
+  echo "no XScreenSaver hacks (${missing[*]}): run tools/install-deps test (xscreensaver-data)"
   exit 0
 fi
 

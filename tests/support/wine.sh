@@ -10,7 +10,7 @@ if [ ! -f "$scr" ]; then
   echo "SKIP: no Windows build at '${windows_build}' (make windows makes it)"
   exit 77
 fi
-[ -x "$wine_loader" ] || fail "no Wine at $wine_loader (tools/packages.txt installs wine64)"
+[ -x "$wine_loader" ] || fail "no Wine at $wine_loader (tools/packages/windows.txt installs wine64)"
 
 export WINEPREFIX="$scratch/wine" WINEDEBUG=-all
 # No offer to install Mono or Gecko: nothing here needs them.
