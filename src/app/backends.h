@@ -36,6 +36,8 @@ class SaverBackends {
   EventSource& events();
   // The audio device's player, or silence where there is none.
   SoundControl& sound();
+  // True when no audio device opened: the run is silent.
+  bool soundMissing() const;
 
  private:
   struct Parts;

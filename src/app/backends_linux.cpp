@@ -43,12 +43,14 @@ struct SaverBackends::Parts {
         display(ScreenOptions{placement.windowed, placement.hostWindow, platform->Monitors(),
                               environment.statsPath, environment.display}),
         player(ChooseSound(display)),
+        soundMissing(dynamic_cast<SilentSoundPlayer*>(player.get()) != nullptr),
         speaker(InstanceRegistry::DefaultFolder(), environment.display),
         sound(*player, speaker) {}
 
   std::unique_ptr<PlatformServices> platform;
   SdlDisplay display;
   std::unique_ptr<SoundControl> player;
+  bool soundMissing;
   SpeakerLock speaker;
   SharedSpeakerSound sound;
 };
@@ -63,5 +65,6 @@ PlatformServices& SaverBackends::platform() { return *parts_->platform; }
 DrawingControl& SaverBackends::drawing() { return parts_->display.drawing(); }
 EventSource& SaverBackends::events() { return parts_->display; }
 SoundControl& SaverBackends::sound() { return parts_->sound; }
+bool SaverBackends::soundMissing() const { return parts_->soundMissing; }
 
 }  // namespace aerolark

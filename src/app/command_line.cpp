@@ -31,6 +31,13 @@ Mode ModeOf(std::string_view switchText) {
   return Mode::None;
 }
 
+Mode ModeOfArgumentText(std::string_view argumentText) {
+  if (argumentText.starts_with("--window-id") || argumentText.starts_with("-window-id")) {
+    return Mode::Saver;
+  }
+  return ModeOf(SwitchOf(argumentText));
+}
+
 namespace {
 
 // Reading a text backwards, where a whole decimal number (sign, digits,

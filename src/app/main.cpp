@@ -2,6 +2,8 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,13 +11,34 @@
 #include "app/backends.h"
 #include "app/command_line.h"
 #include "app/environment.h"
+#include "app/environment_variable.h"
 #include "app/install_folder.h"
 #include "app/module1.h"
+#include "app/other_switches.h"
 #include "app/preview_mode.h"
 #include "app/saver_mode.h"
 #include "platform/instance_registry.h"
+#include "platform/no_display_explanation.h"
+#include "platform/x11/x11_platform.h"
 #include "settings/ini_settings_store.h"
 #include "setup/qt/setup_entry.h"
+
+namespace {
+
+// Qt ends the program with a core dump where it finds no display, so the
+// dialog's modes look first, as the saver does, and explain instead. A
+// Wayland session or a platform the user names is left to Qt.
+int WithDialogDisplay(const std::string& display, const char* switchText,
+                      const std::function<int()>& run) {
+  const bool reachable = !aerolark::EnvironmentVariable("QT_QPA_PLATFORM").empty() ||
+                         !aerolark::EnvironmentVariable("WAYLAND_DISPLAY").empty() ||
+                         aerolark::CreateX11Platform({}) != nullptr;
+  if (reachable) return run();
+  std::cerr << aerolark::NoDisplayExplanation(display, switchText) << '\n';
+  return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace aerolark;
@@ -42,7 +65,14 @@ int main(int argc, char** argv) {
   actions.runPreview = [&](ForeignWindow parent) {
     return RunPreviewMode(parent, installFolder);
   };
-  actions.runConfiguration = [&] { return RunSetupDialog(settings, installFolder, argc, argv); };
-  actions.runPasswordChange = [&] { return ShowPasswordNotice(argc, argv); };
+  actions.runConfiguration = [&] {
+    return WithDialogDisplay(environment.display, "/c",
+                             [&] { return RunSetupDialog(settings, installFolder, argc, argv); });
+  };
+  actions.runPasswordChange = [&] {
+    return WithDialogDisplay(environment.display, "/a",
+                             [&] { return ShowPasswordNotice(argc, argv); });
+  };
+  actions.answerOtherSwitch = [&] { return AnswerOtherSwitch(arguments, std::cout, std::cerr); };
   return Main(ArgumentText(arguments), actions);
 }

@@ -15,9 +15,8 @@ bool SecondSaverMustEnd(std::string_view switchText, const StartupActions& actio
 }  // namespace
 
 int Main(const std::string& argumentText, const StartupActions& actions) {
-  std::string_view switchText = SwitchOf(argumentText);
-  if (SecondSaverMustEnd(switchText, actions)) return 0;
-  switch (ModeOf(switchText)) {
+  if (SecondSaverMustEnd(SwitchOf(argumentText), actions)) return 0;
+  switch (ModeOfArgumentText(argumentText)) {
     case Mode::Saver:
       return actions.runSaver();
     case Mode::Preview:
@@ -29,7 +28,7 @@ int Main(const std::string& argumentText, const StartupActions& actions) {
     case Mode::None:
       break;
   }
-  return 0;
+  return actions.answerOtherSwitch();
 }
 
 }  // namespace aerolark

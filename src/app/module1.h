@@ -21,6 +21,8 @@ struct StartupActions {
   std::function<int(ForeignWindow parent)> runPreview;
   std::function<int()> runConfiguration;
   std::function<int()> runPasswordChange;
+  // Any other switch: the program ends at once, with the status this returns.
+  std::function<int()> answerOtherSwitch;
 };
 
 // Returns the program's exit status.

@@ -1,5 +1,6 @@
 #include "app/saver_mode.h"
 
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,10 @@ class SaverRun {
   int Run() {
     form_->Load();
     if (!form_->Ended()) {
+      // Said once the screen is up: without one, its explanation is enough.
+      if (backends_.soundMissing()) {
+        std::cerr << "aerolark: no sound device could be opened; the saver runs silent.\n";
+      }
       platform().SetScreenSaverRunning(true);
       backends_.events().RunEvents(*form_);
     }

@@ -3,19 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/environment.h"
 #include "app/module1.h"
+#include "app/other_switches.h"
 
 namespace aerolark {
 namespace {
 
-// What Main did, as one word: the mode it ran, or "none".
+// What Main did, as one word: the mode it ran, "other" for a switch it
+// does not know, or "none" when it ended at once.
 struct Outcome {
   std::string ran = "none";
   ForeignWindow parent = 0;
+  int status = -1;
 };
 
 Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
@@ -33,8 +37,9 @@ Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
   };
   actions.runConfiguration = [&] { outcome.ran = "configuration"; return 0; };
   actions.runPasswordChange = [&] { outcome.ran = "password"; return 0; };
+  actions.answerOtherSwitch = [&] { outcome.ran = "other"; return 2; };
   arguments.insert(arguments.begin(), "aerolark");
-  EXPECT_EQ(Main(ArgumentText(arguments), actions), 0);
+  outcome.status = Main(ArgumentText(arguments), actions);
   return outcome;
 }
 
@@ -49,10 +54,40 @@ TEST(Startup, TheSwitchChoosesTheMode) {
       {{"/c"}, "configuration"}, {{"/C:1234"}, "configuration"}, {{"/c", "4242"}, "configuration"},
       {{"/a"}, "password"},    {{"/a", "1234"}, "password"},
       {{"/p", "1234"}, "preview"}, {{"/P"}, "preview"},
-      {{"/x"}, "none"},        {{"s"}, "none"},     {{"-s"}, "none"},    {{"/"}, "none"},
+      {{"/x"}, "other"},       {{"s"}, "other"},    {{"-s"}, "other"},   {{"/"}, "other"},
+      {{"--help"}, "other"},   {{"-root"}, "other"},
+      // XScreenSaver's settings append the window to a command without a switch.
+      {{"--window-id", "0x2A00007"}, "saver"}, {{"-window-id", "77"}, "saver"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Start(c.arguments).ran, c.mode) << ::testing::PrintToString(c.arguments);
+    const Outcome outcome = Start(c.arguments);
+    EXPECT_EQ(outcome.ran, c.mode) << ::testing::PrintToString(c.arguments);
+    EXPECT_EQ(outcome.status, outcome.ran == "other" ? 2 : 0);
+  }
+}
+
+TEST(Startup, OtherSwitchesAnswerAsUnixProgramsDo) {
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    const char* out;  // the start of what is printed on standard output
+    const char* errors;
+  };
+  const Case cases[] = {
+      {{"--help"}, 0, "Usage: aerolark [/s | /c | /p <window id> | /a]\n", ""},
+      {{"-H"}, 0, "Usage: aerolark", ""},
+      {{"", " /?", "x"}, 0, "Usage: aerolark", ""},
+      {{"--version"}, 0, "aerolark 1.", ""},
+      {{"-Root", "-foo"}, 2, "", "aerolark: unknown switch \"-Root\"; see \"aerolark --help\"\n"},
+      {{"  --bogus=1 "}, 2, "", "aerolark: unknown switch \"--bogus=1\"; see \"aerolark --help\"\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.begin(), "aerolark");
+    std::ostringstream out, errors;
+    EXPECT_EQ(AnswerOtherSwitch(arguments, out, errors), c.status) << arguments[1];
+    EXPECT_TRUE(out.str().starts_with(c.out)) << out.str();
+    EXPECT_EQ(errors.str(), c.errors);
   }
 }
 

@@ -25,29 +25,57 @@ open_window() {  # NAME TITLE GEOMETRY
   window=$(xdotool search --classname "$1" | head -n 1) window_owner=$owner
 }
 
-# Modes that end at once, loading nothing; the saver without a display.
+# Modes that end at once, loading nothing.
 n=0
-for arguments in /x -s "/p 12345" /p "/p ab"; do
+for arguments in "/p 12345" /p "/p ab"; do
   # shellcheck disable=SC2086
   expect_quiet_end "quiet-$((n += 1))" $arguments
 done
 [ ! -e "$settings" ] || fail "a mode that ends at once wrote settings"
 
-# Without a display the saver says what is wrong and how to run it; a host
-# window that is not there ends it with a message too, not a box.
-for setting in DISPLAY= DISPLAY=:4242 XSCREENSAVER_WINDOW=0x1; do
+# Switches the saver does not have: help and version answer on standard
+# output; any other is named on standard error and refused with status 2.
+for switch in /x -root --help --version; do
   status=0
-  env "$setting" timeout 10 "$program" /s 2>"$scratch/no-display.err" || status=$?
-  said=$(cat "$scratch/no-display.err")
-  [ "$status" -eq 1 ] || fail "$setting: status $status"
-  if [ "$setting" = XSCREENSAVER_WINDOW=0x1 ]; then
-    [[ $said == *"64K colors"* ]] || fail "$setting: said $said"
-  else
-    [[ $said == *"no display could be opened"* && $said == *"DISPLAY=:0 aerolark /s"* ]] ||
-      fail "$setting: said $said"
-    [[ $said != *64K* ]] || fail "$setting: blames the monitor"
-  fi
+  timeout 10 "$program" "$switch" >"$scratch/switch.out" 2>"$scratch/switch.err" || status=$?
+  said="$status|$(head -n 1 "$scratch/switch.out")|$(cat "$scratch/switch.err")"
+  case $switch in
+    --help) [ "$said" = "0|Usage: aerolark [/s | /c | /p <window id> | /a]|" ] ;;
+    --version) [[ $said =~ ^0\|aerolark\ [0-9]+\.[0-9]+\.[0-9]+\|$ ]] ;;
+    *) [ "$said" = "2||aerolark: unknown switch \"$switch\"; see \"aerolark --help\"" ] ;;
+  esac || fail "$switch: $said"
 done
+[ ! -e "$settings" ] || fail "a switch the saver does not have wrote settings"
+
+# Without a display every mode that shows a window says what is wrong and
+# how to run it, and nothing else (no sound or toolkit complaints); a host
+# window that is not there ends the saver with a message too, not a box.
+# ALSA without its configuration fails on any machine, with or without a card.
+for setting in DISPLAY= DISPLAY=:4242 XSCREENSAVER_WINDOW=0x1; do
+  for mode in /s /c /a; do
+    [ "$setting" = XSCREENSAVER_WINDOW=0x1 ] && [ "$mode" != /s ] && continue
+    status=0
+    env -u XDG_RUNTIME_DIR -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$setting" SDL_AUDIODRIVER=alsa \
+      ALSA_CONFIG_PATH=/nonexistent timeout 10 "$program" $mode 2>"$scratch/no-display.err" || status=$?
+    said=$(cat "$scratch/no-display.err")
+    [ "$status" -eq 1 ] || fail "$setting $mode: status $status"
+    if [ "$setting" = XSCREENSAVER_WINDOW=0x1 ]; then
+      [[ $said == *"64K colors"* ]] || fail "$setting: said $said"
+    else
+      [[ $said == "aerolark: no display could be opened"*"DISPLAY=:0 aerolark $mode"* ]] ||
+        fail "$setting $mode: said $said"
+      [[ $said != *64K* && $said != *ALSA* && $said != *XDG_RUNTIME_DIR* && $said != *silent* ]] ||
+        fail "$setting $mode: said more than why: $said"
+    fi
+  done
+done
+rm -rf "$scratch/config/aerolark"
+
+# With a display but no sound device the saver says so in one line and runs.
+SDL_AUDIODRIVER=alsa ALSA_CONFIG_PATH=/nonexistent start_saver silent
+[ "$(cat "$scratch/silent.err")" = "aerolark: no sound device could be opened; the saver runs silent." ] ||
+  fail "without sound the saver said: $(cat "$scratch/silent.err")"
+end_saver
 rm -rf "$scratch/config/aerolark"
 
 # One saver at a time...

@@ -31,11 +31,13 @@ struct SaverBackends::Parts {
       : platform(CreateWin32Platform()),
         display(Win32ScreenOptions{placement.windowed, platform->Monitors(),
                                    environment.statsPath}),
-        sound(ChooseSound()) {}
+        sound(ChooseSound()),
+        soundMissing(dynamic_cast<SilentSoundPlayer*>(sound.get()) != nullptr) {}
 
   std::unique_ptr<PlatformServices> platform;
   Win32Display display;
   std::unique_ptr<SoundControl> sound;
+  bool soundMissing;
 };
 
 SaverBackends::SaverBackends(const SaverPlacement& placement,
@@ -48,5 +50,6 @@ PlatformServices& SaverBackends::platform() { return *parts_->platform; }
 DrawingControl& SaverBackends::drawing() { return parts_->display.drawing(); }
 EventSource& SaverBackends::events() { return parts_->display; }
 SoundControl& SaverBackends::sound() { return *parts_->sound; }
+bool SaverBackends::soundMissing() const { return parts_->soundMissing; }
 
 }  // namespace aerolark

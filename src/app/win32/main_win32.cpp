@@ -44,5 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   actions.runPreview = [&](ForeignWindow parent) { return RunPreviewMode(parent, installFolder); };
   actions.runConfiguration = [&] { return RunWin32SetupDialog(settings, installFolder); };
   actions.runPasswordChange = [] { return RunPasswordChangeMode(); };
+  // A switch the desktop never gives ends silently, but not as a success.
+  actions.answerOtherSwitch = [] { return 2; };
   return Main(ArgumentText(arguments), actions);
 }

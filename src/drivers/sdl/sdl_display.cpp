@@ -6,6 +6,7 @@
 #include "drivers/software/loop_stats.h"
 #include "drivers/sdl/sdl_window_screen.h"
 #include "drivers/sdl/timed_event_loop.h"
+#include "platform/no_display_explanation.h"
 
 namespace aerolark {
 namespace {
@@ -56,15 +57,7 @@ bool SdlDisplay::ShowMessageBox(const std::string& title, const std::string& tex
 
 std::string SdlDisplay::NoDisplayExplanation() const {
   if (!noDisplay_) return {};
-  const std::string what =
-      options_.display.empty()
-          ? "DISPLAY is not set"
-          : "the X server DISPLAY names (\"" + options_.display +
-                "\") cannot be reached: it is not running, or this user may not use it";
-  return "aerolark: no display could be opened: " + what +
-         ".\nRun the saver inside a desktop session, or set DISPLAY to a running X server, "
-         "for example: DISPLAY=:0 aerolark /s\n"
-         "(AEROLARK_WINDOWED=1 shows it in an ordinary window instead of covering the screen.)";
+  return aerolark::NoDisplayExplanation(options_.display, "/s");
 }
 
 }  // namespace aerolark

@@ -14,6 +14,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include <dlfcn.h>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -39,6 +41,21 @@ struct DeviceFormat {
   int channels = 0;
   bool operator==(const DeviceFormat&) const = default;
 };
+
+void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card ALSA prints eight lines about its configuration on
+// every start, into a host's log too; the caller's one line says all they
+// say. SDL loads ALSA at run time: the same library, reached the same way,
+// takes the handler. The library stays loaded so the handler stays valid.
+void SilenceAlsaMessages() {
+  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+  void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+  if (alsa == nullptr) return;
+  auto setHandler =
+      reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"));
+  if (setHandler != nullptr) setHandler(&IgnoreAlsaMessage);
+}
 
 // Opens the device; false when there is none.
 bool OpenDevice(DeviceFormat& opened) {
@@ -191,6 +208,7 @@ class SdlSoundPlayer : public SdlSoundControl {
 }  // namespace
 
 std::unique_ptr<SdlSoundControl> OpenSdlSoundPlayer() {
+  SilenceAlsaMessages();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
   DeviceFormat format;
   if (!OpenDevice(format)) {

@@ -22,6 +22,12 @@ void SetHints() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "1");
+  // With no Wayland compositor named, SDL's try at one only prints complaints
+  // about XDG_RUNTIME_DIR: X11 is then the one place to look. SDL_VIDEODRIVER
+  // still chooses.
+  if (SDL_getenv("WAYLAND_DISPLAY") == nullptr) {
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_DEFAULT);
+  }
 }
 
 // Each monitor's area once: mirrored monitors share one window.
