@@ -21,8 +21,8 @@ std::optional<std::int16_t> StopSoundSeconds(std::string_view soundOffText) {
   std::optional<double> minutes = WholeNumber(soundOffText);
   if (!minutes) return std::nullopt;
   // Only the dialog's own choices are recognised; "Never" is no number.
-  for (const std::string_view choice : kStopSoundChoices) {
-    if (WholeNumber(choice) == minutes) return static_cast<std::int16_t>(*minutes * 60);
+  for (const StopSoundChoice& choice : kStopSoundChoices) {
+    if (WholeNumber(choice.text) == minutes) return choice.seconds;
   }
   return std::nullopt;
 }

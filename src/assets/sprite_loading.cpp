@@ -1,9 +1,14 @@
 #include "assets/sprite_loading.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 #include "assets/builtin_files.h"
 #include "render/biplane_relay.h"
 #include "settings/conversions.h"
 #include "settings/setting_keys.h"
+#include "settings/utf8_paths.h"
 
 namespace aerolark {
 namespace {
@@ -49,17 +54,33 @@ void LoadHints(LoadedPictures& loaded, DrawingControl& drawing, Settings& settin
   }
 }
 
-void LoadUserPictures(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings) {
+// The user's pictures are loaded from the full paths stored, wherever they
+// are. A built-in picture whose stored path is gone, because the install
+// folder that stored it moved (a build tree deleted after installing, an
+// upgrade to another prefix, an unpacked folder moved), is taken from the
+// folder the program runs from; the stored text stays as it is.
+std::string UserPicturePath(const std::string& stored, const std::string& installFolder) {
+  std::error_code error;
+  if (std::filesystem::exists(PathFromUtf8(stored), error)) return stored;
+  const std::size_t separator = stored.find_last_of("/\\");
+  const std::string_view name =
+      std::string_view(stored).substr(separator == std::string::npos ? 0 : separator + 1);
+  const bool builtIn =
+      std::find(builtin::kAllFiles.begin(), builtin::kAllFiles.end(), name) != builtin::kAllFiles.end();
+  return builtIn ? PathIn(installFolder, name) : stored;
+}
+
+void LoadUserPictures(LoadedPictures& loaded, DrawingControl& drawing, Settings& settings,
+                      const std::string& installFolder) {
   loaded.backGround = NumericRead(ReadSetting(settings, Key::BackGround));
   if (loaded.backGround == 3) {
-    // The user's pictures are loaded from the full paths stored, wherever they are.
-    loaded.sprites.background =
-        MakeSprite(drawing, ReadSetting(settings, Key::BMPFileName), kKeyOpaque, 0, 0);
+    const std::string path = UserPicturePath(ReadSetting(settings, Key::BMPFileName), installFolder);
+    loaded.sprites.background = MakeSprite(drawing, path, kKeyOpaque, 0, 0);
   }
   loaded.logoChecked = NumericRead(ReadSetting(settings, Key::LogoChecked));
   if (loaded.logoChecked == 1) {
-    loaded.sprites.logo =
-        MakeSprite(drawing, ReadSetting(settings, Key::LogoFileName), kKeyOpaque, 1, 20);
+    const std::string path = UserPicturePath(ReadSetting(settings, Key::LogoFileName), installFolder);
+    loaded.sprites.logo = MakeSprite(drawing, path, kKeyOpaque, 1, 20);
   }
 }
 
@@ -88,7 +109,7 @@ LoadedPictures OpenDrawingSession(DrawingControl& drawing, Settings& settings,
   loaded.screenOpen = drawing.OpenScreen(kScreenWidth, kScreenHeight, kScreenBitDepth, "");
   if (!loaded.screenOpen) return loaded;
   LoadHints(loaded, drawing, settings, installFolder);
-  LoadUserPictures(loaded, drawing, settings);
+  LoadUserPictures(loaded, drawing, settings, installFolder);
   LoadFlyers(loaded, drawing, settings, installFolder);
   return loaded;
 }

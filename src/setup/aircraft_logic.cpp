@@ -7,7 +7,7 @@
 namespace aerolark {
 
 AircraftLogic::AircraftLogic(DialogView& view, DialogStore& store) : view_(view), store_(store) {
-  for (const std::string_view choice : kStopSoundChoices) items_.emplace_back(choice);
+  for (const StopSoundChoice& choice : kStopSoundChoices) items_.emplace_back(choice.text);
 }
 
 void AircraftLogic::FillSoundOff() {

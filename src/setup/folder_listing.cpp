@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "setup/hidden_entries.h"
-#include "setup/utf8_paths.h"
+#include "settings/utf8_paths.h"
 
 namespace aerolark {
 namespace {

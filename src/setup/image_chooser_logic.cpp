@@ -7,7 +7,7 @@
 #include "setup/dialog_store.h"
 #include "setup/dialog_view.h"
 #include "setup/folder_listing.h"
-#include "setup/utf8_paths.h"
+#include "settings/utf8_paths.h"
 
 namespace aerolark {
 namespace {

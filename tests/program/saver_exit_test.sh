@@ -2,26 +2,22 @@
 # The saver as a user meets it: a first start on a fresh settings home, the
 # 4:3 scene on a 16:9 screen between black bars, then ended by a key, a
 # click, the fourth real pointer movement or a host's SIGTERM, in an ordinary
-# window and covering the screen: each time promptly, in order, leaving
-# nothing behind. The window runs from a fresh install moved elsewhere,
-# which finds its pictures and sound beside itself, not in the build tree.
+# window and covering the screen: each time in order, leaving nothing
+# behind. The window runs from a fresh install moved elsewhere, which finds
+# its pictures and sound beside itself, not in the build tree, also those a
+# store written before the move names.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
 . "$(dirname "$0")/../support/trace_checks.sh"
-# A sanitized build scans for leaks on the way out, which a loaded machine
-# stretches past the limit; the other tests keep the scan.
-[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
-# expect_ended NAME EVENT START: the input sent at START (date +%s%N) ended
-# the saver within half a second, with status 0, in order, nothing left.
+# expect_ended NAME EVENT: the input ended the saver with status 0, in
+# order, leaving nothing behind. How fast is the benchmark's to say
+# (bench/saver-process.sh); the bound here only stops a hang.
 expect_ended() {
-  local name=$1 event=$2 start=$3 ms status=0
-  wait_until 5 has_ended "$pid" || fail "$name: the saver still runs"
-  ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  local name=$1 event=$2 status=0
+  wait_until 60 has_ended "$pid" || fail "$name: the saver still runs"
   wait "$pid" || status=$?
-  echo "$name: gone ${ms} ms after the input"
   [ "$status" -eq 0 ] || fail "$name: exit status $status"
-  [ "$ms" -lt 500 ] || fail "$name: took $ms ms"
   check_exit_trace "$scratch/$name.trace" "$event"
   ! marked_running || fail "$name: still marked as running"
   [ "$(windows_titled Aerolark)" -eq 0 ] || fail "$name: its window is still on the screen"
@@ -42,7 +38,23 @@ for f in bin/aerolark share/xscreensaver/config/aerolark.xml \
 done
 diff -r "$build/share/aerolark" "$scratch/first/share/aerolark" >/dev/null ||
   fail "the built-in files were not all installed"
+# A first start from that install names its pictures in its folder. Moved
+# elsewhere, the install still shows its own background and logo; the
+# stored names stay as they were written.
+AEROLARK_WINDOWED=1 program="$scratch/first/bin/aerolark" start_saver before-move
+kill -TERM "$pid"
+wait "$pid" || fail "before-move: exit status $?"
+sed -i 's/^LogoChecked=0$/LogoChecked=1/' "$settings"
 mv "$scratch/first" "$scratch/moved"
+AEROLARK_WINDOWED=1 program="$scratch/moved/bin/aerolark" start_saver after-move
+kill -TERM "$pid"
+wait "$pid" || fail "after-move: exit status $?"
+for name in "Sunset Red.BMP" Logo1.BMP; do
+  grep -q -P "^C\tLoadSprite\t\d+\t1\t\Q$scratch/moved/share/aerolark/$name\E\t-2\$" \
+    "$scratch/after-move.trace" || fail "after the move $name is not the moved install's"
+  grep -q -x -F "$scratch/first/share/aerolark/$name" <(sed -n 's/^[A-Za-z]*FileName=//p' "$settings") ||
+    fail "the stored $name was changed"
+done
 
 for placement in windowed full; do
   if [ "$placement" = windowed ]; then
@@ -76,13 +88,13 @@ for placement in windowed full; do
   check_frames_trace "$scratch/$placement-key.trace" 6
   # Without a window manager keys go to the window under the pointer.
   xdotool mousemove $(centre_of_saver)
-  sent=$(date +%s%N); xdotool key x
-  expect_ended "$placement-key" KeyEvent "$sent"
+  xdotool key x
+  expect_ended "$placement-key" KeyEvent
 
   start_saver "$placement-click"
   xdotool mousemove $(centre_of_saver)
-  sent=$(date +%s%N); xdotool click 1
-  expect_ended "$placement-click" ButtonEvent "$sent"
+  xdotool click 1
+  expect_ended "$placement-click" ButtonEvent
 
   # The stored sensitivity is 4. Reaching the window is not movement:
   # neither its appearing under the pointer nor the pointer's first arrival.
@@ -94,12 +106,12 @@ for placement in windowed full; do
   for step in $steps; do xdotool mousemove $((cx + 10 * step)) $((cy + 7 * step)); done
   sleep 0.5  # an end that must not come cannot be waited for
   is_running "$pid" || fail "$placement: the saver ended before the fourth movement"
-  sent=$(date +%s%N); xdotool mousemove $((cx + 40)) $((cy + 28))
-  expect_ended "$placement-move" PointerMoved "$sent"
+  xdotool mousemove $((cx + 40)) $((cy + 28))
+  expect_ended "$placement-move" PointerMoved
   [ "$(grep -c "^E${tab}PointerMoved\$" "$scratch/$placement-move.trace")" -eq 4 ] ||
     fail "$placement: not four movements"
 
   start_saver "$placement-sigterm"
-  sent=$(date +%s%N); kill -TERM "$pid"
-  expect_ended "$placement-sigterm" KeyEvent "$sent"
+  kill -TERM "$pid"
+  expect_ended "$placement-sigterm" KeyEvent
 done

@@ -4,8 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "assets/engine_sound.h"
 #include "saver_rig.h"
+#include "settings/stop_sound_choices.h"
 
 namespace aerolark::testing {
 namespace {
@@ -91,6 +94,18 @@ TEST(HintTimer, ARunEndedEarlyStoresNothing) {
   form.KeyEvent();
   EXPECT_EQ(rig.log.Count("W"), 0u);
   EXPECT_EQ(rig.store.ReadSetting("System", "TuneScrSvr", ""), "False");
+}
+
+// Each choice the dialog offers stops the sound after its minutes.
+TEST(SoundTimer, EveryChoiceOfTheDialogStopsAfterItsMinutes) {
+  for (const StopSoundChoice& choice : kStopSoundChoices) {
+    if (choice.text == "Never") {
+      EXPECT_EQ(StopSoundSeconds(choice.text), std::nullopt);
+      continue;
+    }
+    EXPECT_EQ(choice.seconds, 60 * std::stoi(std::string(choice.text))) << choice.text;
+    EXPECT_EQ(StopSoundSeconds(choice.text), choice.seconds) << choice.text;
+  }
 }
 
 TEST(SoundTimer, StopsAllSoundsOnceTheChosenMinutesHavePassed) {

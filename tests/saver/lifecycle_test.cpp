@@ -137,6 +137,32 @@ TEST(SaverLoad, SpriteTableFollowsMarkersBackgroundAndLogo) {
   }
 }
 
+// A store whose built-in pictures were named by an install folder that has
+// since moved: they come from the folder the saver runs from; the stored
+// text, a user's own picture and a file that is still there stay as they are.
+TEST(SaverLoad, BuiltInPicturesStoredByAMovedFolderComeFromTheCurrentOne) {
+  TempFolder elsewhere;
+  const std::string kept = elsewhere.File("Logo1.BMP");
+  WriteText(kept, "a picture of the user's own that happens to share the name");
+  const std::string moved = "/gone/share/aerolark/";
+  struct Case { std::string background, logo, loadedBackground, loadedLogo; };
+  const Case cases[] = {
+      {moved + "Sunset Red.BMP", moved + "Logo1.BMP", kInstall + "Sunset Red.BMP", kInstall + "Logo1.BMP"},
+      {"C:\\Program Files\\Aerolark\\Sunset Red.BMP", kept, kInstall + "Sunset Red.BMP", kept},
+      {moved + "sunset red.bmp", moved + "mine.bmp", moved + "sunset red.bmp", moved + "mine.bmp"},
+  };
+  for (const Case& c : cases) {
+    SaverRig rig;
+    rig.Defaults().HintsShown().Set(Key::LogoChecked, "1");
+    rig.Set(Key::BMPFileName, c.background).Set(Key::LogoFileName, c.logo);
+    rig.Load();
+    EXPECT_EQ(rig.drawingStub.Place(1).path, c.loadedBackground);
+    EXPECT_EQ(rig.drawingStub.Place(2).path, c.loadedLogo);
+    EXPECT_EQ(ReadSetting(rig.store, Key::BMPFileName), c.background);
+    EXPECT_EQ(rig.log.Count("W\t"), 0u);
+  }
+}
+
 TEST(SaverLoad, ScreenThatCannotOpenShowsOneMessageAndEndsInOrder) {
   for (bool boxShown : {true, false}) {
     SaverRig rig;

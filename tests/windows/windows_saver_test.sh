@@ -97,15 +97,15 @@ moved 4 || fail "not four movements: $(movements)"
 
 # Hand-edited values of every type the registry holds (what any text does to
 # the saver is the Linux tests'); SetReg as a number keeps them.
-hostile() { wine reg.exe add "$saver_key\\$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "reg add $2"; }
-hostile Startup Speed REG_BINARY deadbeef00
-hostile Startup MouseSens REG_DWORD 0
-hostile Startup Message REG_SZ "$(printf 'x%.0s' {1..20000})"
-hostile Startup BMPFileName REG_SZ 'Z:\nowhere\missing.bmp'
-hostile Startup Clock REG_MULTI_SZ 'a\0b'
-hostile Startup "Ünbekannt ✈" REG_SZ "odd key"
-hostile System SoundOff REG_SZ "garbage"
-hostile System SetReg REG_DWORD 2
+reg_set() { wine reg.exe add "$saver_key\\$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "reg add $2"; }
+reg_set Startup Speed REG_BINARY deadbeef00
+reg_set Startup MouseSens REG_DWORD 0
+reg_set Startup Message REG_SZ "$(printf 'x%.0s' {1..20000})"
+reg_set Startup BMPFileName REG_SZ 'Z:\nowhere\missing.bmp'
+reg_set Startup Clock REG_MULTI_SZ 'a\0b'
+reg_set Startup "Ünbekannt ✈" REG_SZ "odd key"
+reg_set System SoundOff REG_SZ "garbage"
+reg_set System SetReg REG_DWORD 2
 start_saver hostile
 wait_until 10 ticked_twice "$scratch/hostile.trace" || fail "hostile: the timers do not tick"
 ! grep -q "^W${tab}Startup" "$scratch/hostile.trace" || fail "hostile values were overwritten with defaults"
@@ -126,3 +126,18 @@ shown_moved() {
 }
 wait_until 10 shown_moved || fail "the moved copy does not show its pictures"
 end_by moved KeyEvent press_key
+
+# That folder moved once more: the store still names the pictures where they
+# were; the saver shows them from where it now runs, and the store keeps its text.
+again="$scratch/Moved again/Aerolark"
+mkdir -p "$(dirname "$again")" && mv "$moved" "$again"
+scr="$again/aerolark.scr"
+reg_set Startup LogoChecked REG_SZ 1
+start_saver again
+for name in "Sunset Red.BMP" Logo1.BMP; do
+  grep -q -P "^C\tLoadSprite\t\d+\t1\t\Q$(trace_field "$(windows_path "$again")\\$name")\E\t-2\$" \
+    "$scratch/again.trace" || fail "after the move $name is not the moved folder's"
+done
+registry_values | grep -q -F -x "Startup/BMPFileName=$(windows_path "$moved")\\Sunset Red.BMP" ||
+  fail "the stored background was changed: $(registry_values | grep BMPFileName)"
+end_by again KeyEvent press_key

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/utf8_paths.h"
+
 namespace aerolark {
 namespace {
 
@@ -48,10 +50,6 @@ std::optional<WaveChunks> FindChunks(const std::vector<std::uint8_t>& bytes) {
     at += 8 + size + (size & 1);
   }
   return std::nullopt;
-}
-
-std::filesystem::path PathFromUtf8(const std::string& path) {
-  return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
 // Up to `limit` bytes of the regular file at `path`; nothing when it is not one.

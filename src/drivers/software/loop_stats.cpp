@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/utf8_paths.h"
+
 namespace aerolark {
 namespace {
 
@@ -71,12 +73,10 @@ std::string LoopStats::Text(double now) const {
   return text;
 }
 
-// Binary, so the lines end in "\n" on every platform; the path as a UTF-8
-// path, so a Windows path outside the ANSI code page opens too.
+// Binary, so the lines end in "\n" on every platform.
 bool LoopStats::Write(double now) const {
   if (!Enabled()) return true;
-  const std::u8string utf8(path_.begin(), path_.end());
-  std::ofstream file(std::filesystem::path(utf8), std::ios::binary | std::ios::trunc);
+  std::ofstream file(PathFromUtf8(path_), std::ios::binary | std::ios::trunc);
   if (!file) return false;
   file << Text(now);
   file.close();

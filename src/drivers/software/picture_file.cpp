@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/utf8_paths.h"
+
 namespace aerolark {
 namespace {
 
-// `utf8` as a path: on Windows a narrow path would be taken in the ANSI code
-// page, and a name outside it would not open.
 std::optional<std::vector<std::uint8_t>> ReadSmallFile(const std::string& utf8) {
-  const std::filesystem::path path(std::u8string(utf8.begin(), utf8.end()));
+  const std::filesystem::path path = PathFromUtf8(utf8);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   const auto size = std::filesystem::file_size(path, error);
