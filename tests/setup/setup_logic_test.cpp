@@ -71,8 +71,9 @@ TEST(SetupOpening, HandEditedValuesAreClampedOrFallBackToTheFirstPosition) {
       {Key::BGFreq, "999", "300"},  {Key::Volume, "-99999", "-2500"},  {Key::TunePC, "", "0"},
       {Key::Clock, "7", "1"},  // any larger number ticks
       {Key::Prop, "-1", "0"},
-      {Key::SelectedFont, "77", "0"},  // no position of the list: the first
-      {Key::SelectedFontSize, "-3", "0"},  {Key::BackGround, "9", "1"},
+      {Key::SelectedFont, "-3", "0"},  // no position of the list: the first
+      {Key::SelectedFontSize, "11", "0"},  // one past the last of the 11 sizes
+      {Key::BackGround, "9", "1"},
       {Key::SoundOff, "7", "7"}};  // no list item: shown, left alone
   DialogRig rig;
   for (const Case& c : cases) rig.settings.Put(c.key, c.edited);
@@ -99,7 +100,7 @@ TEST(SetupOpening, FontListHoldsTheFirstFortyFamiliesSorted) {
   EXPECT_EQ(fonts[39], "zeta Mono");
 
   DialogRig few;
-  few.settings.Put(Key::SelectedFont, "3");  // one past the last: no position of the list
+  few.settings.Put(Key::SelectedFont, "4");
   few.Open(TestFamilies(3));
   EXPECT_EQ(few.view.items[C::cboFontsScreen].size(), 3u);
   EXPECT_EQ(few.settings.Stored(Key::FontName), "Family 00");
