@@ -2,7 +2,7 @@
 // keys and a close request end it; one covering window per monitor. Real
 // pointer and button input is sent to the whole saver (windows_saver_test.sh).
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <cstdlib>
 #include <functional>

@@ -2,7 +2,7 @@
 // player fail. Whether anything is heard cannot be told from here; the log
 // says whether a device was there to play on.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include "checks.h"
 #include "drivers/win32/wave_out_sound_player.h"

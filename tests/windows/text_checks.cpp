@@ -1,7 +1,7 @@
 // Text through GDI: the cell height asked for, solid and antialiased glyphs,
 // a style that changes the shape, and no failure for any face or text.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "app/environment_variable.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "settings/utf16.h"
 

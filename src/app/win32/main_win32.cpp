@@ -2,7 +2,7 @@
 // screen saver, and runs it. A program of the windowing subsystem: no
 // console window appears.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 #include <vector>

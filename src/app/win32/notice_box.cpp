@@ -1,6 +1,6 @@
 #include "app/win32/notice_box.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "app/win32/password_mode.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "app/win32/notice_box.h"
 

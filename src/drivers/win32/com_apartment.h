@@ -1,7 +1,7 @@
 #pragma once
 // COM started on this thread for as long as the object lives, as WIC needs.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <objbase.h>
 

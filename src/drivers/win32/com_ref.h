@@ -1,7 +1,7 @@
 #pragma once
 // An owned reference to a COM object, released when it goes.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <unknwn.h>
 

@@ -3,7 +3,7 @@
 // format (RGB565, as bit fields), selected into a memory device context, so
 // GDI scales and converts it straight onto the windows.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include "drivers/software/frame_buffer.h"
 #include "drivers/win32/gdi_handles.h"

@@ -2,7 +2,7 @@
 // The kept frame painted onto a window: letterboxed in the client area,
 // black bars around it, scaled by GDI.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include "drivers/software/damage.h"
 #include "drivers/win32/frame_dib.h"

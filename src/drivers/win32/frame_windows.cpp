@@ -1,6 +1,6 @@
 #include "drivers/win32/frame_windows.h"
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <windowsx.h>
 

@@ -4,7 +4,7 @@
 // window. Each shows the same frame, letterboxed and scaled by GDI, and turns
 // its input messages into the saver's events.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // GDI objects and device contexts owned by the code that made them.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <type_traits>

@@ -1,6 +1,6 @@
 #include "drivers/software/process_age.h"
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace aerolark {
 namespace {

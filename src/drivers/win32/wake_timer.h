@@ -4,7 +4,7 @@
 // system has one, otherwise an ordinary one with the system's timer
 // resolution raised to a millisecond while this lives.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <string>
 

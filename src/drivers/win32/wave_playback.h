@@ -5,7 +5,7 @@
 // reset or close a device from its own callback, and the saver's loop must
 // not wait for a sound.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <atomic>
 #include <cstdint>

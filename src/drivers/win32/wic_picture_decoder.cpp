@@ -3,7 +3,7 @@
 // named .bmp that holds a PNG still decodes, and one WIC would guess
 // differently does not.
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <wincodec.h>
 

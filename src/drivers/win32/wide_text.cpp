@@ -1,6 +1,6 @@
 #include "drivers/win32/wide_text.h"
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <climits>
 

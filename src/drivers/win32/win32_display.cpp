@@ -1,6 +1,6 @@
 #include "drivers/win32/win32_display.h"
 
-#include "drivers/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include "drivers/software/loop_stats.h"
 #include "drivers/win32/frame_windows.h"

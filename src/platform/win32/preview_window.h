@@ -4,7 +4,7 @@
 // program's window later is not always treated as its child), at the
 // parent's client size, showing the still picture at its top left on black.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "render/contract_types.h"
 

@@ -1,6 +1,6 @@
 #include "platform/win32/session_mutex.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace aerolark {
 

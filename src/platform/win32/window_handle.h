@@ -3,7 +3,7 @@
 // numbers; Windows keeps only 32 significant bits of a window handle even in
 // 64-bit programs, and widens them with the sign.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "saver/system_clock.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <chrono>
 

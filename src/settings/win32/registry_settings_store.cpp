@@ -1,6 +1,6 @@
 #include "settings/win32/registry_settings_store.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 

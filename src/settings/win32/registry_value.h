@@ -2,7 +2,7 @@
 // Reading and writing one registry value as text, whatever a hand edit left
 // there: the reader never trusts the stored type, length or terminator.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 #include <string>

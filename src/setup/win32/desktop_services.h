@@ -2,7 +2,7 @@
 // What the Windows dialog takes from the system: the font families, the
 // drives, message boxes, the browser and the window's DPI.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // Sizes and places of a dialog's controls, in pixels of the dialog's own
 // font and DPI.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace aerolark {
 

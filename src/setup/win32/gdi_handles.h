@@ -1,7 +1,7 @@
 #pragma once
 // GDI objects the dialog creates (fonts, brushes), deleted with their owner.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <type_traits>

@@ -3,7 +3,7 @@
 // file list and type on the left, the folder and drive on the right. The
 // logic decides what each list holds and what "&OK" stores.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 #include <vector>

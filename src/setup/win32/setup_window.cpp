@@ -1,6 +1,6 @@
 #include "setup/win32/setup_window.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <commctrl.h>
 #include <uxtheme.h>
 

@@ -4,7 +4,7 @@
 // resource script. It hands every user change to the logic's handler and
 // shows what the logic sets; "&OK" and the close box only close it.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <array>
 #include <map>

@@ -1,7 +1,7 @@
 // The Windows dialog's events, each turned into the call on the logic that
 // the Linux dialog makes for the same user action.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <commctrl.h>
 
 #include <optional>

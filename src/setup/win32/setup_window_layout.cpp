@@ -1,7 +1,7 @@
 // The Windows dialog's size and the places of the tab control, the pages
 // and the bottom bar.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <commctrl.h>
 
 #include <algorithm>

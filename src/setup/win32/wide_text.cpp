@@ -1,6 +1,6 @@
 #include "setup/win32/wide_text.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "setup/win32/win32_controls.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <commctrl.h>
 
 #include <cassert>

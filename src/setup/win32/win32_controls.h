@@ -3,7 +3,7 @@
 // ControlView. A control is found by its identifier (1000 + its position in
 // the Control enumeration) among a page's children.
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <array>
 #include <map>

@@ -1,6 +1,6 @@
 #include "setup/win32/win32_setup_entry.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 #include <commctrl.h>
 
 #include "setup/win32/setup_window.h"

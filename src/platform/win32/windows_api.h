@@ -1,5 +1,5 @@
 #pragma once
-// The Windows API, for every file of the Windows drivers: <windows.h> and
+// The Windows API for every Windows file of the program: <windows.h> and
 // winmm, without the macros that would rename this program's own functions
 // (DrawingControl::DrawText, SoundControl::PlaySound) in a file that sees
 // both. Include it before any other Windows header.
