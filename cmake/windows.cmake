@@ -21,10 +21,7 @@ add_subdirectory(src/assets)
 add_subdirectory(src/platform)
 add_subdirectory(src/drivers)
 add_subdirectory(src/saver)
-# The settings dialog joins once it has its Windows view.
-if(EXISTS ${PROJECT_SOURCE_DIR}/src/setup/win32/CMakeLists.txt)
-  add_subdirectory(src/setup)
-endif()
+add_subdirectory(src/setup)
 add_subdirectory(data)
 add_subdirectory(src/app)
 # Programs the Wine tests run beside the saver (not packed).

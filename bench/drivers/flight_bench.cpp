@@ -15,7 +15,7 @@
 #include "drivers/frame_copies.h"
 #include "platform/null/null_platform.h"
 #include "saver/form1.h"
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "settings/setting_keys.h"
 
 namespace aerolark {

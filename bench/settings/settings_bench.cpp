@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "settings/setting_keys.h"
 
 namespace aerolark {

@@ -9,7 +9,7 @@
 
 #include "app/environment.h"
 #include "app/module1.h"
-#include "app/other_switches.h"
+#include "app/linux/other_switches.h"
 
 namespace aerolark {
 namespace {

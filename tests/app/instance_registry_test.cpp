@@ -1,4 +1,4 @@
-#include "platform/instance_registry.h"
+#include "platform/linux/instance_registry.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "platform/speaker_lock.h"
+#include "platform/linux/speaker_lock.h"
 #include "support/files.h"
 
 namespace aerolark {

@@ -15,7 +15,7 @@
 
 #include "assets/builtin_files.h"
 #include "hostile/headless_saver.h"
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "settings/setting_keys.h"
 
 namespace aerolark::hostile {

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "hostile/headless_saver.h"
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "settings/setting_keys.h"
 
 namespace aerolark::hostile {

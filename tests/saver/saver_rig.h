@@ -7,7 +7,7 @@
 #include <string>
 
 #include "saver/form1.h"
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "settings/setting_keys.h"
 #include "support/call_log.h"
 #include "app/traced_services.h"

@@ -1,4 +1,4 @@
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -23,7 +23,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "setup/qt/image_file_chooser.h"
 #include "setup/qt/setup_dialog.h"
 #include "setup_test_support.h"

@@ -1,12 +1,12 @@
 #include "app/backends.h"
 
-#include "app/shared_speaker_sound.h"
+#include "app/linux/shared_speaker_sound.h"
 #include "drivers/headless/silent_sound_player.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/sdl/sdl_display.h"
-#include "platform/instance_registry.h"
+#include "platform/linux/instance_registry.h"
 #include "platform/null/null_platform.h"
-#include "platform/speaker_lock.h"
+#include "platform/linux/speaker_lock.h"
 #include "platform/x11/x11_platform.h"
 
 namespace aerolark {

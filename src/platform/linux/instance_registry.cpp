@@ -1,4 +1,4 @@
-#include "platform/instance_registry.h"
+#include "platform/linux/instance_registry.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,8 +10,8 @@
 #include <string>
 #include <system_error>
 
-#include "os/file_lock.h"
-#include "platform/display_file_stem.h"
+#include "settings/linux/file_lock.h"
+#include "platform/linux/display_file_stem.h"
 
 namespace aerolark {
 namespace {

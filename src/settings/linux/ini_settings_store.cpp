@@ -1,4 +1,4 @@
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "os/file_lock.h"
+#include "settings/linux/file_lock.h"
 #include "settings/ini_document.h"
 
 namespace aerolark {

@@ -1,4 +1,4 @@
-#include "platform/speaker_lock.h"
+#include "platform/linux/speaker_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/display_file_stem.h"
+#include "platform/linux/display_file_stem.h"
 
 namespace aerolark {
 

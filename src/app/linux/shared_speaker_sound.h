@@ -3,7 +3,7 @@
 // savers running one per monitor make one propeller sound between them.
 
 #include "assets/sound_control.h"
-#include "platform/speaker_lock.h"
+#include "platform/linux/speaker_lock.h"
 
 namespace aerolark {
 

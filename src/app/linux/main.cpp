@@ -14,13 +14,13 @@
 #include "app/environment_variable.h"
 #include "app/install_folder.h"
 #include "app/module1.h"
-#include "app/other_switches.h"
+#include "app/linux/other_switches.h"
 #include "app/preview_mode.h"
 #include "app/saver_mode.h"
-#include "platform/instance_registry.h"
+#include "platform/linux/instance_registry.h"
 #include "platform/no_display_explanation.h"
 #include "platform/x11/x11_platform.h"
-#include "settings/ini_settings_store.h"
+#include "settings/linux/ini_settings_store.h"
 #include "setup/qt/setup_entry.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/other_switches.h"
+#include "app/linux/other_switches.h"
 
 #include <algorithm>
 #include <cctype>
