@@ -23,7 +23,8 @@ std::unique_ptr<PlatformServices> ChoosePlatform(bool managePointer);
 // The preview's still picture; a missing or unreadable one is empty.
 StillPicture LoadPreviewPicture(const std::string& path);
 
-// Everything a saver run draws, hears and asks the desktop with.
+// Everything a saver run draws, hears and asks the desktop with. Each
+// system makes its own drivers; what they hand out is the same.
 class SaverBackends {
  public:
   SaverBackends(const SaverPlacement& placement, const ProgramEnvironment& environment);
@@ -31,17 +32,27 @@ class SaverBackends {
   SaverBackends(const SaverBackends&) = delete;
   SaverBackends& operator=(const SaverBackends&) = delete;
 
-  PlatformServices& platform();
-  DrawingControl& drawing();
-  EventSource& events();
+  PlatformServices& platform() { return *in_.platform; }
+  DrawingControl& drawing() { return *in_.drawing; }
+  EventSource& events() { return *in_.events; }
   // The audio device's player, or silence where there is none.
-  SoundControl& sound();
+  SoundControl& sound() { return *in_.sound; }
   // True when no audio device opened: the run is silent.
-  bool soundMissing() const;
+  bool soundMissing() const { return in_.soundMissing; }
 
  private:
-  struct Parts;
-  std::unique_ptr<Parts> parts_;
+  struct Drivers;  // the system's own, owning everything below
+  struct Handed {
+    PlatformServices* platform;
+    DrawingControl* drawing;
+    EventSource* events;
+    SoundControl* sound;
+    bool soundMissing;
+  };
+  static Handed HandedOutBy(Drivers& drivers);
+
+  std::unique_ptr<Drivers> drivers_;
+  Handed in_;
 };
 
 }  // namespace aerolark

@@ -37,8 +37,8 @@ std::unique_ptr<SoundControl> ChooseSound(SdlDisplay& display) {
 
 // Under a host the pointer and the screen belong to the host. Savers that a
 // host runs one per monitor share the display's one speaker.
-struct SaverBackends::Parts {
-  Parts(const SaverPlacement& placement, const ProgramEnvironment& environment)
+struct SaverBackends::Drivers {
+  Drivers(const SaverPlacement& placement, const ProgramEnvironment& environment)
       : platform(ChoosePlatform(!placement.hostWindow)),
         display(ScreenOptions{placement.windowed, placement.hostWindow, platform->Monitors(),
                               environment.statsPath, environment.display}),
@@ -57,14 +57,13 @@ struct SaverBackends::Parts {
 
 SaverBackends::SaverBackends(const SaverPlacement& placement,
                              const ProgramEnvironment& environment)
-    : parts_(std::make_unique<Parts>(placement, environment)) {}
+    : drivers_(std::make_unique<Drivers>(placement, environment)), in_(HandedOutBy(*drivers_)) {}
 
 SaverBackends::~SaverBackends() = default;
 
-PlatformServices& SaverBackends::platform() { return *parts_->platform; }
-DrawingControl& SaverBackends::drawing() { return parts_->display.drawing(); }
-EventSource& SaverBackends::events() { return parts_->display; }
-SoundControl& SaverBackends::sound() { return parts_->sound; }
-bool SaverBackends::soundMissing() const { return parts_->soundMissing; }
+SaverBackends::Handed SaverBackends::HandedOutBy(Drivers& drivers) {
+  return {drivers.platform.get(), &drivers.display.drawing(), &drivers.display, &drivers.sound,
+          drivers.soundMissing};
+}
 
 }  // namespace aerolark

@@ -4,19 +4,15 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/backends.h"
+#include "app/mode_actions.h"
 #include "app/command_line.h"
 #include "app/environment.h"
 #include "app/environment_variable.h"
 #include "app/install_folder.h"
-#include "app/module1.h"
 #include "app/linux/other_switches.h"
-#include "app/preview_mode.h"
-#include "app/saver_mode.h"
 #include "platform/linux/instance_registry.h"
 #include "platform/no_display_explanation.h"
 #include "platform/x11/x11_platform.h"
@@ -52,19 +48,9 @@ int main(int argc, char** argv) {
   InstanceRegistry instances(InstanceRegistry::DefaultFolder(), environment.display);
   IniSettingsStore settings(IniSettingsStore::DefaultPath());
 
-  StartupActions actions;
-  actions.anotherInstanceRunning = [&] { return instances.anotherWasRunning(); };
-  actions.topLevelWindowExists = [](const std::string& title) {
-    return ChoosePlatform(true)->TopLevelWindowExists(title);
-  };
-  actions.hostWindowGiven = placement.hostWindow.has_value();
-  actions.runSaver = [&] {
-    return RunSaverMode(
-        SaverLaunch{settings, installFolder, placement, environment});
-  };
-  actions.runPreview = [&](ForeignWindow parent) {
-    return RunPreviewMode(parent, installFolder);
-  };
+  StartupActions actions =
+      SharedModeActions(SaverLaunch{settings, installFolder, placement, environment},
+                        [&] { return instances.anotherWasRunning(); });
   actions.runConfiguration = [&] {
     return WithDialogDisplay(environment.display, "/c",
                              [&] { return RunSetupDialog(settings, installFolder, argc, argv); });

@@ -26,8 +26,8 @@ std::unique_ptr<SoundControl> ChooseSound() {
 }  // namespace
 
 // One process covers every monitor, so the one speaker needs no sharing.
-struct SaverBackends::Parts {
-  Parts(const SaverPlacement& placement, const ProgramEnvironment& environment)
+struct SaverBackends::Drivers {
+  Drivers(const SaverPlacement& placement, const ProgramEnvironment& environment)
       : platform(CreateWin32Platform()),
         display(Win32ScreenOptions{placement.windowed, platform->Monitors(),
                                    environment.statsPath}),
@@ -42,14 +42,13 @@ struct SaverBackends::Parts {
 
 SaverBackends::SaverBackends(const SaverPlacement& placement,
                              const ProgramEnvironment& environment)
-    : parts_(std::make_unique<Parts>(placement, environment)) {}
+    : drivers_(std::make_unique<Drivers>(placement, environment)), in_(HandedOutBy(*drivers_)) {}
 
 SaverBackends::~SaverBackends() = default;
 
-PlatformServices& SaverBackends::platform() { return *parts_->platform; }
-DrawingControl& SaverBackends::drawing() { return parts_->display.drawing(); }
-EventSource& SaverBackends::events() { return parts_->display; }
-SoundControl& SaverBackends::sound() { return *parts_->sound; }
-bool SaverBackends::soundMissing() const { return parts_->soundMissing; }
+SaverBackends::Handed SaverBackends::HandedOutBy(Drivers& drivers) {
+  return {drivers.platform.get(), &drivers.display.drawing(), &drivers.display,
+          drivers.sound.get(), drivers.soundMissing};
+}
 
 }  // namespace aerolark

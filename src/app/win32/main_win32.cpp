@@ -7,13 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/backends.h"
+#include "app/mode_actions.h"
 #include "app/command_line.h"
 #include "app/environment.h"
 #include "app/install_folder.h"
-#include "app/module1.h"
-#include "app/preview_mode.h"
-#include "app/saver_mode.h"
 #include "app/win32/password_mode.h"
 #include "platform/win32/session_mutex.h"
 #include "settings/utf16.h"
@@ -33,15 +30,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   SessionMutex instances;
   RegistrySettingsStore settings;
 
-  StartupActions actions;
-  actions.anotherInstanceRunning = [&] { return instances.anotherWasRunning(); };
-  actions.topLevelWindowExists = [](const std::string& title) {
-    return ChoosePlatform(true)->TopLevelWindowExists(title);
-  };
-  actions.runSaver = [&] {
-    return RunSaverMode(SaverLaunch{settings, installFolder, placement, environment});
-  };
-  actions.runPreview = [&](ForeignWindow parent) { return RunPreviewMode(parent, installFolder); };
+  StartupActions actions =
+      SharedModeActions(SaverLaunch{settings, installFolder, placement, environment},
+                        [&] { return instances.anotherWasRunning(); });
   actions.runConfiguration = [&] { return RunWin32SetupDialog(settings, installFolder); };
   actions.runPasswordChange = [] { return RunPasswordChangeMode(); };
   // A switch the desktop never gives ends silently, but not as a success.

@@ -6,6 +6,7 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/aerolark.rc PROPERTIES
   OBJECT_DEPENDS "${AEROLARK_ICON};${AEROLARK_MANIFEST}")
 
 add_executable(aerolark WIN32
+  mode_actions.cpp
   preview_mode.cpp
   win32/main_win32.cpp
   win32/notice_box.cpp

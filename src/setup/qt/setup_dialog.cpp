@@ -99,24 +99,18 @@ QWidget* Setup::MakeBottomBar() {
 }
 
 void Setup::Show(const Message& message) {
-  if (!isVisible()) {
-    waiting_.push_back(message);
-    return;
-  }
-  services_.showMessage(this, message);
+  waiting_.Give(message, isVisible(), [this](const Message& m) { services_.showMessage(this, m); });
 }
 
 void Setup::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // After this event: the dialog is then placed and drawn, and the message
   // is centred over it.
-  if (!waiting_.empty()) QTimer::singleShot(0, this, [this] { ShowWaitingMessages(); });
-}
-
-void Setup::ShowWaitingMessages() {
-  std::vector<Message> messages = std::move(waiting_);
-  waiting_.clear();
-  for (const Message& message : messages) services_.showMessage(this, message);
+  if (waiting_.any()) {
+    QTimer::singleShot(0, this, [this] {
+      waiting_.ShowAll([this](const Message& m) { services_.showMessage(this, m); });
+    });
+  }
 }
 
 void Setup::SetFontName(Control label, std::string_view family) {

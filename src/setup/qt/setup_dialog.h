@@ -9,6 +9,7 @@
 #include "setup/qt/qt_controls.h"
 #include "setup/qt/setup_services.h"
 #include "setup/setup_logic.h"
+#include "setup/waiting_messages.h"
 
 namespace aerolark {
 
@@ -46,12 +47,11 @@ class Setup final : public QDialog, public DialogView {
 
  private:
   QWidget* MakeBottomBar();
-  void ShowWaitingMessages();
 
   SetupServices services_;
   WidgetControls controls_;
   SetupLogic logic_;
-  std::vector<Message> waiting_;
+  WaitingMessages waiting_;
 };
 
 }  // namespace aerolark

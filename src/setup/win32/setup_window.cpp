@@ -42,7 +42,7 @@ int SetupWindow::Run() {
   }
   ShowWindow(dialog_, SW_SHOWNORMAL);
   SetForegroundWindow(dialog_);
-  if (!waiting_.empty()) PostMessageW(dialog_, kShowWaitingMessages, 0, 0);
+  if (waiting_.any()) PostMessageW(dialog_, kShowWaitingMessages, 0, 0);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages, as in any tabbed dialog.
@@ -200,9 +200,7 @@ void SetupWindow::SwitchPage(int step) {
 }
 
 void SetupWindow::ShowWaitingMessages() {
-  std::vector<Message> messages = std::move(waiting_);
-  waiting_.clear();
-  for (const Message& message : messages) ShowMessageBox(dialog_, message);
+  waiting_.ShowAll([this](const Message& m) { ShowMessageBox(dialog_, m); });
 }
 
 void SetupWindow::SetNumber(Control control, int number) {
@@ -240,11 +238,8 @@ void SetupWindow::RunChooser(const ChooserKind& kind, DialogStore& store) {
 void SetupWindow::OpenWebPage(const std::string& address) { aerolark::OpenWebPage(dialog_, address); }
 
 void SetupWindow::Show(const Message& message) {
-  if (!dialog_ || !IsWindowVisible(dialog_)) {
-    waiting_.push_back(message);
-    return;
-  }
-  ShowMessageBox(dialog_, message);
+  waiting_.Give(message, dialog_ && IsWindowVisible(dialog_),
+                [this](const Message& m) { ShowMessageBox(dialog_, m); });
 }
 
 }  // namespace aerolark

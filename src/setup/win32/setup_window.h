@@ -13,6 +13,7 @@
 
 #include "setup/dialog_view.h"
 #include "setup/setup_logic.h"
+#include "setup/waiting_messages.h"
 #include "setup/win32/gdi_handles.h"
 #include "setup/win32/win32_controls.h"
 
@@ -88,7 +89,7 @@ class SetupWindow final : public DialogView {
   FontHandle sampleFont_;
   FontHandle boldFont_;
   BrushHandle skyBlue_;
-  std::vector<Message> waiting_;
+  WaitingMessages waiting_;
 };
 
 }  // namespace aerolark
