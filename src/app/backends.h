@@ -27,8 +27,8 @@ StillPicture LoadPreviewPicture(const std::string& path);
 // system makes its own drivers; what they hand out is the same.
 class SaverBackends {
  public:
-  SaverBackends(const SaverPlacement& placement, const ProgramEnvironment& environment);
-  ~SaverBackends();
+  SaverBackends(const SaverPlacement& placement, const ProgramEnvironment& environment)
+      : in_(OpenDrivers(placement, environment)) {}
   SaverBackends(const SaverBackends&) = delete;
   SaverBackends& operator=(const SaverBackends&) = delete;
 
@@ -41,17 +41,16 @@ class SaverBackends {
   bool soundMissing() const { return in_.soundMissing; }
 
  private:
-  struct Drivers;  // the system's own, owning everything below
   struct Handed {
     PlatformServices* platform;
     DrawingControl* drawing;
     EventSource* events;
     SoundControl* sound;
     bool soundMissing;
+    std::shared_ptr<void> drivers;  // the system's own, which the above point into
   };
-  static Handed HandedOutBy(Drivers& drivers);
+  static Handed OpenDrivers(const SaverPlacement& placement, const ProgramEnvironment& environment);
 
-  std::unique_ptr<Drivers> drivers_;
   Handed in_;
 };
 

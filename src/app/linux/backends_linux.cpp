@@ -33,11 +33,9 @@ std::unique_ptr<SoundControl> ChooseSound(SdlDisplay& display) {
   return player;
 }
 
-}  // namespace
-
 // Under a host the pointer and the screen belong to the host. Savers that a
 // host runs one per monitor share the display's one speaker.
-struct SaverBackends::Drivers {
+struct Drivers {
   Drivers(const SaverPlacement& placement, const ProgramEnvironment& environment)
       : platform(ChoosePlatform(!placement.hostWindow)),
         display(ScreenOptions{placement.windowed, placement.hostWindow, platform->Monitors(),
@@ -55,15 +53,12 @@ struct SaverBackends::Drivers {
   SharedSpeakerSound sound;
 };
 
-SaverBackends::SaverBackends(const SaverPlacement& placement,
-                             const ProgramEnvironment& environment)
-    : drivers_(std::make_unique<Drivers>(placement, environment)), in_(HandedOutBy(*drivers_)) {}
+}  // namespace
 
-SaverBackends::~SaverBackends() = default;
-
-SaverBackends::Handed SaverBackends::HandedOutBy(Drivers& drivers) {
-  return {drivers.platform.get(), &drivers.display.drawing(), &drivers.display, &drivers.sound,
-          drivers.soundMissing};
+SaverBackends::Handed SaverBackends::OpenDrivers(const SaverPlacement& placement,
+                                                 const ProgramEnvironment& environment) {
+  auto d = std::make_shared<Drivers>(placement, environment);
+  return {d->platform.get(), &d->display.drawing(), &d->display, &d->sound, d->soundMissing, d};
 }
 
 }  // namespace aerolark

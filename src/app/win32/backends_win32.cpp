@@ -23,10 +23,8 @@ std::unique_ptr<SoundControl> ChooseSound() {
   return std::make_unique<SilentSoundPlayer>();
 }
 
-}  // namespace
-
 // One process covers every monitor, so the one speaker needs no sharing.
-struct SaverBackends::Drivers {
+struct Drivers {
   Drivers(const SaverPlacement& placement, const ProgramEnvironment& environment)
       : platform(CreateWin32Platform()),
         display(Win32ScreenOptions{placement.windowed, platform->Monitors(),
@@ -40,15 +38,12 @@ struct SaverBackends::Drivers {
   bool soundMissing;
 };
 
-SaverBackends::SaverBackends(const SaverPlacement& placement,
-                             const ProgramEnvironment& environment)
-    : drivers_(std::make_unique<Drivers>(placement, environment)), in_(HandedOutBy(*drivers_)) {}
+}  // namespace
 
-SaverBackends::~SaverBackends() = default;
-
-SaverBackends::Handed SaverBackends::HandedOutBy(Drivers& drivers) {
-  return {drivers.platform.get(), &drivers.display.drawing(), &drivers.display,
-          drivers.sound.get(), drivers.soundMissing};
+SaverBackends::Handed SaverBackends::OpenDrivers(const SaverPlacement& placement,
+                                                 const ProgramEnvironment& environment) {
+  auto d = std::make_shared<Drivers>(placement, environment);
+  return {d->platform.get(), &d->display.drawing(), &d->display, d->sound.get(), d->soundMissing, d};
 }
 
 }  // namespace aerolark

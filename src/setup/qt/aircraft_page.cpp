@@ -50,11 +50,9 @@ AircraftPage::AircraftPage(Wiring wiring, QWidget* parent) : QWidget(parent) {
 }
 
 QWidget* AircraftPage::MakeMouseGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Mouse Sensitivity"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Mouse Sensitivity"), this);
   QScrollBar* slider = MakeSlider(C::hsbMouseS, wiring, group);
   QLineEdit* box = MakeValueBox(C::txtMouseS, wiring, group);
-  auto* grid = new QGridLayout(group);
-  Tighten(grid);
   grid->addWidget(slider, 0, 0, 1, 2);
   grid->addWidget(box, 0, 2);
   grid->addWidget(MakeLabel(QStringLiteral("Light Touch"), group), 1, 0, Qt::AlignLeft);
@@ -63,12 +61,10 @@ QWidget* AircraftPage::MakeMouseGroup(Wiring wiring) {
 }
 
 QWidget* AircraftPage::MakeClockGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Clock"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Clock"), this);
   QCheckBox* show = MakeCheckBox(C::chkClock, QStringLiteral("Show Clock"), wiring, group);
   QLineEdit* size = MakeTextBox(C::txtFontSize, wiring, group);
   FitWidthTo(size, QStringLiteral("000000"));
-  auto* grid = new QGridLayout(group);
-  Tighten(grid);
   grid->addWidget(show, 0, 0, 2, 1);
   grid->addWidget(MakeLabel(QStringLiteral("Font Size:"), group), 0, 1);
   grid->addWidget(size, 1, 1);
@@ -76,12 +72,10 @@ QWidget* AircraftPage::MakeClockGroup(Wiring wiring) {
 }
 
 QWidget* AircraftPage::MakePlanesGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Background Planes"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Background Planes"), this);
   QCheckBox* visible = MakeCheckBox(C::chkBG, QStringLiteral("Visible"), wiring, group);
   QScrollBar* slider = MakeSlider(C::HSBSec, wiring, group);
   QLineEdit* box = MakeValueBox(C::txtBGPlanes, wiring, group);
-  auto* grid = new QGridLayout(group);
-  Tighten(grid);
   grid->addWidget(visible, 0, 0, 1, 4);
   grid->addWidget(MakeLabel(QStringLiteral("Show every"), group), 1, 0);
   grid->addWidget(slider, 1, 1);
@@ -92,7 +86,7 @@ QWidget* AircraftPage::MakePlanesGroup(Wiring wiring) {
 }
 
 QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Sounds"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Sounds"), this);
   QCheckBox* propBox =
       MakeCheckBox(C::chkProp, QStringLiteral("Turn on Prop sound\nand show aircraft"), wiring, group);
   QLabel* showEvery = MakeLabel(QStringLiteral("Show every"), group);
@@ -109,8 +103,6 @@ QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
 
   // The check box and its interval on one row; below them the stop-sound
   // list on the left and the volume on the right.
-  auto* grid = new QGridLayout(group);
-  Tighten(grid);
   grid->setHorizontalSpacing(6);
   grid->addWidget(propBox, 0, 0);
   auto* intervalRow = new QHBoxLayout;
@@ -138,11 +130,9 @@ QWidget* AircraftPage::MakeSoundsGroup(Wiring wiring) {
 }
 
 QWidget* AircraftPage::MakeSpeedGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Aircraft Speed"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Aircraft Speed"), this);
   QScrollBar* slider = MakeSlider(C::hsbSpeed, wiring, group);
   QLineEdit* box = MakeValueBox(C::txtSpeed, wiring, group);
-  auto* grid = new QGridLayout(group);
-  Tighten(grid);
   grid->addWidget(MakeLabel(QStringLiteral("Speed:"), group), 0, 1);
   grid->addWidget(slider, 1, 0);
   grid->addWidget(box, 1, 1);

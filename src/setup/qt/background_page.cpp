@@ -39,9 +39,7 @@ BackgroundPage::BackgroundPage(Wiring wiring, const QString& installFolder, QWid
 }
 
 QWidget* BackgroundPage::MakeChoiceGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Background"), this);
-  auto* grid = new QGridLayout(group);
-  Tighten(grid, 4);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Background"), this, 4);
   auto* options = new QButtonGroup(group);
   const char* const captions[] = {"Solid Black", "Solid Sky Blue", "Custom"};
   for (int i = 0; i < 3; ++i) {
@@ -61,15 +59,13 @@ QWidget* BackgroundPage::MakeChoiceGroup(Wiring wiring) {
 }
 
 QWidget* BackgroundPage::MakeCustomGroup(Wiring wiring, const QString& installFolder) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Custom Back Ground"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Custom Back Ground"), this, 4);
   auto* select = new QPushButton(QStringLiteral("Select Background"), group);
   wiring.controls.Add(Control::cmdSelectBG, select);
   SetupLogic& logic = wiring.logic;
   QObject::connect(select, &QPushButton::clicked, this,
                    [&logic] { logic.SelectPicture(BackgroundChooser()); });
   QLineEdit* fileBox = MakeDisplayBox(Control::txtBGFile, wiring, group);
-  auto* grid = new QGridLayout(group);
-  Tighten(grid, 4);
   grid->addWidget(select, 0, 0);
   grid->addWidget(fileBox, 1, 0, 1, 2);
   QLabel* note = MakeLabel(

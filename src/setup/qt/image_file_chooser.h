@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "setup/dialog_view.h"
+#include "setup/forwarding_view.h"
 #include "setup/image_chooser_logic.h"
 #include "setup/qt/qt_controls.h"
 #include "setup/qt/setup_services.h"
@@ -15,7 +16,8 @@ class QTreeWidget;
 
 namespace aerolark {
 
-class ImageFileChooser final : public QDialog, public ChooserView {
+class ImageFileChooser final : public QDialog,
+                               public ForwardingView<ChooserView, WidgetControls> {
  public:
   // Opens in the program's current folder with the pattern "*.BMP".
   ImageFileChooser(const ChooserKind& kind, DialogStore& store,
@@ -25,14 +27,7 @@ class ImageFileChooser final : public QDialog, public ChooserView {
   ImageChooserLogic& logic() { return logic_; }
 
   // ChooserView
-  int Number(Control control) override { return controls_.Number(control); }
-  void SetNumber(Control control, int number) override { controls_.SetNumber(control, number); }
-  std::string Text(Control control) override { return controls_.Text(control); }
   void SetText(Control control, std::string_view text) override;
-  void SetItems(Control control, const std::vector<std::string>& items) override {
-    controls_.SetItems(control, items);
-  }
-  void SetEnabled(Control control, bool enabled) override { controls_.SetEnabled(control, enabled); }
   void ShowFolders(const FolderTree& tree) override;
   void Hide() override { accept(); }
   void Show(const Message& message) override { showMessage_(this, message); }
@@ -41,7 +36,6 @@ class ImageFileChooser final : public QDialog, public ChooserView {
   void BuildControls();
 
   MessageShower showMessage_;
-  WidgetControls controls_;
   QTreeWidget* folders_ = nullptr;
   ImageChooserLogic logic_;
 };

@@ -25,7 +25,7 @@ LogoMessagePage::LogoMessagePage(Wiring wiring, QWidget* parent) : QWidget(paren
 }
 
 QWidget* LogoMessagePage::MakeLogoGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Custom Logo"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Custom Logo"), this, 4);
   QCheckBox* show = MakeCheckBox(C::chkLogo, QStringLiteral("Display Logo"), wiring, group);
   auto* select = new QPushButton(QStringLiteral("Select &Logo"), group);
   select->setObjectName("cmdSelectLogo");
@@ -33,8 +33,6 @@ QWidget* LogoMessagePage::MakeLogoGroup(Wiring wiring) {
   QObject::connect(select, &QPushButton::clicked, this,
                    [&logic] { logic.SelectPicture(LogoChooser()); });
   QLineEdit* logoBox = MakeDisplayBox(C::txtLogo, wiring, group);
-  auto* grid = new QGridLayout(group);
-  Tighten(grid, 4);
   grid->addWidget(show, 0, 0);
   grid->addWidget(select, 0, 1);
   grid->addWidget(logoBox, 1, 0, 1, 3);
@@ -43,7 +41,7 @@ QWidget* LogoMessagePage::MakeLogoGroup(Wiring wiring) {
 }
 
 QWidget* LogoMessagePage::MakeTitleGroup(Wiring wiring) {
-  QGroupBox* group = MakeGroup(QStringLiteral("Title"), this);
+  auto [group, grid] = MakeGridGroup(QStringLiteral("Title"), this, 4);
   SetupLogic& logic = wiring.logic;
   QCheckBox* show = MakeCheckBox(C::chkMessage, QStringLiteral("Display Message"), wiring, group);
   QLineEdit* text = MakeTextBox(C::txtMessage, wiring, group);
@@ -67,8 +65,6 @@ QWidget* LogoMessagePage::MakeTitleGroup(Wiring wiring) {
   sample->setMinimumHeight(30);
   wiring.controls.Add(C::lblSample, sample);
 
-  auto* grid = new QGridLayout(group);
-  Tighten(grid, 4);
   grid->addWidget(show, 0, 0, 1, 3);
   grid->addWidget(text, 1, 0, 1, 3);
   grid->addWidget(MakeLabel(QStringLiteral("Available Fonts:"), group), 2, 0);

@@ -2,6 +2,7 @@
 // Small helpers shared by the dialog's pages and windows: compact groups and
 // labels, and window sizes that follow the desktop's font and DPI.
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -25,6 +26,18 @@ inline QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name 
 inline void Tighten(QLayout* layout, int spacing = 3) {
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setSpacing(spacing);
+}
+
+// A group whose children a grid with tight margins places.
+struct GridGroup {
+  QGroupBox* group;
+  QGridLayout* grid;
+};
+inline GridGroup MakeGridGroup(const QString& caption, QWidget* parent, int spacing = 3) {
+  QGroupBox* group = MakeGroup(caption, parent);
+  auto* grid = new QGridLayout(group);
+  Tighten(grid, spacing);
+  return {group, grid};
 }
 
 // Fixes the size of `window`, whose layout is complete: `designed` is its

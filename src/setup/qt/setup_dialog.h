@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "setup/dialog_view.h"
+#include "setup/forwarding_view.h"
 #include "setup/qt/qt_controls.h"
 #include "setup/qt/setup_services.h"
 #include "setup/setup_logic.h"
@@ -13,7 +14,7 @@
 
 namespace aerolark {
 
-class Setup final : public QDialog, public DialogView {
+class Setup final : public QDialog, public ForwardingView<DialogView, WidgetControls> {
  public:
   // The designed client area at 96 DPI (8250 × 5535 twips); the window is
   // larger at a higher DPI or where the desktop's font needs more room.
@@ -26,14 +27,6 @@ class Setup final : public QDialog, public DialogView {
         QWidget* parent = nullptr);
 
   // DialogView
-  int Number(Control control) override { return controls_.Number(control); }
-  void SetNumber(Control control, int number) override { controls_.SetNumber(control, number); }
-  std::string Text(Control control) override { return controls_.Text(control); }
-  void SetText(Control control, std::string_view text) override { controls_.SetText(control, text); }
-  void SetItems(Control control, const std::vector<std::string>& items) override {
-    controls_.SetItems(control, items);
-  }
-  void SetEnabled(Control control, bool enabled) override { controls_.SetEnabled(control, enabled); }
   void SetFontName(Control label, std::string_view family) override;
   void RunChooser(const ChooserKind& kind, DialogStore& store) override;
   void OpenWebPage(const std::string& address) override { services_.openUrl(address); }
@@ -49,7 +42,6 @@ class Setup final : public QDialog, public DialogView {
   QWidget* MakeBottomBar();
 
   SetupServices services_;
-  WidgetControls controls_;
   SetupLogic logic_;
   WaitingMessages waiting_;
 };

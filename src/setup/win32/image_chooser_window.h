@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "setup/dialog_view.h"
+#include "setup/forwarding_view.h"
 #include "setup/image_chooser_logic.h"
 #include "setup/win32/win32_controls.h"
 
 namespace aerolark {
 
-class ImageChooserWindow final : public ChooserView {
+class ImageChooserWindow final : public ForwardingView<ChooserView, Win32Controls> {
  public:
   ImageChooserWindow(const ChooserKind& kind, DialogStore& store,
                      std::vector<FileSystem> fileSystems);
@@ -27,14 +28,6 @@ class ImageChooserWindow final : public ChooserView {
   void Run(HWND owner);
 
   // ChooserView
-  int Number(Control control) override { return controls_.Number(control); }
-  void SetNumber(Control control, int number) override { controls_.SetNumber(control, number); }
-  std::string Text(Control control) override { return controls_.Text(control); }
-  void SetText(Control control, std::string_view text) override { controls_.SetText(control, text); }
-  void SetItems(Control control, const std::vector<std::string>& items) override {
-    controls_.SetItems(control, items);
-  }
-  void SetEnabled(Control control, bool enabled) override { controls_.SetEnabled(control, enabled); }
   void ShowFolders(const FolderTree& tree) override;
   void Hide() override;
   void Show(const Message& message) override;
@@ -51,7 +44,6 @@ class ImageChooserWindow final : public ChooserView {
 
   ChooserKind kind_;
   HWND window_ = nullptr;
-  Win32Controls controls_;
   struct FolderLine {
     std::string path;
     int depth;

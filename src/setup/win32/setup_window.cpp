@@ -21,7 +21,10 @@ constexpr UINT kShowWaitingMessages = WM_APP + 1;
 constexpr int kPageTemplates[] = {IDD_PAGE_AIRCRAFT, IDD_PAGE_BACKGROUND, IDD_PAGE_LOGO_MESSAGE,
                                   IDD_PAGE_HELP, IDD_PAGE_TUNE};
 static_assert(std::size(kPageTemplates) == kPageTitles.size());
-SetupWindow* WindowOf(HWND dialog) {
+// The frame and the pages keep their SetupWindow from WM_INITDIALOG on;
+// before it nothing of theirs is handled.
+SetupWindow* WindowOf(HWND dialog, UINT message, LPARAM lParam) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
   return reinterpret_cast<SetupWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
@@ -60,14 +63,12 @@ int SetupWindow::Run() {
 }
 
 INT_PTR CALLBACK SetupWindow::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(window, DWLP_USER, lParam);
-    reinterpret_cast<SetupWindow*>(lParam)->OnInit(window);
-    return TRUE;
-  }
-  SetupWindow* self = WindowOf(window);
+  SetupWindow* self = WindowOf(window, message, lParam);
   if (!self) return FALSE;
   switch (message) {
+    case WM_INITDIALOG:
+      self->OnInit(window);
+      return TRUE;
     case WM_COMMAND:
       self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return TRUE;
@@ -93,15 +94,13 @@ INT_PTR CALLBACK SetupWindow::FrameProc(HWND window, UINT message, WPARAM wParam
 }
 
 INT_PTR CALLBACK SetupWindow::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(window, DWLP_USER, lParam);
-    // The page takes the tab control's background where a theme draws one.
-    EnableThemeDialogTexture(window, ETDT_ENABLETAB);
-    return FALSE;
-  }
-  SetupWindow* self = WindowOf(window);
+  SetupWindow* self = WindowOf(window, message, lParam);
   if (!self) return FALSE;
   switch (message) {
+    case WM_INITDIALOG:
+      // The page takes the tab control's background where a theme draws one.
+      EnableThemeDialogTexture(window, ETDT_ENABLETAB);
+      return FALSE;
     case WM_COMMAND:
       self->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return TRUE;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "setup/dialog_view.h"
+#include "setup/forwarding_view.h"
 #include "setup/setup_logic.h"
 #include "setup/waiting_messages.h"
 #include "setup/win32/gdi_handles.h"
@@ -19,7 +20,7 @@
 
 namespace aerolark {
 
-class SetupWindow final : public DialogView {
+class SetupWindow final : public ForwardingView<DialogView, Win32Controls> {
  public:
   // The designed client area at 96 DPI (8250 × 5535 twips).
   static constexpr int kClientWidth = 550;
@@ -35,14 +36,7 @@ class SetupWindow final : public DialogView {
   int Run();
 
   // DialogView
-  int Number(Control control) override { return controls_.Number(control); }
   void SetNumber(Control control, int number) override;
-  std::string Text(Control control) override { return controls_.Text(control); }
-  void SetText(Control control, std::string_view text) override { controls_.SetText(control, text); }
-  void SetItems(Control control, const std::vector<std::string>& items) override {
-    controls_.SetItems(control, items);
-  }
-  void SetEnabled(Control control, bool enabled) override { controls_.SetEnabled(control, enabled); }
   void SetFontName(Control label, std::string_view family) override;
   void RunChooser(const ChooserKind& kind, DialogStore& store) override;
   void OpenWebPage(const std::string& address) override;
@@ -80,7 +74,6 @@ class SetupWindow final : public DialogView {
   HWND tabs_ = nullptr;
   HWND toolTip_ = nullptr;
   std::array<HWND, 5> pages_{};
-  Win32Controls controls_;
   SetupLogic logic_;
   // Each slider's position and list's entry as last set or handled: a
   // notification that changes neither is no move of the user's.
