@@ -39,6 +39,9 @@ class SaverBackends {
   SoundControl& sound() { return *in_.sound; }
   // True when no audio device opened: the run is silent.
   bool soundMissing() const { return in_.soundMissing; }
+  // True inside a host's small preview, where the one-time hints are not
+  // for the person at the screen.
+  bool inSmallPreview() const { return in_.smallPreview; }
 
  private:
   struct Handed {
@@ -47,6 +50,7 @@ class SaverBackends {
     EventSource* events;
     SoundControl* sound;
     bool soundMissing;
+    bool smallPreview;
     std::shared_ptr<void> drivers;  // the system's own, which the above point into
   };
   static Handed OpenDrivers(const SaverPlacement& placement, const ProgramEnvironment& environment);

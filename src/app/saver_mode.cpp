@@ -36,7 +36,8 @@ class SaverRun {
         platform(),
         clock_,
         launch.installFolder,
-        tracedEvents_.get()});
+        tracedEvents_.get(),
+        !backends_.inSmallPreview()});
   }
 
   int Run() {

@@ -79,9 +79,6 @@ class TracedPlatform final : public PlatformServices {
   bool TopLevelWindowExists(const std::string& title) override {
     return platform_.TopLevelWindowExists(title);
   }
-  std::optional<WindowSize> ClientSize(ForeignWindow window) override {
-    return platform_.ClientSize(window);
-  }
   int RunPreview(ForeignWindow parent, const StillPicture& picture) override {
     return platform_.RunPreview(parent, picture);
   }

@@ -104,11 +104,15 @@ void LoadFlyers(LoadedPictures& loaded, DrawingControl& drawing, Settings& setti
 }  // namespace
 
 LoadedPictures OpenDrawingSession(DrawingControl& drawing, Settings& settings,
-                                  const std::string& installFolder) {
+                                  const std::string& installFolder, bool oneTimeHints) {
   LoadedPictures loaded;
   loaded.screenOpen = drawing.OpenScreen(kScreenWidth, kScreenHeight, kScreenBitDepth, "");
   if (!loaded.screenOpen) return loaded;
-  LoadHints(loaded, drawing, settings, installFolder);
+  if (oneTimeHints) {
+    LoadHints(loaded, drawing, settings, installFolder);
+  } else {
+    loaded.tuneShown = loaded.monitorShown = true;
+  }
   LoadUserPictures(loaded, drawing, settings, installFolder);
   LoadFlyers(loaded, drawing, settings, installFolder);
   return loaded;

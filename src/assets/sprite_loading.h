@@ -23,7 +23,9 @@ struct LoadedPictures {
 
 // `installFolder` ends with a separator; built-in names are appended to it.
 // When the screen cannot be opened no setting is read and no sprite made.
+// Without `oneTimeHints` both hints count as shown: no marker is read, no
+// hint loaded.
 LoadedPictures OpenDrawingSession(DrawingControl& drawing, Settings& settings,
-                                  const std::string& installFolder);
+                                  const std::string& installFolder, bool oneTimeHints);
 
 }  // namespace aerolark

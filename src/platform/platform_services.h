@@ -17,8 +17,6 @@ class PlatformServices {
 
   // True when a top-level window has exactly this title.
   virtual bool TopLevelWindowExists(const std::string& title) = 0;
-  // The client size of a foreign window; nothing when it does not exist.
-  virtual std::optional<WindowSize> ClientSize(ForeignWindow window) = 0;
   // Makes a window of our own a child of `parent`, placed at (0, 0) with the
   // parent's client size, showing `picture` at its top left, until the parent
   // is destroyed. Returns the exit status; a bad parent ends quietly.

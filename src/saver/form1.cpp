@@ -36,7 +36,8 @@ void Form1::Load() {
   scene_.overlays.SetClockTime(services_.clock.TimeOfDayText());
 
   LoadedPictures pictures =
-      OpenDrawingSession(services_.drawing, services_.settings, services_.installFolder);
+      OpenDrawingSession(services_.drawing, services_.settings, services_.installFolder,
+                         services_.oneTimeHints);
   if (!pictures.screenOpen) ReportScreenFailure();
   engine_.OpenSession(services_.installFolder, services_.settings);
   SetUpScene(pictures);

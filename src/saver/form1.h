@@ -31,6 +31,9 @@ struct SaverServices {
   const Clock& clock;
   std::string installFolder;  // ends with '/': built-in names are appended directly
   EventTrace* trace = nullptr;  // null: no tracing
+  // False inside a host's small preview: the one-time hints are neither
+  // shown nor marked as shown there, so the person at the screen sees them.
+  bool oneTimeHints = true;
 };
 
 class Form1 final : public DrawingEvents {

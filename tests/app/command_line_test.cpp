@@ -9,6 +9,7 @@
 
 #include "app/environment.h"
 #include "app/module1.h"
+#include "app/linux/host_preview.h"
 #include "app/linux/other_switches.h"
 
 namespace aerolark {
@@ -120,6 +121,23 @@ TEST(Startup, PreviewParentIsTheLongestNumericSuffix) {
       {{"/p", "abc"}, 0},     {{"/p", "12abc"}, 0}, {{"/p", "1", "2"}, 2}, {{"/p", "2.5"}, 2},
       {{"/p", "99999999999"}, 2147483647}};
   for (const auto& [arguments, parent] : cases) EXPECT_EQ(Start(arguments).parent, parent) << arguments.back();
+}
+
+TEST(Startup, AHostWindowUnderAQuarterOfItsMonitorIsAPreview) {
+  const std::vector<MonitorArea> monitors = {{0, 0, 1920, 1080}, {1920, 0, 800, 600}};
+  struct Case { MonitorArea window; bool preview; };
+  const Case cases[] = {
+      {{0, 0, 1920, 1080}, false},    // a daemon's window over the first monitor
+      {{1920, 0, 800, 600}, false},   // ...and over the small second one
+      {{100, 100, 320, 240}, true},   // a settings dialog's thumbnail
+      {{1950, 20, 400, 300}, false},  // a quarter of the second monitor exactly
+      {{1950, 20, 399, 300}, true},
+      {{-500, -500, 200, 150}, true},  // beyond every monitor: measured against the first
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsSmallPreview(c.window, monitors), c.preview) << c.window.x << "," << c.window.width;
+  }
+  EXPECT_FALSE(IsSmallPreview({0, 0, 10, 10}, {}));  // no monitor known: not told apart
 }
 
 // A second saver ending, and the "Display Properties" exception:

@@ -133,11 +133,12 @@ wait "$pid" || fail "the preview ended with status $?"
 [ ! -e "$settings" ] || fail "the preview wrote settings"
 
 # Two savers in a host's two windows: both run, one plays the propeller.
+# The windows are small previews, so neither shows the one-time hints.
 savers=()
 for n in 1 2; do
   open_window host$n "Host $n" 320x240+$((400 * n - 400))+0
   XSCREENSAVER_WINDOW=$(printf '0x%X' "$window") SDL_AUDIODRIVER=disk \
-    SDL_DISKAUDIOFILE="$scratch/sound$n.raw" "$program" /s &
+    SDL_DISKAUDIOFILE="$scratch/sound$n.raw" AEROLARK_TRACE="$scratch/host$n.trace" "$program" /s &
   savers+=($!)
 done
 # The aircraft's first pass starts its sound within the first second.
@@ -158,3 +159,7 @@ for n in 1 2; do
   [ "$nonzero" -gt 10000 ] && loud=$((loud + 1))
 done
 [ "$loud" -eq 1 ] || fail "$loud savers played the propeller, not one"
+for n in 1 2; do
+  draws_frames "$scratch/host$n.trace" || fail "saver $n drew nothing"
+  ! grep -q -e 'TuneMsg.bmp' -e 'monitor.bmp' "$scratch/host$n.trace" || fail "a preview loaded a hint"
+done

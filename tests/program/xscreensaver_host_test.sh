@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real XScreenSaver daemon runs `aerolark /s` as its only display mode:
-# activated, the scene fills the daemon's window; deactivated, the saver is
-# gone within a second.
+# activated, the scene fills the daemon's window, with the first run's hint;
+# deactivated, the saver ends.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
@@ -35,11 +35,8 @@ programs: $scratch/prefix/bin/aerolark /s \n
 CONFIG
 chown -R "$user" "$home" "$scratch/runtime" 2>/dev/null
 chmod 700 "$scratch/runtime"
-session=(HOME="$home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=dummy)
-# A sanitized build scans for leaks on the way out, which takes a loaded machine
-# longer than the second measured below; every other sanitized test keeps that
-# scan, so here the second measures the saver's own answer to the daemon.
-[ -n "${ASAN_OPTIONS:-}" ] && session+=(ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0")
+session=(HOME="$home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$scratch/runtime" SDL_AUDIODRIVER=dummy
+         AEROLARK_TRACE="$scratch/runtime/daemon.trace")
 
 as_user "${session[@]}" xscreensaver -no-splash -verbose >"$scratch/daemon.log" 2>&1 &
 daemon=$!
@@ -60,4 +57,9 @@ shows_scene() {
 wait_until 15 shows_scene || fail "the screen does not show the scene"
 
 as_user "${session[@]}" xscreensaver-command -deactivate >/dev/null || fail "deactivate refused"
-wait_until 1 has_ended "$pid" || fail "aerolark still runs a second after the daemon deactivated"
+# How soon is the benchmark's to say; the bound here only stops a hang.
+wait_until 60 has_ended "$pid" || fail "aerolark still runs after the daemon deactivated"
+# The daemon's window covers the screen: the first run's hint is for the
+# person at it.
+grep -q -P "^C\tLoadSprite\t\d+\t1\t[^\t]*/TuneMsg.bmp\t-2\$" "$scratch/runtime/daemon.trace" ||
+  fail "the daemon's full-screen saver did not load the first hint"

@@ -86,6 +86,26 @@ TEST(HintTimer, CountsDownEachHintAndStoresItsMarkerOnce) {
   }
 }
 
+// In a host's small preview neither hint is loaded, drawn or counted down,
+// and neither marker is written, however long it runs.
+TEST(HintTimer, ASmallPreviewLeavesTheHintsForTheScreen) {
+  SaverRig rig;
+  rig.Defaults();
+  rig.oneTimeHints = false;
+  Form1& form = rig.Load();
+  for (int second = 0; second < 70; ++second) {
+    rig.Frames(6);
+    rig.Seconds(1);
+    EXPECT_EQ(form.scene().hints.countdown, 0);
+  }
+  EXPECT_EQ(rig.log.Count("W"), 0u);
+  EXPECT_EQ(rig.log.Count("C\tDrawText\tThis graphic"), 0u);
+  for (const std::string& line : rig.log.Starting("C\tLoadSprite")) {
+    EXPECT_EQ(line.find(".bmp\t-2"), std::string::npos) << line;  // no whole picture: no hint
+  }
+  EXPECT_EQ(rig.store.ReadSetting("System", "TuneScrSvr", ""), "False");
+}
+
 TEST(HintTimer, ARunEndedEarlyStoresNothing) {
   SaverRig rig;
   rig.Defaults();

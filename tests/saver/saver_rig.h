@@ -36,6 +36,7 @@ struct SaverRig {
   FakeClock clock;
   TracedEvents trace{log};
   std::unique_ptr<Form1> form;
+  bool oneTimeHints = true;  // false: a host's small preview
 
   // Fills the store as a first start would, without recording the writes.
   SaverRig& Defaults() {
@@ -54,7 +55,8 @@ struct SaverRig {
 
   Form1& Load() {
     form = std::make_unique<Form1>(
-        SaverServices{settings, drawing, events, sound, platform, clock, kInstall, &trace});
+        SaverServices{settings, drawing, events, sound, platform, clock, kInstall, &trace,
+                      oneTimeHints});
     form->Load();
     return *form;
   }

@@ -1,5 +1,6 @@
 #include "app/backends.h"
 
+#include "app/linux/host_preview.h"
 #include "app/linux/shared_speaker_sound.h"
 #include "drivers/headless/silent_sound_player.h"
 #include "drivers/sdl/sdl_backends.h"
@@ -24,6 +25,12 @@ StillPicture LoadPreviewPicture(const std::string& path) {
 
 namespace {
 
+bool InSmallPreview(const SaverPlacement& placement, const std::vector<MonitorArea>& monitors) {
+  if (!placement.hostWindow) return false;
+  const std::optional<MonitorArea> window = X11WindowArea(*placement.hostWindow);
+  return window && IsSmallPreview(*window, monitors);
+}
+
 // The audio device's player, or silence where there is none (no device or
 // sound server). The loop lets the device go between sounds.
 std::unique_ptr<SoundControl> ChooseSound(SdlDisplay& display) {
@@ -38,7 +45,9 @@ std::unique_ptr<SoundControl> ChooseSound(SdlDisplay& display) {
 struct Drivers {
   Drivers(const SaverPlacement& placement, const ProgramEnvironment& environment)
       : platform(ChoosePlatform(!placement.hostWindow)),
-        display(ScreenOptions{placement.windowed, placement.hostWindow, platform->Monitors(),
+        monitors(platform->Monitors()),
+        smallPreview(InSmallPreview(placement, monitors)),
+        display(ScreenOptions{placement.windowed, placement.hostWindow, monitors,
                               environment.statsPath, environment.display}),
         player(ChooseSound(display)),
         soundMissing(dynamic_cast<SilentSoundPlayer*>(player.get()) != nullptr),
@@ -46,6 +55,8 @@ struct Drivers {
         sound(*player, speaker) {}
 
   std::unique_ptr<PlatformServices> platform;
+  std::vector<MonitorArea> monitors;
+  bool smallPreview;
   SdlDisplay display;
   std::unique_ptr<SoundControl> player;
   bool soundMissing;
@@ -58,7 +69,8 @@ struct Drivers {
 SaverBackends::Handed SaverBackends::OpenDrivers(const SaverPlacement& placement,
                                                  const ProgramEnvironment& environment) {
   auto d = std::make_shared<Drivers>(placement, environment);
-  return {d->platform.get(), &d->display.drawing(), &d->display, &d->sound, d->soundMissing, d};
+  return {d->platform.get(), &d->display.drawing(), &d->display, &d->sound, d->soundMissing,
+          d->smallPreview, d};
 }
 
 }  // namespace aerolark

@@ -43,7 +43,8 @@ struct Drivers {
 SaverBackends::Handed SaverBackends::OpenDrivers(const SaverPlacement& placement,
                                                  const ProgramEnvironment& environment) {
   auto d = std::make_shared<Drivers>(placement, environment);
-  return {d->platform.get(), &d->display.drawing(), &d->display, d->sound.get(), d->soundMissing, d};
+  return {d->platform.get(), &d->display.drawing(), &d->display, d->sound.get(), d->soundMissing,
+          /*smallPreview=*/false, d};  // no host hands a saver a window on Windows
 }
 
 }  // namespace aerolark

@@ -9,7 +9,6 @@ namespace aerolark {
 class NullPlatform final : public PlatformServices {
  public:
   bool TopLevelWindowExists(const std::string&) override { return false; }
-  std::optional<WindowSize> ClientSize(ForeignWindow) override { return std::nullopt; }
   int RunPreview(ForeignWindow, const StillPicture&) override { return 0; }
   std::vector<MonitorArea> Monitors() override { return {}; }
   void ShowCursor(bool visible) override { cursorVisible_ = visible; }

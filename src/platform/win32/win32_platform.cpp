@@ -27,13 +27,6 @@ class Win32Platform final : public PlatformServices {
     return wide && FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(wide->c_str())) != nullptr;
   }
 
-  std::optional<WindowSize> ClientSize(ForeignWindow window) override {
-    HWND handle = WindowHandle(window);
-    RECT client{};
-    if (!IsWindow(handle) || !GetClientRect(handle, &client)) return std::nullopt;
-    return WindowSize{client.right, client.bottom};
-  }
-
   int RunPreview(ForeignWindow parent, const StillPicture& picture) override {
     return RunPreviewWindow(WindowHandle(parent), picture);
   }

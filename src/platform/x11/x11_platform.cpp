@@ -7,6 +7,7 @@
 #include <X11/extensions/Xrandr.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,21 @@
 
 namespace aerolark {
 namespace {
+
+// Where a window lies on its screen, in the root window's coordinates;
+// nothing when there is no such window.
+std::optional<MonitorArea> WindowArea(Display* display, Window window) {
+  X11ErrorTrap trap(display);
+  XWindowAttributes attributes{};
+  if (window == 0 || !XGetWindowAttributes(display, window, &attributes) || trap.Failed()) {
+    return std::nullopt;
+  }
+  int x = 0, y = 0;
+  Window child = 0;
+  XTranslateCoordinates(display, window, attributes.root, 0, 0, &x, &y, &child);
+  if (trap.Failed()) return std::nullopt;
+  return MonitorArea{x, y, attributes.width, attributes.height};
+}
 
 // The property other programs can read to tell that a screen saver runs.
 constexpr const char* kRunningProperty = "AEROLARK_SCREENSAVER_RUNNING";
@@ -52,19 +68,10 @@ class X11Platform final : public PlatformServices {
     return HasTitleBelow(DefaultRootWindow(display_), title, kTitleSearchDepth);
   }
 
-  std::optional<WindowSize> ClientSize(ForeignWindow window) override {
-    X11ErrorTrap trap(display_);
-    XWindowAttributes attributes{};
-    if (window == 0 || !XGetWindowAttributes(display_, window, &attributes) || trap.Failed()) {
-      return std::nullopt;
-    }
-    return WindowSize{attributes.width, attributes.height};
-  }
-
   int RunPreview(ForeignWindow parent, const StillPicture& picture) override {
-    std::optional<WindowSize> size = ClientSize(parent);
-    if (!size) return 0;  // no such window: end quietly
-    return RunStillWindow(display_, parent, *size, picture);
+    std::optional<MonitorArea> area = WindowArea(display_, parent);
+    if (!area) return 0;  // no such window: end quietly
+    return RunStillWindow(display_, parent, WindowSize{area->width, area->height}, picture);
   }
 
   // The monitors RandR reports, including those a user or a test declared
@@ -160,6 +167,14 @@ std::unique_ptr<PlatformServices> CreateX11Platform(const X11PlatformOptions& op
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return nullptr;
   return std::make_unique<X11Platform>(display, options);
+}
+
+std::optional<MonitorArea> X11WindowArea(unsigned long window) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return std::nullopt;
+  std::optional<MonitorArea> area = WindowArea(display, window);
+  XCloseDisplay(display);
+  return area;
 }
 
 }  // namespace aerolark
