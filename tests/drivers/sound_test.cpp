@@ -12,7 +12,8 @@
 #include <tuple>
 
 #include "assets/sound_volume.h"
-#include "drivers/headless/wave_samples.h"
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/software/wave_file.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/picture_fixtures.h"
 
@@ -25,21 +26,53 @@ using testing::TempFolder;
 constexpr int kRate = 44100;
 constexpr std::int16_t kAmplitude = 16000;
 
+// The format chunk of a wave file: tag, channels, rate, block size, bits.
+std::vector<std::uint8_t> FormatChunk(std::uint16_t tag, std::uint16_t channels,
+                                      std::uint32_t rate, std::uint16_t block,
+                                      std::uint16_t bits, std::uint16_t subTag = 0) {
+  std::vector<std::uint8_t> chunk;
+  auto put16 = [&](std::uint16_t v) {
+    chunk.insert(chunk.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+  };
+  put16(tag); put16(channels); put16(rate & 0xFFFF); put16(rate >> 16);
+  const std::uint32_t bytesPerSecond = rate * block;
+  put16(bytesPerSecond & 0xFFFF); put16(bytesPerSecond >> 16); put16(block); put16(bits);
+  if (subTag != 0) {
+    put16(22); put16(bits); put16(0); put16(0);  // extension size, valid bits, channel mask
+    put16(subTag);
+    chunk.resize(40, 0);
+  }
+  return chunk;
+}
+
+// A wave file: RIFF, the format chunk, then a data chunk that declares
+// `declared` bytes (those of `samples` when negative) and holds `samples`.
+std::vector<std::uint8_t> WaveBytes(const std::vector<std::uint8_t>& format,
+                                    const std::vector<std::uint8_t>& samples,
+                                    std::int64_t declared = -1) {
+  std::vector<std::uint8_t> bytes;
+  auto put = [&](const char* tag, std::uint32_t size) {
+    bytes.insert(bytes.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) bytes.push_back(std::uint8_t(size >> (8 * i)));
+  };
+  put("RIFF", static_cast<std::uint32_t>(20 + format.size() + samples.size()));
+  bytes.insert(bytes.end(), {'W', 'A', 'V', 'E'});
+  put("fmt ", static_cast<std::uint32_t>(format.size()));
+  bytes.insert(bytes.end(), format.begin(), format.end());
+  put("data", static_cast<std::uint32_t>(declared < 0 ? samples.size() : declared));
+  bytes.insert(bytes.end(), samples.begin(), samples.end());
+  return bytes;
+}
+
 // A stereo 16-bit wave file of a square wave at full amplitude.
 std::string WriteWave(const std::string& path, double seconds) {
   std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * kRate) * 2);
   for (std::size_t i = 0; i < samples.size(); ++i) {
     samples[i] = static_cast<std::int16_t>((i / 100) % 2 ? kAmplitude : -kAmplitude);
   }
-  const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-  const std::uint32_t header[] = {0x46464952 /* RIFF */, 36 + dataBytes, 0x45564157 /* WAVE */,
-                                  0x20746d66 /* fmt */,  16, 0x00020001 /* PCM, stereo */,
-                                  kRate, kRate * 4, 0x00100004 /* 4-byte frames, 16 bits */,
-                                  0x61746164 /* data */, dataBytes};
-  std::vector<std::uint8_t> bytes(sizeof header + dataBytes);
-  std::memcpy(bytes.data(), header, sizeof header);
-  std::memcpy(bytes.data() + sizeof header, samples.data(), dataBytes);
-  return testing::WriteBytes(path, bytes);
+  std::vector<std::uint8_t> bytes(samples.size() * 2);
+  std::memcpy(bytes.data(), samples.data(), bytes.size());
+  return testing::WriteBytes(path, WaveBytes(FormatChunk(1, 2, kRate, 4, 16), bytes));
 }
 
 // What the disk driver's file holds: frames from the first to the last one
@@ -92,6 +125,9 @@ TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
     auto player = OpenSdlSoundPlayer();
     ASSERT_TRUE(player);
     const SoundNumber missing = player->LoadSound(folder.File("missing.wav"));
+    // Float samples, which SDL_mixer alone would play.
+    const SoundNumber floating = player->LoadSound(testing::WriteBytes(
+        folder.File("float.wav"), WaveBytes(FormatChunk(3, 1, kRate, 4, 32), std::vector<std::uint8_t>(4000, 64))));
     const SoundNumber brief = player->LoadSound(WriteWave(folder.File("short.wav"), 0.1));
     const SoundNumber engine = player->LoadSound(WriteWave(folder.File("long.wav"), 10.0));
     const auto closed = [&] {
@@ -124,7 +160,7 @@ TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
     // Nothing to be heard opens no device.
     player->ReleaseSound(brief);
     player->ReleaseSound(brief);
-    for (SoundNumber silent : {missing, brief, SoundNumber{12345}}) {
+    for (SoundNumber silent : {missing, floating, brief, SoundNumber{12345}}) {
       player->PlaySound(silent, -1, -1);
       EXPECT_EQ(ThreadCount(), before) << silent;
     }
@@ -136,25 +172,6 @@ TEST(SdlSoundPlayer, WithoutAnAudioDeviceThereIsNone) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   EXPECT_EQ(OpenSdlSoundPlayer(), nullptr);
   unsetenv("SDL_AUDIODRIVER");
-}
-
-// The format chunk of a wave file: tag, channels, rate, block size, bits.
-std::vector<std::uint8_t> FormatChunk(std::uint16_t tag, std::uint16_t channels,
-                                      std::uint32_t rate, std::uint16_t block,
-                                      std::uint16_t bits, std::uint16_t subTag = 0) {
-  std::vector<std::uint8_t> chunk;
-  auto put16 = [&](std::uint16_t v) {
-    chunk.insert(chunk.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
-  };
-  put16(tag); put16(channels); put16(rate & 0xFFFF); put16(rate >> 16);
-  const std::uint32_t bytesPerSecond = rate * block;
-  put16(bytesPerSecond & 0xFFFF); put16(bytesPerSecond >> 16); put16(block); put16(bits);
-  if (subTag != 0) {
-    put16(22); put16(bits); put16(0); put16(0);  // extension size, valid bits, channel mask
-    put16(subTag);
-    chunk.resize(40, 0);
-  }
-  return chunk;
 }
 
 // What a plain wave device (winmm's wave-out) is given: integer PCM only.
@@ -180,6 +197,33 @@ TEST(WaveSamples, PlainIntegerFormatsArePlayableAndOthersAreNot) {
     EXPECT_EQ(f ? Format(f->channels, f->rate, f->bitsPerSample) : Format(), expected)
         << ::testing::PrintToString(chunk);
   }
+}
+
+// Every system's player takes the same files: the silent one and winmm's
+// through this reader, SDL_mixer's after its check.
+TEST(WaveFile, EveryPlayerTakesTheSameFiles) {
+  TempFolder folder;
+  const auto pcm = FormatChunk(1, 2, 22050, 4, 16);
+  const std::vector<std::uint8_t> six(6, 7);  // a block and a half
+  const auto plain = WaveBytes(pcm, six);
+  const std::pair<std::vector<std::uint8_t>, std::size_t> cases[] = {  // bytes, samples kept
+      {plain, 4},                                             // the partial block dropped
+      {WaveBytes(pcm, six, 4000), 4},                         // as far as the file goes
+      {WaveBytes(FormatChunk(3, 1, 22050, 4, 32), six), 0},   // float
+      {WaveBytes(pcm, {1, 2}), 0},                            // less than a block
+      {{plain.begin(), plain.begin() + 30}, 0},               // cut in the format chunk
+      {{'O', 'g', 'g', 'S', 0, 2, 0, 0, 0, 0, 0, 0}, 0},
+  };
+  for (const auto& [bytes, kept] : cases) {
+    const std::string path = testing::WriteBytes(folder.File("sound.wav"), bytes);
+    const auto wave = ReadWave(path);
+    EXPECT_EQ(wave ? wave->samples.size() : 0u, kept) << ::testing::PrintToString(bytes);
+    EXPECT_EQ(PlaysAsWave(path), kept > 0);
+    SilentSoundPlayer silent;
+    silent.PlaySound(silent.LoadSound(path), -1, -1);
+    EXPECT_EQ(silent.Plays().size(), kept > 0 ? 1u : 0u);
+  }
+  EXPECT_FALSE(PlaysAsWave(folder.File("")) || ReadWave(folder.File("missing.wav")));
 }
 
 // The volume applied to the samples sounds as SDL_mixer's on Linux: the same

@@ -1,13 +1,13 @@
 #include "drivers/headless/silent_sound_player.h"
 
 #include "assets/sound_volume.h"
-#include "drivers/headless/wave_file.h"
+#include "drivers/software/wave_file.h"
 
 namespace aerolark {
 
 SoundNumber SilentSoundPlayer::LoadSound(const std::string& path) {
   ++lastNumber_;
-  sounds_[lastNumber_].playable = ReadsAsWave(path);
+  sounds_[lastNumber_].playable = PlaysAsWave(path);
   return lastNumber_;
 }
 

@@ -20,7 +20,8 @@ struct RecordedPlay {
 
 class SilentSoundPlayer : public SoundControl {
  public:
-  // A file that does not read as a wave file gets a number that plays nothing.
+  // A file that is not a wave file every player plays (PlaysAsWave) gets a
+  // number that plays nothing.
   SoundNumber LoadSound(const std::string& path) override;
   void SetSoundVolume(SoundNumber id, std::int32_t volume) override;
   void PlaySound(SoundNumber id, std::int32_t, std::int32_t) override;

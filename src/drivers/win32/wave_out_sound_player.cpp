@@ -1,6 +1,6 @@
 #include "drivers/win32/wave_out_sound_player.h"
 
-#include "drivers/headless/wave_file.h"
+#include "drivers/software/wave_file.h"
 #include "drivers/win32/wave_playback.h"
 #include "drivers/win32/win32_backends.h"
 
@@ -26,17 +26,9 @@ WaveOutSoundPlayer::~WaveOutSoundPlayer() = default;
 
 SoundNumber WaveOutSoundPlayer::LoadSound(const std::string& path) {
   Sound sound;
-  if (auto wave = ReadWaveFile(path)) {
-    const auto format = PcmFormatOf(wave->format);
-    if (format) {
-      // A partial block at the end would make the device refuse the buffer.
-      const std::size_t block = static_cast<std::size_t>(format->BlockBytes());
-      wave->samples.resize(wave->samples.size() / block * block);
-    }
-    if (format && !wave->samples.empty()) {
-      sound.format = format;
-      sound.samples = std::move(wave->samples);
-    }
+  if (auto wave = ReadWave(path)) {
+    sound.format = wave->format;
+    sound.samples = std::move(wave->samples);
   }
   sounds_.emplace(++lastNumber_, std::move(sound));
   return lastNumber_;

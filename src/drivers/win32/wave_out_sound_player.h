@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "assets/sound_control.h"
-#include "drivers/headless/wave_samples.h"
+#include "drivers/software/wave_samples.h"
 
 namespace aerolark {
 
@@ -23,8 +23,8 @@ class WaveOutSoundPlayer final : public SoundControl {
   WaveOutSoundPlayer();
   ~WaveOutSoundPlayer() override;
 
-  // A file that does not read as a playable wave file gets a number that
-  // plays nothing.
+  // A file that is not a wave file every player plays (PlaysAsWave) gets a
+  // number that plays nothing.
   SoundNumber LoadSound(const std::string& path) override;
   void SetSoundVolume(SoundNumber id, std::int32_t volume) override;
   void PlaySound(SoundNumber id, std::int32_t, std::int32_t) override;
