@@ -2,9 +2,10 @@
 
 #include <SDL.h>
 
-#include "drivers/sdl/host_window_screen.h"
+#include "drivers/x11/host_window_screen.h"
 #include "drivers/software/loop_stats.h"
 #include "drivers/sdl/sdl_window_screen.h"
+#include "drivers/sdl/x11_bridge.h"
 #include "drivers/sdl/timed_event_loop.h"
 #include "platform/no_display_explanation.h"
 
@@ -29,7 +30,7 @@ bool SdlDisplay::OpenOutput(int frameWidth, int frameHeight) {
   window_ = nullptr;
   noDisplay_ = false;
   if (options_.hostWindow) {
-    screen_ = HostWindowScreen::Open(*options_.hostWindow);
+    screen_ = HostWindowScreen::Open(*options_.hostWindow, SdlColourTable);
   } else {
     auto own = SdlWindowScreen::Open(frameWidth, frameHeight, options_.windowed,
                                      options_.monitors);

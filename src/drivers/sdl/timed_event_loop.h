@@ -7,7 +7,7 @@
 #include "drivers/software/software_compositor.h"
 #include "drivers/software/loop_stats.h"
 #include "drivers/software/present_step.h"
-#include "drivers/sdl/screen.h"
+#include "drivers/software/screen.h"
 #include "render/drawing_events.h"
 
 namespace aerolark {
