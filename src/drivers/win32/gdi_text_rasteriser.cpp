@@ -9,8 +9,8 @@
 
 #include "drivers/software/font_cache.h"
 #include "drivers/software/text_limits.h"
-#include "drivers/win32/gdi_handles.h"
-#include "drivers/win32/wide_text.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/wide_text.h"
 #include "drivers/win32/win32_backends.h"
 
 namespace aerolark {
@@ -37,7 +37,7 @@ FontHandle OpenFont(const FontRequest& request) {
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   // A name too long for a face name names no face: the mapper's default
   // stands in, as for any face that is not installed.
-  const std::wstring face = WideFromUtf8(request.name);
+  const std::wstring face = Wide(request.name);
   if (face.size() < LF_FACESIZE) std::copy(face.begin(), face.end(), font.lfFaceName);
   return FontHandle(CreateFontIndirectW(&font));
 }
@@ -115,7 +115,7 @@ class GdiTextRasteriser final : public TextRasteriser {
     HFONT font = fonts_.Get(request, OpenFont);
     if (!font) return nullptr;
     const Selection selected(dc_.get(), font);
-    std::wstring wide = WideFromUtf8(CutAtCharacter(text, kMaxTextBytes));
+    std::wstring wide = Wide(CutAtCharacter(text, kMaxTextBytes));
     Layout layout;
     while (!wide.empty()) {
       layout = Measure(dc_.get(), wide);

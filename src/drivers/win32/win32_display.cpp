@@ -3,7 +3,7 @@
 #include "platform/win32/windows_api.h"
 
 #include "drivers/win32/frame_windows.h"
-#include "drivers/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 #include "drivers/win32/win32_backends.h"
 
 namespace aerolark {
@@ -24,8 +24,8 @@ std::unique_ptr<Screen> Win32Display::OpenScreen(int frameWidth, int frameHeight
 // answered.
 bool Win32Display::ShowMessageBox(const std::string& title, const std::string& text) {
   const HWND owner = windows_ ? windows_->FirstWindow() : nullptr;
-  const std::wstring wideTitle = WideFromUtf8(title);
-  const std::wstring wideText = WideFromUtf8(text);
+  const std::wstring wideTitle = Wide(title);
+  const std::wstring wideText = Wide(text);
   return MessageBoxW(owner, wideText.c_str(), wideTitle.c_str(),
                      MB_OK | MB_ICONINFORMATION | MB_TOPMOST | MB_SETFOREGROUND) != 0;
 }

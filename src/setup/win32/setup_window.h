@@ -13,7 +13,7 @@
 
 #include "setup/dialog_view.h"
 #include "setup/setup_logic.h"
-#include "setup/win32/gdi_handles.h"
+#include "platform/win32/gdi_handles.h"
 #include "setup/win32/win32_controls.h"
 
 namespace aerolark {
