@@ -66,12 +66,11 @@ std::vector<std::uint8_t> WaveBytes(const std::vector<std::uint8_t>& format,
 
 // A stereo 16-bit wave file of a square wave at full amplitude.
 std::string WriteWave(const std::string& path, double seconds) {
-  std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * kRate) * 2);
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<std::int16_t>((i / 100) % 2 ? kAmplitude : -kAmplitude);
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(seconds * kRate) * 4);
+  for (std::size_t i = 0; i < bytes.size() / 2; ++i) {
+    const auto sample = static_cast<std::int16_t>((i / 100) % 2 ? kAmplitude : -kAmplitude);
+    std::memcpy(&bytes[i * 2], &sample, 2);
   }
-  std::vector<std::uint8_t> bytes(samples.size() * 2);
-  std::memcpy(bytes.data(), samples.data(), bytes.size());
   return testing::WriteBytes(path, WaveBytes(FormatChunk(1, 2, kRate, 4, 16), bytes));
 }
 
@@ -124,10 +123,10 @@ TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
   {
     auto player = OpenSdlSoundPlayer();
     ASSERT_TRUE(player);
-    const SoundNumber missing = player->LoadSound(folder.File("missing.wav"));
     // Float samples, which SDL_mixer alone would play.
-    const SoundNumber floating = player->LoadSound(testing::WriteBytes(
-        folder.File("float.wav"), WaveBytes(FormatChunk(3, 1, kRate, 4, 32), std::vector<std::uint8_t>(4000, 64))));
+    const SoundNumber floating = player->LoadSound(
+        testing::WriteBytes(folder.File("float.wav"), WaveBytes(FormatChunk(3, 1, kRate, 4, 32),
+                                                                std::vector<std::uint8_t>(4000, 64))));
     const SoundNumber brief = player->LoadSound(WriteWave(folder.File("short.wav"), 0.1));
     const SoundNumber engine = player->LoadSound(WriteWave(folder.File("long.wav"), 10.0));
     const auto closed = [&] {
@@ -160,7 +159,7 @@ TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
     // Nothing to be heard opens no device.
     player->ReleaseSound(brief);
     player->ReleaseSound(brief);
-    for (SoundNumber silent : {missing, floating, brief, SoundNumber{12345}}) {
+    for (SoundNumber silent : {floating, brief, SoundNumber{12345}}) {
       player->PlaySound(silent, -1, -1);
       EXPECT_EQ(ThreadCount(), before) << silent;
     }
@@ -174,17 +173,16 @@ TEST(SdlSoundPlayer, WithoutAnAudioDeviceThereIsNone) {
   unsetenv("SDL_AUDIODRIVER");
 }
 
-// Every system's player takes the same files: those whose samples a plain
-// wave device (winmm's) takes, integer PCM only, as far as the file holds
-// them in whole blocks. The silent player and winmm's read them here,
-// SDL_mixer's asks here first.
+// Every system's player takes the same files: integer PCM that a plain wave
+// device (winmm's) takes, as far as the file holds it in whole blocks. The
+// silent player and winmm's read them here, SDL_mixer's asks here first.
 TEST(WaveFile, EveryPlayerTakesTheSameFiles) {
   TempFolder folder;
   using Taken = std::tuple<int, int, int, std::size_t>;  // channels, rate, bits, sample bytes
   const std::vector<std::uint8_t> six(6, 7);
   const auto plain = WaveBytes(FormatChunk(1, 2, 22050, 4, 16), six);
   const std::pair<std::vector<std::uint8_t>, Taken> cases[] = {  // all 0: refused
-      {plain, {2, 22050, 16, 4}},                                               // a partial block dropped
+      {plain, {2, 22050, 16, 4}},  // the partial block dropped
       {WaveBytes(FormatChunk(1, 1, 22050, 2, 16), six, 4000), {1, 22050, 16, 6}},  // cut short
       {WaveBytes(FormatChunk(1, 2, 44100, 2, 8), six), {2, 44100, 8, 6}},
       {WaveBytes(FormatChunk(0xFFFE, 2, 48000, 4, 16, 1), six), {2, 48000, 16, 4}},  // extensible
@@ -202,15 +200,13 @@ TEST(WaveFile, EveryPlayerTakesTheSameFiles) {
       {{plain.begin(), plain.begin() + 30}, {}},                 // cut in the format chunk
       {{'O', 'g', 'g', 'S', 0, 2, 0, 0, 0, 0, 0, 0}, {}},
   };
+  SilentSoundPlayer silent;  // each load gets a number of its own
   for (const auto& [bytes, taken] : cases) {
     const std::string path = testing::WriteBytes(folder.File("sound.wav"), bytes);
     const auto w = ReadWave(path);
-    EXPECT_EQ(w ? Taken(w->format.channels, w->format.rate, w->format.bitsPerSample,
-                        w->samples.size())
-                : Taken(),
-              taken)
+    const PcmFormat f = w ? w->format : PcmFormat();
+    EXPECT_EQ(Taken(f.channels, f.rate, f.bitsPerSample, w ? w->samples.size() : 0), taken)
         << ::testing::PrintToString(bytes);
-    SilentSoundPlayer silent;
     const SoundNumber sound = silent.LoadSound(path);
     silent.PlaySound(sound, -1, -1);
     EXPECT_EQ(PlaysAsWave(path) + silent.Playing(sound), w ? 2 : 0);

@@ -10,27 +10,24 @@
 
 namespace aerolark::testing {
 
-class ScriptedSink final : public DrawingEvents {
- public:
-  ScriptedSink(int lastFrame, std::function<void(int)> script, bool endOnKey = true)
-      : lastFrame_(lastFrame), script_(std::move(script)), endOnKey_(endOnKey) {}
+struct ScriptedSink final : DrawingEvents {
+  ScriptedSink(int last, std::function<void(int)> run, bool endsOnKey = true)
+      : lastFrame(last), script(std::move(run)), endOnKey(endsOnKey) {}
 
   void DrawFrame() override {
     ++frames;
-    if (script_) script_(frames);
+    if (script) script(frames);
   }
   void PointerMoved() override {}
   void ButtonEvent() override {}
   void KeyEvent() override { ++keys; }
   void SecondTick() override { ++ticks; }
-  bool Ended() const override { return (endOnKey_ && keys > 0) || frames >= lastFrame_; }
+  bool Ended() const override { return (endOnKey && keys > 0) || frames >= lastFrame; }
 
   int frames = 0, keys = 0, ticks = 0;
-
- private:
-  int lastFrame_;
-  std::function<void(int)> script_;
-  bool endOnKey_;
+  int lastFrame;
+  std::function<void(int)> script;
+  bool endOnKey;
 };
 
 }  // namespace aerolark::testing

@@ -5,7 +5,6 @@
 #include "platform/win32/windows_api.h"
 
 #include <cstdlib>
-#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -102,8 +101,6 @@ void CheckPartsMatchWhole(Checks& checks, HWND window) {
                   std::to_string(differing) + " pixels differ)");
 }
 
-using testing::ScriptedSink;
-
 // The scene of every check: sky, the sprites, a clock.
 void DrawScene(DrawingControl& drawing, const std::vector<SpriteId>& sprites) {
   drawing.FillScreen(kSkyBlue);
@@ -130,8 +127,7 @@ void CheckWindowed(Checks& checks, const std::string& samples) {
   RECT client{};
   GetClientRect(windows[0], &client);
   checks.That(client.right == 800 && client.bottom == 600, "its inside is 800 x 600");
-  const SpriteId quad = LoadQuad(drawing, samples);
-  ScriptedSink sink(5000, [&](int frame) {
+  testing::ScriptedSink sink(5000, [&, quad = LoadQuad(drawing, samples)](int frame) {
     DrawScene(drawing, {quad});
     if (frame != 400) return;
     // Long since presented: the frame as shown, pixel for pixel.
@@ -148,7 +144,7 @@ void CheckWindowed(Checks& checks, const std::string& samples) {
   checks.That(sink.ticks >= 1, "a second tick within 400 frames");
 
   // A close request is a key; the loop runs again on the same windows.
-  ScriptedSink closing(5000, [&](int frame) {
+  testing::ScriptedSink closing(5000, [&](int frame) {
     DrawScene(drawing, {});
     if (frame == 5) PostMessageW(windows[0], WM_CLOSE, 0, 0);
   });
@@ -175,7 +171,7 @@ void CheckCovering(Checks& checks, const std::string& samples) {
     checks.That((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "top-most");
   }
   const SpriteId quad = LoadQuad(drawing, samples);
-  ScriptedSink sink(5000, [&](int frame) {
+  testing::ScriptedSink sink(5000, [&](int frame) {
     DrawScene(drawing, {quad});
     // Moving, so that each present shows a few changed parts scaled down.
     drawing.MoveSpriteX(quad, 3);
