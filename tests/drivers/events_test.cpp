@@ -10,6 +10,10 @@
 #include "drivers/software/event_pacer.h"
 #include "drivers/software/letterbox.h"
 #include "drivers/software/picture_header.h"
+#include "drivers/x11/x_image_presenter.h"
+#if defined(None) || defined(Bool) || defined(Status)
+#error "drivers/x11/x_image_presenter.h must keep Xlib's macros from its includers"
+#endif
 
 namespace aerolark {
 namespace {

@@ -22,38 +22,13 @@
 #include "drivers/sdl/sdl_display.h"
 #include "drivers/software/letterbox.h"
 #include "drivers/picture_fixtures.h"
-#include "render/drawing_events.h"
+#include "support/scripted_sink.h"
 #include "platform/x11/x11_platform.h"
 
 namespace aerolark {
 namespace {
 
 using namespace testing;  // the colours
-
-// Runs a chosen action on every DrawFrame; ends on a key (when it should)
-// or, a guard, after 1800 frames.
-class RecordingSink : public DrawingEvents {
- public:
-  void DrawFrame() override {
-    ++frames;
-    if (onFrame) onFrame(frames);
-    if (frames >= 1800) ended = true;
-  }
-  void PointerMoved() override {}
-  void ButtonEvent() override {}
-  void KeyEvent() override {
-    keyed = true;
-    if (endOnKey) ended = true;
-  }
-  void SecondTick() override {}
-  bool Ended() const override { return ended; }
-
-  std::uint64_t frames = 0;
-  bool endOnKey = true;
-  bool keyed = false;
-  bool ended = false;
-  std::function<void(std::uint64_t)> onFrame;
-};
 
 using Pixels = std::vector<std::uint32_t>;  // row by row, as 0xRRGGBB
 
@@ -140,7 +115,7 @@ std::size_t NotRepainted(const XServer& x, const FrameBuffer& frame, Window wind
 // a whole repaint of the frame, nothing stale and no seams. The loop must end
 // with a key event (raised too when a host window goes) long before a guard of
 // 1800 frames; with `endOnKey` false, by itself.
-void RunScene(SdlDisplay& driver, bool endOnKey, const std::function<void(std::uint64_t)>& at) {
+void RunScene(SdlDisplay& driver, bool endOnKey, const std::function<void(int)>& at) {
   SoftwareCompositor& draw = driver.drawing();
   ASSERT_TRUE(draw.OpenScreen(800, 600, 16, ""));
   TempFolder folder;
@@ -148,10 +123,8 @@ void RunScene(SdlDisplay& driver, bool endOnKey, const std::function<void(std::u
   const SpriteId big = draw.NewSprite(), small = draw.NewSprite();
   draw.LoadSprite(big, 1, WritePicture(folder.File("big.bmp"), 170, 130, gradient), kKeyOpaque);
   draw.LoadSprite(small, 1, WritePicture(folder.File("small.bmp"), 61, 47, gradient), kKeyOpaque);
-  RecordingSink sink;
-  sink.endOnKey = endOnKey;
-  sink.onFrame = [&](std::uint64_t frame) {
-    const int step = static_cast<int>(std::min<std::uint64_t>(frame, 240));
+  ScriptedSink sink(1800, [&](int frame) {
+    const int step = std::min(frame, 240);
     draw.FillScreen(kRed);
     draw.SetSpriteX(big, step * 3 - 100);
     draw.SetSpriteY(big, step * 2 + (step % 7));
@@ -161,10 +134,10 @@ void RunScene(SdlDisplay& driver, bool endOnKey, const std::function<void(std::u
     draw.DrawSprite(small);
     draw.FlipScreen();
     at(frame);
-  };
+  }, endOnKey);
   driver.RunEvents(sink);
-  EXPECT_TRUE(sink.keyed);
-  EXPECT_LT(sink.frames, 1800u);
+  EXPECT_EQ(sink.keys, 1);
+  EXPECT_LT(sink.frames, 1800);
 }
 
 // A host's window is drawn into, at its size as it changes, with no window
@@ -184,7 +157,7 @@ TEST(SdlDisplay, AHostWindowShowsAWholeRepaintAtEachSizeUntilItGoes) {
     SdlDisplay driver(ScreenOptions{.windowed = false, .hostWindow = host, .monitors = {}, .statsPath = {}, .display = {}});
     std::vector<std::size_t> differing;
     unsigned windowsWhileRunning = 0;
-    RunScene(driver, false, [&](std::uint64_t frame) {
+    RunScene(driver, false, [&](int frame) {
       if (frame == 420) {
         differing.push_back(
             NotRepainted(x, driver.drawing().Front(), host, 0, 0, c.width, c.height));
@@ -228,7 +201,7 @@ TEST(EveryMonitor, EachShowsTheSceneAndOneKeyEndsIt) {
   SdlDisplay driver(ScreenOptions{.windowed = false, .hostWindow = {}, .monitors = monitors, .statsPath = {}, .display = {}});
   std::vector<std::size_t> differing;
   unsigned windowsWhileRunning = 0;
-  RunScene(driver, true, [&](std::uint64_t frame) {
+  RunScene(driver, true, [&](int frame) {
     if (frame != 420) return;
     windowsWhileRunning = x.OwnTopLevelWindows();
     for (const MonitorArea& m : monitors) {

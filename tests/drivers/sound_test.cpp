@@ -12,7 +12,8 @@
 #include <tuple>
 
 #include "assets/sound_volume.h"
-#include "drivers/headless/wave_samples.h"
+#include "drivers/headless/silent_sound_player.h"
+#include "drivers/software/wave_file.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/picture_fixtures.h"
 
@@ -25,21 +26,52 @@ using testing::TempFolder;
 constexpr int kRate = 44100;
 constexpr std::int16_t kAmplitude = 16000;
 
+// The format chunk of a wave file: tag, channels, rate, block size, bits.
+std::vector<std::uint8_t> FormatChunk(std::uint16_t tag, std::uint16_t channels,
+                                      std::uint32_t rate, std::uint16_t block,
+                                      std::uint16_t bits, std::uint16_t subTag = 0) {
+  std::vector<std::uint8_t> chunk;
+  auto put16 = [&](std::uint16_t v) {
+    chunk.insert(chunk.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+  };
+  put16(tag); put16(channels); put16(rate & 0xFFFF); put16(rate >> 16);
+  const std::uint32_t bytesPerSecond = rate * block;
+  put16(bytesPerSecond & 0xFFFF); put16(bytesPerSecond >> 16); put16(block); put16(bits);
+  if (subTag != 0) {
+    put16(22); put16(bits); put16(0); put16(0);  // extension size, valid bits, channel mask
+    put16(subTag);
+    chunk.resize(40, 0);
+  }
+  return chunk;
+}
+
+// A wave file: RIFF, the format chunk, then a data chunk that declares
+// `declared` bytes (those of `samples` when negative) and holds `samples`.
+std::vector<std::uint8_t> WaveBytes(const std::vector<std::uint8_t>& format,
+                                    const std::vector<std::uint8_t>& samples,
+                                    std::int64_t declared = -1) {
+  std::vector<std::uint8_t> bytes;
+  auto put = [&](const char* tag, std::uint32_t size) {
+    bytes.insert(bytes.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) bytes.push_back(std::uint8_t(size >> (8 * i)));
+  };
+  put("RIFF", static_cast<std::uint32_t>(20 + format.size() + samples.size()));
+  bytes.insert(bytes.end(), {'W', 'A', 'V', 'E'});
+  put("fmt ", static_cast<std::uint32_t>(format.size()));
+  bytes.insert(bytes.end(), format.begin(), format.end());
+  put("data", static_cast<std::uint32_t>(declared < 0 ? samples.size() : declared));
+  bytes.insert(bytes.end(), samples.begin(), samples.end());
+  return bytes;
+}
+
 // A stereo 16-bit wave file of a square wave at full amplitude.
 std::string WriteWave(const std::string& path, double seconds) {
-  std::vector<std::int16_t> samples(static_cast<std::size_t>(seconds * kRate) * 2);
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<std::int16_t>((i / 100) % 2 ? kAmplitude : -kAmplitude);
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(seconds * kRate) * 4);
+  for (std::size_t i = 0; i < bytes.size() / 2; ++i) {
+    const auto sample = static_cast<std::int16_t>((i / 100) % 2 ? kAmplitude : -kAmplitude);
+    std::memcpy(&bytes[i * 2], &sample, 2);
   }
-  const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-  const std::uint32_t header[] = {0x46464952 /* RIFF */, 36 + dataBytes, 0x45564157 /* WAVE */,
-                                  0x20746d66 /* fmt */,  16, 0x00020001 /* PCM, stereo */,
-                                  kRate, kRate * 4, 0x00100004 /* 4-byte frames, 16 bits */,
-                                  0x61746164 /* data */, dataBytes};
-  std::vector<std::uint8_t> bytes(sizeof header + dataBytes);
-  std::memcpy(bytes.data(), header, sizeof header);
-  std::memcpy(bytes.data() + sizeof header, samples.data(), dataBytes);
-  return testing::WriteBytes(path, bytes);
+  return testing::WriteBytes(path, WaveBytes(FormatChunk(1, 2, kRate, 4, 16), bytes));
 }
 
 // What the disk driver's file holds: frames from the first to the last one
@@ -91,7 +123,10 @@ TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
   {
     auto player = OpenSdlSoundPlayer();
     ASSERT_TRUE(player);
-    const SoundNumber missing = player->LoadSound(folder.File("missing.wav"));
+    // Float samples, which SDL_mixer alone would play.
+    const SoundNumber floating = player->LoadSound(
+        testing::WriteBytes(folder.File("float.wav"), WaveBytes(FormatChunk(3, 1, kRate, 4, 32),
+                                                                std::vector<std::uint8_t>(4000, 64))));
     const SoundNumber brief = player->LoadSound(WriteWave(folder.File("short.wav"), 0.1));
     const SoundNumber engine = player->LoadSound(WriteWave(folder.File("long.wav"), 10.0));
     const auto closed = [&] {
@@ -124,7 +159,7 @@ TEST(SdlSoundPlayer, EachSoundPlaysOnceAtItsGainOnADeviceOpenOnlyMeanwhile) {
     // Nothing to be heard opens no device.
     player->ReleaseSound(brief);
     player->ReleaseSound(brief);
-    for (SoundNumber silent : {missing, brief, SoundNumber{12345}}) {
+    for (SoundNumber silent : {floating, brief, SoundNumber{12345}}) {
       player->PlaySound(silent, -1, -1);
       EXPECT_EQ(ThreadCount(), before) << silent;
     }
@@ -138,48 +173,45 @@ TEST(SdlSoundPlayer, WithoutAnAudioDeviceThereIsNone) {
   unsetenv("SDL_AUDIODRIVER");
 }
 
-// The format chunk of a wave file: tag, channels, rate, block size, bits.
-std::vector<std::uint8_t> FormatChunk(std::uint16_t tag, std::uint16_t channels,
-                                      std::uint32_t rate, std::uint16_t block,
-                                      std::uint16_t bits, std::uint16_t subTag = 0) {
-  std::vector<std::uint8_t> chunk;
-  auto put16 = [&](std::uint16_t v) {
-    chunk.insert(chunk.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+// Every system's player takes the same files: integer PCM that a plain wave
+// device (winmm's) takes, as far as the file holds it in whole blocks. The
+// silent player and winmm's read them here, SDL_mixer's asks here first.
+TEST(WaveFile, EveryPlayerTakesTheSameFiles) {
+  TempFolder folder;
+  using Taken = std::tuple<int, int, int, std::size_t>;  // channels, rate, bits, sample bytes
+  const std::vector<std::uint8_t> six(6, 7);
+  const auto plain = WaveBytes(FormatChunk(1, 2, 22050, 4, 16), six);
+  const std::pair<std::vector<std::uint8_t>, Taken> cases[] = {  // all 0: refused
+      {plain, {2, 22050, 16, 4}},  // the partial block dropped
+      {WaveBytes(FormatChunk(1, 1, 22050, 2, 16), six, 4000), {1, 22050, 16, 6}},  // cut short
+      {WaveBytes(FormatChunk(1, 2, 44100, 2, 8), six), {2, 44100, 8, 6}},
+      {WaveBytes(FormatChunk(0xFFFE, 2, 48000, 4, 16, 1), six), {2, 48000, 16, 4}},  // extensible
+      {WaveBytes(FormatChunk(0xFFFE, 2, 48000, 8, 32, 3), six), {}},  // extensible float
+      {WaveBytes(FormatChunk(3, 1, 44100, 4, 32), six), {}},          // float
+      {WaveBytes(FormatChunk(1, 1, 44100, 3, 24), six), {}},
+      {WaveBytes(FormatChunk(1, 3, 44100, 6, 16), six), {}},
+      {WaveBytes(FormatChunk(1, 0, 44100, 0, 16), six), {}},
+      {WaveBytes(FormatChunk(1, 2, 44100, 2, 16), six), {}},  // a block size that does not fit
+      {WaveBytes(FormatChunk(1, 1, 0, 2, 16), six), {}},
+      {WaveBytes(FormatChunk(1, 1, 0xFFFFFFFF, 2, 16), six), {}},
+      {WaveBytes(FormatChunk(2, 1, 22050, 256, 4), six), {}},  // ADPCM
+      {WaveBytes(std::vector<std::uint8_t>(10, 1), six), {}},  // a short format chunk
+      {WaveBytes(FormatChunk(1, 2, 22050, 4, 16), {1, 2}), {}},  // less than a block
+      {{plain.begin(), plain.begin() + 30}, {}},                 // cut in the format chunk
+      {{'O', 'g', 'g', 'S', 0, 2, 0, 0, 0, 0, 0, 0}, {}},
   };
-  put16(tag); put16(channels); put16(rate & 0xFFFF); put16(rate >> 16);
-  const std::uint32_t bytesPerSecond = rate * block;
-  put16(bytesPerSecond & 0xFFFF); put16(bytesPerSecond >> 16); put16(block); put16(bits);
-  if (subTag != 0) {
-    put16(22); put16(bits); put16(0); put16(0);  // extension size, valid bits, channel mask
-    put16(subTag);
-    chunk.resize(40, 0);
+  SilentSoundPlayer silent;  // each load gets a number of its own
+  for (const auto& [bytes, taken] : cases) {
+    const std::string path = testing::WriteBytes(folder.File("sound.wav"), bytes);
+    const auto w = ReadWave(path);
+    const PcmFormat f = w ? w->format : PcmFormat();
+    EXPECT_EQ(Taken(f.channels, f.rate, f.bitsPerSample, w ? w->samples.size() : 0), taken)
+        << ::testing::PrintToString(bytes);
+    const SoundNumber sound = silent.LoadSound(path);
+    silent.PlaySound(sound, -1, -1);
+    EXPECT_EQ(PlaysAsWave(path) + silent.Playing(sound), w ? 2 : 0);
   }
-  return chunk;
-}
-
-// What a plain wave device (winmm's wave-out) is given: integer PCM only.
-TEST(WaveSamples, PlainIntegerFormatsArePlayableAndOthersAreNot) {
-  using Format = std::tuple<int, int, int>;  // channels, rate, bits; all 0: not playable
-  const std::pair<std::vector<std::uint8_t>, Format> cases[] = {
-      {FormatChunk(1, 1, 22050, 2, 16), {1, 22050, 16}},
-      {FormatChunk(1, 2, 44100, 2, 8), {2, 44100, 8}},
-      {FormatChunk(0xFFFE, 2, 48000, 4, 16, 1), {2, 48000, 16}},  // extensible PCM
-      {FormatChunk(0xFFFE, 2, 48000, 8, 32, 3), {}},              // extensible float
-      {FormatChunk(3, 1, 44100, 4, 32), {}},                      // float
-      {FormatChunk(1, 1, 44100, 3, 24), {}},
-      {FormatChunk(1, 3, 44100, 6, 16), {}},
-      {FormatChunk(1, 0, 44100, 0, 16), {}},
-      {FormatChunk(1, 2, 44100, 2, 16), {}},  // a block size that does not fit
-      {FormatChunk(1, 1, 0, 2, 16), {}},
-      {FormatChunk(1, 1, 0xFFFFFFFF, 2, 16), {}},
-      {FormatChunk(2, 1, 22050, 256, 4), {}},  // ADPCM
-      {std::vector<std::uint8_t>(10, 1), {}},  // a short chunk
-  };
-  for (const auto& [chunk, expected] : cases) {
-    const auto f = PcmFormatOf(chunk);
-    EXPECT_EQ(f ? Format(f->channels, f->rate, f->bitsPerSample) : Format(), expected)
-        << ::testing::PrintToString(chunk);
-  }
+  EXPECT_FALSE(PlaysAsWave(folder.File("")) || ReadWave(folder.File("missing.wav")));
 }
 
 // The volume applied to the samples sounds as SDL_mixer's on Linux: the same

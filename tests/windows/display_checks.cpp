@@ -5,13 +5,13 @@
 #include "platform/win32/windows_api.h"
 
 #include <cstdlib>
-#include <functional>
 #include <sstream>
 #include <vector>
 
 #include "checks.h"
 #include "drivers/software/pixel_format.h"
 #include "drivers/win32/win32_display.h"
+#include "support/scripted_sink.h"
 
 namespace aerolark::wintest {
 namespace {
@@ -101,38 +101,14 @@ void CheckPartsMatchWhole(Checks& checks, HWND window) {
                   std::to_string(differing) + " pixels differ)");
 }
 
-// Counts what the loop raises; composes a scene on every frame; runs
-// `script` with the frame's number; ends on a key or after `lastFrame`.
-class ScriptedSink final : public DrawingEvents {
- public:
-  ScriptedSink(DrawingControl& drawing, std::vector<SpriteId> sprites, int lastFrame,
-               std::function<void(int)> script)
-      : drawing_(drawing), sprites_(std::move(sprites)), lastFrame_(lastFrame),
-        script_(std::move(script)) {}
-
-  void DrawFrame() override {
-    ++frames;
-    drawing_.FillScreen(kSkyBlue);
-    for (const SpriteId sprite : sprites_) drawing_.DrawSprite(sprite);
-    drawing_.SetFont("Arial", 40, 1, false, false, false);
-    drawing_.DrawText("12:34", 600, 20, kYellow);
-    drawing_.FlipScreen();
-    if (script_) script_(frames);
-  }
-  void PointerMoved() override {}
-  void ButtonEvent() override {}
-  void KeyEvent() override { ++keys; }
-  void SecondTick() override { ++ticks; }
-  bool Ended() const override { return keys > 0 || frames >= lastFrame_; }
-
-  int frames = 0, keys = 0, ticks = 0;
-
- private:
-  DrawingControl& drawing_;
-  std::vector<SpriteId> sprites_;
-  int lastFrame_;
-  std::function<void(int)> script_;
-};
+// The scene of every check: sky, the sprites, a clock.
+void DrawScene(DrawingControl& drawing, const std::vector<SpriteId>& sprites) {
+  drawing.FillScreen(kSkyBlue);
+  for (const SpriteId sprite : sprites) drawing.DrawSprite(sprite);
+  drawing.SetFont("Arial", 40, 1, false, false, false);
+  drawing.DrawText("12:34", 600, 20, kYellow);
+  drawing.FlipScreen();
+}
 
 SpriteId LoadQuad(SoftwareCompositor& drawing, const std::string& samples) {
   const SpriteId sprite = drawing.NewSprite();
@@ -151,7 +127,8 @@ void CheckWindowed(Checks& checks, const std::string& samples) {
   RECT client{};
   GetClientRect(windows[0], &client);
   checks.That(client.right == 800 && client.bottom == 600, "its inside is 800 x 600");
-  ScriptedSink sink(drawing, {LoadQuad(drawing, samples)}, 5000, [&](int frame) {
+  testing::ScriptedSink sink(5000, [&, quad = LoadQuad(drawing, samples)](int frame) {
+    DrawScene(drawing, {quad});
     if (frame != 400) return;
     // Long since presented: the frame as shown, pixel for pixel.
     CheckShown(checks, windows[0], 400, 300, kSkyBlue, "the fill");
@@ -167,7 +144,8 @@ void CheckWindowed(Checks& checks, const std::string& samples) {
   checks.That(sink.ticks >= 1, "a second tick within 400 frames");
 
   // A close request is a key; the loop runs again on the same windows.
-  ScriptedSink closing(drawing, {}, 5000, [&](int frame) {
+  testing::ScriptedSink closing(5000, [&](int frame) {
+    DrawScene(drawing, {});
     if (frame == 5) PostMessageW(windows[0], WM_CLOSE, 0, 0);
   });
   display.RunEvents(closing);
@@ -193,7 +171,8 @@ void CheckCovering(Checks& checks, const std::string& samples) {
     checks.That((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, "top-most");
   }
   const SpriteId quad = LoadQuad(drawing, samples);
-  ScriptedSink sink(drawing, {quad}, 5000, [&](int frame) {
+  testing::ScriptedSink sink(5000, [&](int frame) {
+    DrawScene(drawing, {quad});
     // Moving, so that each present shows a few changed parts scaled down.
     drawing.MoveSpriteX(quad, 3);
     if (frame % 2 == 0) drawing.MoveSpriteY(quad, 1);

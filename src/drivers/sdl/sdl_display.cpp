@@ -2,10 +2,11 @@
 
 #include <SDL.h>
 
-#include "drivers/sdl/host_window_screen.h"
-#include "drivers/software/loop_stats.h"
+#include "drivers/sdl/sdl_backends.h"
 #include "drivers/sdl/sdl_window_screen.h"
-#include "drivers/sdl/timed_event_loop.h"
+#include "drivers/sdl/signal_watch.h"
+#include "drivers/sdl/x11_bridge.h"
+#include "drivers/x11/host_window_screen.h"
 #include "platform/no_display_explanation.h"
 
 namespace aerolark {
@@ -20,30 +21,25 @@ bool DisplayReachable() {
 
 }  // namespace
 
-SdlDisplay::SdlDisplay(ScreenOptions options) : options_(std::move(options)) {}
+SdlDisplay::SdlDisplay(ScreenOptions options)
+    : PacedDisplay(CreateSdlPictureDecoder(), CreateTtfTextRasteriser(), options.statsPath),
+      options_(std::move(options)) {}
 
 SdlDisplay::~SdlDisplay() = default;
 
-bool SdlDisplay::OpenOutput(int frameWidth, int frameHeight) {
-  screen_.reset();
+std::unique_ptr<Screen> SdlDisplay::OpenScreen(int frameWidth, int frameHeight) {
   window_ = nullptr;
   noDisplay_ = false;
-  if (options_.hostWindow) {
-    screen_ = HostWindowScreen::Open(*options_.hostWindow);
-  } else {
-    auto own = SdlWindowScreen::Open(frameWidth, frameHeight, options_.windowed,
-                                     options_.monitors);
-    if (own) window_ = own->Window();
-    noDisplay_ = !own && !DisplayReachable();
-    screen_ = std::move(own);
-  }
-  return screen_ != nullptr;
+  if (options_.hostWindow) return HostWindowScreen::Open(*options_.hostWindow, SdlColourTable);
+  auto own = SdlWindowScreen::Open(frameWidth, frameHeight, options_.windowed, options_.monitors);
+  if (own) window_ = own->Window();
+  noDisplay_ = !own && !DisplayReachable();
+  return own;
 }
 
-void SdlDisplay::RunEvents(DrawingEvents& sink) {
-  if (!screen_) return;
-  LoopStats stats(options_.statsPath);
-  RunTimedEvents(*screen_, compositor_, sink, stats, chore_);
+void SdlDisplay::RunLoop(Screen& screen, DrawingEvents& sink, LoopStats& stats) {
+  SignalWatch watched(screen);
+  PacedDisplay::RunLoop(watched, sink, stats);
 }
 
 // Under a host the screen belongs to the host (it may be locked): a box

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <thread>
 #include <unordered_map>
@@ -21,6 +20,7 @@
 
 #include "drivers/sdl/sdl_backends.h"
 #include "assets/sound_volume.h"
+#include "drivers/software/wave_file.h"
 
 namespace aerolark {
 namespace {
@@ -149,9 +149,10 @@ class SdlSoundPlayer : public SdlSoundControl {
     int volume = MIX_MAX_VOLUME;
   };
 
+  // Only what every system's player plays: SDL_mixer would also take OGG,
+  // FLAC and other wave formats, which would then sound on Linux alone.
   static std::unique_ptr<Mix_Chunk, ChunkFree> Load(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return nullptr;
+    if (!PlaysAsWave(path)) return nullptr;
     return std::unique_ptr<Mix_Chunk, ChunkFree>(Mix_LoadWAV(path.c_str()));
   }
 

@@ -10,7 +10,7 @@
 
 #include "drivers/software/pointer_filter.h"
 #include "drivers/sdl/sdl_handles.h"
-#include "drivers/sdl/screen.h"
+#include "drivers/software/screen.h"
 #include "drivers/sdl/window_output.h"
 
 #include "render/contract_types.h"

@@ -11,7 +11,7 @@ void NoteSignal(int) { signalRaised = 1; }
 
 }  // namespace
 
-SignalWatch::SignalWatch() {
+SignalWatch::SignalWatch(Screen& screen) : screen_(screen) {
   signalRaised = 0;
   struct sigaction action {};
   action.sa_handler = NoteSignal;
@@ -27,6 +27,11 @@ SignalWatch::~SignalWatch() {
   sigaction(SIGINT, &previousInt_, nullptr);
 }
 
-bool SignalWatch::Raised() const { return signalRaised != 0; }
+void SignalWatch::DeliverInput(DrawingEvents& sink) {
+  screen_.DeliverInput(sink);
+  if (sink.Ended() || screen_.Gone() || signalRaised == 0) return;
+  signalled_ = true;
+  sink.KeyEvent();
+}
 
 }  // namespace aerolark

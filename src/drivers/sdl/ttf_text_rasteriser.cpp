@@ -1,36 +1,18 @@
-// Text through SDL2_ttf, the face found by name with fontconfig. Opened
-// fonts are kept (the clock draws with the same one all the time), a few at
-// most.
+// Text through SDL2_ttf, the face found by name with fontconfig.
 
 #include <algorithm>
 
 #include "drivers/sdl/font_finder.h"
 #include "drivers/sdl/sdl_backends.h"
 #include "drivers/sdl/sdl_handles.h"
-#include "drivers/software/lru_cache.h"
+#include "drivers/software/font_cache.h"
+#include "drivers/software/text_limits.h"
 
 namespace aerolark {
 namespace {
 
-constexpr std::size_t kFontCacheSize = 8;
-// A rendered text larger than this is cut short: far more than the frame
-// shows, and a bound on memory for a hand-edited message of any length.
-constexpr std::int64_t kMaxTextPixels = 4 * 1024 * 1024;
-// Longer texts are cut before measuring, which costs time per character: no
-// frame shows more characters than this even at the smallest size.
-constexpr std::size_t kMaxTextBytes = 2048;
 // The em for a cell height is found within this many steps of its estimate.
 constexpr int kFitSteps = 8;
-
-// The longest prefix of `text` no longer than `bytes` that does not split a
-// UTF-8 sequence.
-std::string CutAtCharacter(const std::string& text, std::size_t bytes) {
-  while (bytes > 0 && bytes < text.size() &&
-         (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) {
-    --bytes;
-  }
-  return text.substr(0, bytes);
-}
 
 // Shortens `text` until its rendering stays within kMaxTextPixels.
 std::string FitText(TTF_Font* font, std::string text) {
@@ -113,27 +95,27 @@ class TtfTextRasteriser final : public TextRasteriser {
   }
 
  private:
-  // The font, opened on first use; an unreadable file for the chosen face
-  // has the default face stand in. Null when neither opens.
   TTF_Font* FontFor(const FontRequest& request) {
+    return fonts_.Get(request, [this](const FontRequest& r) { return OpenFace(r); });
+  }
+
+  // An unreadable file for the chosen face has the default face stand in.
+  // Null when neither opens.
+  FontHandle OpenFace(const FontRequest& request) {
     const auto file = finder_.Find(request.name);
     if (!file) return nullptr;
     const int style = StyleOf(request);
-    const std::string key = file->path + '\n' + std::to_string(file->index) + '\n' +
-                            std::to_string(request.height) + '\n' + std::to_string(style);
-    if (auto* open = fonts_.Find(key)) return open->get();
     FontHandle font = OpenFont(*file, request.height, style);
     if (!font) {
       const auto fallback = finder_.DefaultSans();
       if (fallback && !(*fallback == *file)) font = OpenFont(*fallback, request.height, style);
     }
-    if (!font) return nullptr;
-    return fonts_.Put(key, std::move(font)).get();
+    return font;
   }
 
   bool ttfReady_;
   FontFinder finder_;
-  LruCache<std::string, FontHandle> fonts_{kFontCacheSize};
+  FontCache<FontHandle> fonts_;
 };
 
 }  // namespace

@@ -1,8 +1,9 @@
 #pragma once
 // One SDL window that shows the frame, and how the frame reaches it: through
-// an SDL renderer (scaled by the GPU), or through the window's own surface
-// (scaled on the CPU and handed to the X server in shared memory), which is
-// far cheaper where the renderer would only be software OpenGL.
+// an SDL renderer (scaled by the GPU; renderer_output.cpp), or scaled on the
+// CPU and handed to the X server in shared memory, through an X image of our
+// own (x_image_output.cpp) or the window's own surface (surface_output.cpp),
+// which is far cheaper where the renderer would only be software OpenGL.
 
 #include <memory>
 #include <string>
@@ -55,6 +56,8 @@ std::unique_ptr<WindowOutput> MakeXImageOutput(SDL_Window* window);
 // Through the window's own surface; null when it has none. Takes the window
 // only on success.
 std::unique_ptr<WindowOutput> MakeSurfaceOutput(SDL_Window* window);
+
+inline SDL_Rect ToRect(const Box& box) { return {box.left, box.top, box.Width(), box.Height()}; }
 
 // True when the window's X server can give this process direct GPU
 // rendering (it offers DRI3 or DRI2). Other video drivers are assumed to.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace aerolark {
 namespace {
@@ -83,44 +84,38 @@ Box NearestScale::Covering(const Box& part) const {
   return {target_.left + left, target_.top + top, target_.left + right, target_.top + bottom};
 }
 
-void NearestScale::Scale(const std::uint8_t* frame, int framePitch, std::uint8_t* screen,
-                         int screenPitch, int bytesPerPixel, const Box& area) const {
-  const Box inside = area.Intersection(target_);
-  if (inside.Empty()) return;
-  const bool sameWidth = target_.Width() == frameWidth_;
-  const auto scale = [&](auto rows) {
-    rows(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_, sameWidth);
-  };
+// Calls `scale` with the pixel size as a constant (1 to 4 bytes), so each
+// size gets a row loop of its own; other sizes are not scaled.
+template <typename Scale>
+void ForPixelBytes(int bytesPerPixel, Scale scale) {
   switch (bytesPerPixel) {
-    case 4: return scale(ScaleRows<4>);
-    case 3: return scale(ScaleRows<3>);
-    case 2: return scale(ScaleRows<2>);
-    case 1: return scale(ScaleRows<1>);
+    case 4: return scale(std::integral_constant<int, 4>());
+    case 3: return scale(std::integral_constant<int, 3>());
+    case 2: return scale(std::integral_constant<int, 2>());
+    case 1: return scale(std::integral_constant<int, 1>());
     default: return;
   }
 }
 
-}  // namespace aerolark
-
-namespace aerolark {
+void NearestScale::Scale(const std::uint8_t* frame, int framePitch, std::uint8_t* screen,
+                         int screenPitch, int bytesPerPixel, const Box& area) const {
+  const Box inside = area.Intersection(target_);
+  if (inside.Empty()) return;
+  ForPixelBytes(bytesPerPixel, [&](auto bytes) {
+    ScaleRows<bytes>(frame, framePitch, screen, screenPitch, inside, target_, columns_, rows_,
+                     SameWidth());
+  });
+}
 
 void NearestScale::ScaleColours(const std::uint16_t* frame, int frameWidth,
                                 const std::uint8_t* colours, std::uint8_t* screen,
                                 int screenPitch, int bytesPerPixel, const Box& area) const {
   const Box inside = area.Intersection(target_);
   if (inside.Empty()) return;
-  const bool sameWidth = target_.Width() == frameWidth_;
-  const auto scale = [&](auto rows) {
-    rows(frame, frameWidth, colours, screen, screenPitch, inside, target_, columns_, rows_,
-         sameWidth);
-  };
-  switch (bytesPerPixel) {
-    case 4: return scale(ScaleColourRows<4>);
-    case 3: return scale(ScaleColourRows<3>);
-    case 2: return scale(ScaleColourRows<2>);
-    case 1: return scale(ScaleColourRows<1>);
-    default: return;
-  }
+  ForPixelBytes(bytesPerPixel, [&](auto bytes) {
+    ScaleColourRows<bytes>(frame, frameWidth, colours, screen, screenPitch, inside, target_,
+                           columns_, rows_, SameWidth());
+  });
 }
 
 }  // namespace aerolark

@@ -38,6 +38,9 @@ class NearestScale {
                     const Box& area) const;
 
  private:
+  // Each column of the target samples the frame's column of the same index.
+  bool SameWidth() const { return target_.Width() == frameWidth_; }
+
   int frameWidth_ = 0;
   int frameHeight_ = 0;
   Box target_;

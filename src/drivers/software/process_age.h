@@ -1,6 +1,6 @@
 #pragma once
-// How long this process has been running, for the loop's figures. Each
-// platform's driver defines it from what its system records.
+// How long this process has been running, for the loop's figures, from what
+// each system records (linux/process_age.cpp, win32/process_age.cpp).
 
 namespace aerolark {
 

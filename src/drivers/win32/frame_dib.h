@@ -6,7 +6,7 @@
 #include "platform/win32/windows_api.h"
 
 #include "drivers/software/frame_buffer.h"
-#include "drivers/win32/gdi_handles.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace aerolark {
 

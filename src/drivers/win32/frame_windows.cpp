@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "drivers/win32/frame_painting.h"
+#include "platform/win32/monitors.h"
 
 namespace aerolark {
 namespace {
@@ -26,22 +27,9 @@ bool RegisterWindowClass() {
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM list) {
-  auto& areas = *reinterpret_cast<std::vector<MonitorArea>*>(list);
-  const MonitorArea monitor{area->left, area->top, area->right - area->left,
-                            area->bottom - area->top};
-  // Mirrored monitors share one window.
-  const bool seen = std::any_of(areas.begin(), areas.end(), [&](const MonitorArea& other) {
-    return other.x == monitor.x && other.y == monitor.y && other.width == monitor.width &&
-           other.height == monitor.height;
-  });
-  if (!seen && monitor.width > 0 && monitor.height > 0) areas.push_back(monitor);
-  return TRUE;
-}
-
-std::vector<MonitorArea> SystemMonitors() {
-  std::vector<MonitorArea> areas;
-  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
+// The system's monitors; the primary screen where it lists none.
+std::vector<MonitorArea> MonitorsToCover() {
+  std::vector<MonitorArea> areas = SystemMonitors();
   if (areas.empty()) {
     areas.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
   }
@@ -104,7 +92,7 @@ bool FrameWindows::CoverMonitors(const std::vector<MonitorArea>& given) {
   for (const MonitorArea& area : given) {
     if (area.width > 0 && area.height > 0) monitors.push_back(area);
   }
-  if (monitors.empty()) monitors = SystemMonitors();
+  if (monitors.empty()) monitors = MonitorsToCover();
   for (const MonitorArea& area : monitors) {
     // A tool window: covering windows have no place on the taskbar.
     const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kWindowClass,

@@ -1,38 +1,20 @@
 // Text through GDI into a coverage mask: white on black in a 32-bit DIB
 // section, grey-scale antialiased, the coverage read back from it. Fonts are
 // asked for by face name and GDI's font mapper finds them, standing in its
-// own choice for a face that is not installed. Opened fonts are kept (the
-// clock draws with the same one all the time), a few at most.
+// own choice for a face that is not installed.
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "drivers/software/lru_cache.h"
-#include "drivers/win32/gdi_handles.h"
-#include "drivers/win32/wide_text.h"
+#include "drivers/software/font_cache.h"
+#include "drivers/software/text_limits.h"
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/wide_text.h"
 #include "drivers/win32/win32_backends.h"
 
 namespace aerolark {
 namespace {
-
-constexpr std::size_t kFontCacheSize = 8;
-// A rendered text larger than this is cut short: far more than the frame
-// shows, and a bound on memory for a hand-edited message of any length.
-constexpr std::int64_t kMaxTextPixels = 4 * 1024 * 1024;
-// Longer texts are cut before measuring: no frame shows more characters
-// than this even at the smallest size.
-constexpr std::size_t kMaxTextBytes = 2048;
-
-// The longest prefix of `text` no longer than `bytes` that does not split a
-// UTF-8 sequence.
-std::string CutAtCharacter(const std::string& text, std::size_t bytes) {
-  while (bytes > 0 && bytes < text.size() &&
-         (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) {
-    --bytes;
-  }
-  return text.substr(0, bytes);
-}
 
 // The first half of `text`, not splitting a surrogate pair.
 std::wstring FirstHalf(const std::wstring& text) {
@@ -55,7 +37,7 @@ FontHandle OpenFont(const FontRequest& request) {
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   // A name too long for a face name names no face: the mapper's default
   // stands in, as for any face that is not installed.
-  const std::wstring face = WideFromUtf8(request.name);
+  const std::wstring face = Wide(request.name);
   if (face.size() < LF_FACESIZE) std::copy(face.begin(), face.end(), font.lfFaceName);
   return FontHandle(CreateFontIndirectW(&font));
 }
@@ -130,10 +112,10 @@ class GdiTextRasteriser final : public TextRasteriser {
   std::shared_ptr<const TextMask> Rasterise(const FontRequest& request,
                                             const std::string& text) override {
     if (!dc_ || request.height <= 0 || text.empty()) return nullptr;
-    HFONT font = FontFor(request);
+    HFONT font = fonts_.Get(request, OpenFont);
     if (!font) return nullptr;
     const Selection selected(dc_.get(), font);
-    std::wstring wide = WideFromUtf8(CutAtCharacter(text, kMaxTextBytes));
+    std::wstring wide = Wide(CutAtCharacter(text, kMaxTextBytes));
     Layout layout;
     while (!wide.empty()) {
       layout = Measure(dc_.get(), wide);
@@ -145,19 +127,9 @@ class GdiTextRasteriser final : public TextRasteriser {
   }
 
  private:
-  HFONT FontFor(const FontRequest& request) {
-    const std::string key = request.name + '\n' + std::to_string(request.height) + '\n' +
-                            (request.bold ? "b" : "") + (request.italic ? "i" : "") +
-                            (request.underline ? "u" : "");
-    if (auto* open = fonts_.Find(key)) return open->get();
-    FontHandle font = OpenFont(request);
-    if (!font) return nullptr;
-    return fonts_.Put(key, std::move(font)).get();
-  }
-
   MemoryDc dc_;
   // Fonts go before the device context they were selected into.
-  LruCache<std::string, FontHandle> fonts_{kFontCacheSize};
+  FontCache<FontHandle> fonts_;
 };
 
 }  // namespace

@@ -22,12 +22,11 @@ WakeTimer::WakeTimer() : timer_(CreateHighResolutionTimer()) {
   if (highResolution_) return;
   // Older systems (and Wine) refuse the flag: an ordinary timer wakes on the
   // system's clock tick, 15.6 ms unless raised.
-  timer_ = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+  timer_.reset(CreateWaitableTimerW(nullptr, FALSE, nullptr));
   periodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
 }
 
 WakeTimer::~WakeTimer() {
-  if (timer_) CloseHandle(timer_);
   if (periodRaised_) timeEndPeriod(1);
 }
 
@@ -36,8 +35,9 @@ void WakeTimer::WaitForMessages(double seconds) const {
   const LONGLONG units = std::max<LONGLONG>(1, std::llround(seconds * 1e7));
   LARGE_INTEGER due;
   due.QuadPart = -units;
-  if (timer_ && SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
-    MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  HANDLE timer = timer_.get();
+  if (timer && SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
+    MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     return;
   }
   const auto milliseconds = static_cast<DWORD>(std::ceil(seconds * 1000.0));

@@ -6,6 +6,7 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <memory>
 #include <string>
 
 namespace aerolark {
@@ -13,9 +14,7 @@ namespace aerolark {
 class WakeTimer {
  public:
   WakeTimer();
-  ~WakeTimer();
-  WakeTimer(const WakeTimer&) = delete;
-  WakeTimer& operator=(const WakeTimer&) = delete;
+  ~WakeTimer();  // puts the system's timer resolution back
 
   // Returns after `seconds`, or earlier when a message is waiting.
   void WaitForMessages(double seconds) const;
@@ -23,7 +22,10 @@ class WakeTimer {
   std::string Describe() const;
 
  private:
-  HANDLE timer_;
+  struct HandleClose {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+  };
+  std::unique_ptr<void, HandleClose> timer_;
   bool highResolution_ = false;
   bool periodRaised_ = false;
 };

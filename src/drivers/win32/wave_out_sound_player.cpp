@@ -1,6 +1,5 @@
 #include "drivers/win32/wave_out_sound_player.h"
 
-#include "drivers/headless/wave_file.h"
 #include "drivers/win32/wave_playback.h"
 #include "drivers/win32/win32_backends.h"
 
@@ -24,56 +23,22 @@ WaveOutSoundPlayer::WaveOutSoundPlayer() = default;
 
 WaveOutSoundPlayer::~WaveOutSoundPlayer() = default;
 
-SoundNumber WaveOutSoundPlayer::LoadSound(const std::string& path) {
-  Sound sound;
-  if (auto wave = ReadWaveFile(path)) {
-    const auto format = PcmFormatOf(wave->format);
-    if (format) {
-      // A partial block at the end would make the device refuse the buffer.
-      const std::size_t block = static_cast<std::size_t>(format->BlockBytes());
-      wave->samples.resize(wave->samples.size() / block * block);
-    }
-    if (format && !wave->samples.empty()) {
-      sound.format = format;
-      sound.samples = std::move(wave->samples);
-    }
-  }
-  sounds_.emplace(++lastNumber_, std::move(sound));
-  return lastNumber_;
-}
-
-void WaveOutSoundPlayer::SetSoundVolume(SoundNumber id, std::int32_t volume) {
-  if (Sound* sound = Find(id)) sound->volumeSteps = VolumeSteps(volume);
-}
-
-void WaveOutSoundPlayer::PlaySound(SoundNumber id, std::int32_t, std::int32_t) {
-  const Sound* sound = Find(id);
-  if (!sound || !sound->format) return;
-  playing_.erase(id);  // a sound that still plays starts again
+void WaveOutSoundPlayer::Start(SoundNumber id, const WaveSound& sound, int volumeSteps) {
+  playing_.erase(id);  // its device closes before another opens
   playing_.emplace(id, std::make_unique<WavePlayback>(
-                           WaveFormat(*sound->format),
-                           SamplesAtVolume(sound->samples, sound->format->bitsPerSample,
-                                           sound->volumeSteps)));
+                           WaveFormat(sound.format),
+                           SamplesAtVolume(sound.samples, sound.format.bitsPerSample,
+                                           volumeSteps)));
 }
 
-void WaveOutSoundPlayer::StopSound(SoundNumber id) { playing_.erase(id); }
+void WaveOutSoundPlayer::Stop(SoundNumber id) { playing_.erase(id); }
 
-void WaveOutSoundPlayer::StopAllSounds() { playing_.clear(); }
-
-void WaveOutSoundPlayer::ReleaseSound(SoundNumber id) {
-  playing_.erase(id);
-  sounds_.erase(id);
-}
+void WaveOutSoundPlayer::StopAll() { playing_.clear(); }
 
 int WaveOutSoundPlayer::OpenDevices() const {
   int open = 0;
   for (const auto& [id, playback] : playing_) open += playback->Over() ? 0 : 1;
   return open;
-}
-
-WaveOutSoundPlayer::Sound* WaveOutSoundPlayer::Find(SoundNumber id) {
-  const auto found = sounds_.find(id);
-  return found == sounds_.end() ? nullptr : &found->second;
 }
 
 std::unique_ptr<SoundControl> OpenWaveOutSoundPlayer() {

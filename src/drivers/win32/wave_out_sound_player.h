@@ -6,45 +6,27 @@
 // frame.
 
 #include <memory>
-#include <optional>
-#include <string>
 #include <unordered_map>
-#include <vector>
 
-#include "assets/sound_control.h"
-#include "drivers/headless/wave_samples.h"
+#include "drivers/software/wave_sound_player.h"
 
 namespace aerolark {
 
 class WavePlayback;
 
-class WaveOutSoundPlayer final : public SoundControl {
+class WaveOutSoundPlayer final : public WaveSoundPlayer {
  public:
   WaveOutSoundPlayer();
   ~WaveOutSoundPlayer() override;
-
-  // A file that does not read as a playable wave file gets a number that
-  // plays nothing.
-  SoundNumber LoadSound(const std::string& path) override;
-  void SetSoundVolume(SoundNumber id, std::int32_t volume) override;
-  void PlaySound(SoundNumber id, std::int32_t, std::int32_t) override;
-  void StopSound(SoundNumber id) override;
-  void StopAllSounds() override;
-  void ReleaseSound(SoundNumber id) override;
 
   // How many devices are open, that is, sounds still playing.
   int OpenDevices() const;
 
  private:
-  struct Sound {
-    std::optional<PcmFormat> format;  // none: plays nothing
-    std::vector<std::uint8_t> samples;
-    int volumeSteps = kVolumeSteps;
-  };
-  Sound* Find(SoundNumber id);
+  void Start(SoundNumber id, const WaveSound& sound, int volumeSteps) override;
+  void Stop(SoundNumber id) override;
+  void StopAll() override;
 
-  SoundNumber lastNumber_ = 0;
-  std::unordered_map<SoundNumber, Sound> sounds_;
   // Of the sounds started: each closes its device when it ends or goes.
   std::unordered_map<SoundNumber, std::unique_ptr<WavePlayback>> playing_;
 };

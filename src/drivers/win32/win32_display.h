@@ -1,17 +1,14 @@
 #pragma once
-// Drawing on the real display on Windows: the compositor, with pictures from
-// WIC and text from GDI, its published frames shown in GDI windows of our
-// own, and the real-time loop that raises the saver's events. Nothing here
-// needs a Windows header.
+// Drawing on the real display on Windows: the shared paced display with
+// pictures from WIC and text from GDI, its frames shown in GDI windows of
+// our own. Nothing here needs a Windows header.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "drivers/software/software_compositor.h"
+#include "drivers/software/paced_display.h"
 #include "render/contract_types.h"
-#include "render/drawing_events.h"
 
 namespace aerolark {
 
@@ -26,34 +23,19 @@ struct Win32ScreenOptions {
   std::string statsPath;
 };
 
-class Win32Display final : public FrameOutput, public EventSource {
+class Win32Display final : public PacedDisplay {
  public:
   explicit Win32Display(Win32ScreenOptions options);
   ~Win32Display() override;
-  Win32Display(const Win32Display&) = delete;
-  Win32Display& operator=(const Win32Display&) = delete;
 
-  // What the saver draws with; its OpenScreen opens the windows.
-  SoftwareCompositor& drawing() { return compositor_; }
-
-  // The frame is composed in 16-bit colour whatever depth is asked; the
-  // display's own mode is never changed. False when no window can be made.
-  bool OpenOutput(int frameWidth, int frameHeight) override;
-  // Without an open screen there is nothing to show and no input that could
-  // end a loop, so none runs.
-  void RunEvents(DrawingEvents& sink) override;
   // A modal box over the saver's windows, text given in UTF-8.
   bool ShowMessageBox(const std::string& title, const std::string& text) override;
-  // Run by the loop once per refresh, after presenting, on the loop's thread.
-  void SetLoopChore(std::function<void()> chore) { chore_ = std::move(chore); }
 
  private:
+  std::unique_ptr<Screen> OpenScreen(int frameWidth, int frameHeight) override;
+
   Win32ScreenOptions options_;
-  std::unique_ptr<PictureDecoder> pictures_;
-  std::unique_ptr<TextRasteriser> text_;
-  SoftwareCompositor compositor_;
-  std::unique_ptr<FrameWindows> windows_;
-  std::function<void()> chore_;
+  FrameWindows* windows_ = nullptr;  // the screen, while one is open
 };
 
 }  // namespace aerolark

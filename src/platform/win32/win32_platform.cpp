@@ -2,23 +2,13 @@
 
 #include "platform/win32/windows_api.h"
 
+#include "platform/win32/monitors.h"
 #include "platform/win32/preview_window.h"
 #include "platform/win32/window_handle.h"
 #include "settings/utf16.h"
 
 namespace aerolark {
 namespace {
-
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (GetMonitorInfoW(monitor, &info)) {
-    const RECT& r = info.rcMonitor;
-    reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(
-        MonitorArea{r.left, r.top, r.right - r.left, r.bottom - r.top});
-  }
-  return TRUE;
-}
 
 class Win32Platform final : public PlatformServices {
  public:
@@ -31,11 +21,7 @@ class Win32Platform final : public PlatformServices {
     return RunPreviewWindow(WindowHandle(parent), picture);
   }
 
-  std::vector<MonitorArea> Monitors() override {
-    std::vector<MonitorArea> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-  }
+  std::vector<MonitorArea> Monitors() override { return SystemMonitors(); }
 
   void ShowCursor(bool visible) override { ::ShowCursor(visible ? TRUE : FALSE); }
 

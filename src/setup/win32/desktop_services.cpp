@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "setup/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace aerolark {
 namespace {

@@ -7,7 +7,7 @@
 #include "setup/win32/desktop_services.h"
 #include "setup/win32/dialog_geometry.h"
 #include "setup/win32/setup_resources.h"
-#include "setup/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace aerolark {
 namespace {

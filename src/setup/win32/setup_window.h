@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/gdi_handles.h"
 #include "setup/dialog_view.h"
 #include "setup/forwarding_view.h"
 #include "setup/setup_logic.h"
 #include "setup/waiting_messages.h"
-#include "setup/win32/gdi_handles.h"
 #include "setup/win32/win32_controls.h"
 
 namespace aerolark {

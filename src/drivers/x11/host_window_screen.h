@@ -2,18 +2,21 @@
 // Draws inside a window another program owns (the XScreenSaver convention):
 // follows its size, maps no window of its own and takes no input. Frames go
 // there with Xlib (shared memory where the server offers it), since SDL
-// cannot reliably render into a foreign window.
+// cannot reliably render into a foreign window. No Xlib header here.
 
 #include <memory>
 
-#include "drivers/sdl/screen.h"
+#include "drivers/software/screen.h"
+#include "drivers/x11/x_image_presenter.h"
 
 namespace aerolark {
 
 class HostWindowScreen : public Screen {
  public:
-  // Null when there is no X display or no such window.
-  static std::unique_ptr<HostWindowScreen> Open(unsigned long window);
+  // Null when there is no X display or no such window. `colours`: as for
+  // XImagePresenter.
+  static std::unique_ptr<HostWindowScreen> Open(unsigned long window,
+                                                const ColourTableMaker& colours);
   ~HostWindowScreen() override;
 
   void Present(const FrameBuffer& frame, const DamageList& changed) override;

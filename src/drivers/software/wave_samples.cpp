@@ -1,4 +1,4 @@
-#include "drivers/headless/wave_samples.h"
+#include "drivers/software/wave_samples.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,13 @@
-#include "drivers/sdl/host_window_screen.h"
+#include "drivers/x11/host_window_screen.h"
 
 #include <poll.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include <SDL.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include "drivers/sdl/x_image_presenter.h"
 #include "platform/x11/x11_error_trap.h"
 
 namespace aerolark {
@@ -43,7 +41,8 @@ void HostWindowScreen::State::Show(const FrameBuffer& frame, const DamageList& c
   repaintAll = false;
 }
 
-std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
+std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window,
+                                                         const ColourTableMaker& colours) {
   auto state = std::make_unique<State>();
   X11ErrorTrap::WatchWindow(window);
   state->display = XOpenDisplay(nullptr);
@@ -61,7 +60,7 @@ std::unique_ptr<HostWindowScreen> HostWindowScreen::Open(unsigned long window) {
   // above asks for before this read.
   state->width = attributes.width;
   state->height = attributes.height;
-  state->presenter = XImagePresenter::Open(DisplayString(state->display), window);
+  state->presenter = XImagePresenter::Open(DisplayString(state->display), window, colours);
   XSync(state->display, False);
   if (!state->presenter || X11ErrorTrap::WatchedWindowGone()) return nullptr;
   return std::unique_ptr<HostWindowScreen>(new HostWindowScreen(std::move(state)));

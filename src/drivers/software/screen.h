@@ -1,6 +1,6 @@
 #pragma once
-// Where the SDL driver shows its frames and takes its input from: a window of
-// its own, or a host's window.
+// Where the paced loop shows its frames and takes its input from: windows of
+// our own (SDL's on Linux, GDI's on Windows), or a host's window (X11).
 
 #include <string>
 
@@ -17,11 +17,13 @@ class Screen {
   // lost its picture (an expose, a move, a new size) shows the whole frame.
   virtual void Present(const FrameBuffer& frame, const DamageList& changed) = 0;
   // Raises the pending input into `sink` until none is left or the sink ends.
-  // A close request counts as a key, and so does the screen going away.
+  // A close request counts as a key, and so does the screen going away or
+  // the system asking the program to end.
   virtual void DeliverInput(DrawingEvents& sink) = 0;
   // Sleeps until input arrives or `seconds` have passed.
   virtual void WaitForInput(double seconds) = 0;
-  // True once the screen has gone for good (a host destroyed its window).
+  // True once the screen has gone for good (a host destroyed its window) or
+  // the system asked the program to end: nothing could end the loop then.
   virtual bool Gone() const = 0;
   // Frames shown per second at most.
   virtual double PresentRate() const = 0;

@@ -1,4 +1,4 @@
-#include "drivers/headless/wave_file.h"
+#include "drivers/software/wave_file.h"
 
 #include <algorithm>
 #include <cstring>
@@ -71,22 +71,48 @@ std::vector<std::uint8_t> Part(const std::vector<std::uint8_t>& bytes, const Chu
   return std::vector<std::uint8_t>(bytes.begin() + from, bytes.begin() + std::max(from, to));
 }
 
-}  // namespace
+// Where the playable samples lie in a file of `fileBytes` whose start is
+// `start`: whole blocks of the data chunk, as far as the file holds it.
+struct Playable {
+  PcmFormat format;
+  Chunk samples;
+};
 
-bool ReadsAsWave(const std::string& path) {
-  const auto bytes = ReadStart(path, kWaveHeaderBytes);
-  return bytes && FindChunks(*bytes).has_value();
+std::optional<Playable> Inspect(const std::vector<std::uint8_t>& start, std::uint64_t fileBytes) {
+  const auto chunks = FindChunks(start);
+  if (!chunks) return std::nullopt;
+  const auto format = PcmFormatOf(Part(start, chunks->format));
+  if (!format) return std::nullopt;
+  const std::uint64_t at = std::min<std::uint64_t>(chunks->data.at, fileBytes);
+  std::uint64_t held = std::min(chunks->data.size, fileBytes - at);
+  // A partial block at the end would make a wave device refuse the buffer.
+  held -= held % static_cast<std::uint64_t>(format->BlockBytes());
+  if (held == 0) return std::nullopt;
+  return Playable{*format, Chunk{chunks->data.at, held}};
 }
 
-std::optional<WaveFile> ReadWaveFile(const std::string& path) {
+std::optional<std::uintmax_t> FileBytes(const std::string& path) {
   std::error_code error;
   const auto size = std::filesystem::file_size(PathFromUtf8(path), error);
   if (error || size > kMaxWaveFileBytes) return std::nullopt;
-  const auto bytes = ReadStart(path, static_cast<std::size_t>(size));
+  return size;
+}
+
+}  // namespace
+
+bool PlaysAsWave(const std::string& path) {
+  const auto size = FileBytes(path);
+  const auto start = size ? ReadStart(path, kWaveHeaderBytes) : std::nullopt;
+  return start && Inspect(*start, *size).has_value();
+}
+
+std::optional<WaveSound> ReadWave(const std::string& path) {
+  const auto size = FileBytes(path);
+  const auto bytes = size ? ReadStart(path, static_cast<std::size_t>(*size)) : std::nullopt;
   if (!bytes) return std::nullopt;
-  const auto chunks = FindChunks(*bytes);
-  if (!chunks) return std::nullopt;
-  return WaveFile{Part(*bytes, chunks->format), Part(*bytes, chunks->data)};
+  const auto playable = Inspect(*bytes, bytes->size());
+  if (!playable) return std::nullopt;
+  return WaveSound{playable->format, Part(*bytes, playable->samples)};
 }
 
 }  // namespace aerolark

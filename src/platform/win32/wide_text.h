@@ -1,7 +1,8 @@
 #pragma once
-// The dialog's texts at the Windows API: UTF-16 there, UTF-8 inside. The
+// Text at the Windows API: UTF-16 there, UTF-8 inside the program. The
 // conversion is the settings store's own (settings/utf16.h), so a file name
-// goes into the registry exactly as the chooser listed it.
+// goes into the registry exactly as the chooser listed it, and a text read
+// from there is shown as it is stored. No Windows header here.
 
 #include <string>
 #include <string_view>
@@ -9,7 +10,7 @@
 namespace aerolark {
 
 // Bytes that are no UTF-8 (a hand-edited value) are shown as U+FFFD; the
-// logic keeps the stored bytes of a text shown that way.
+// dialog's logic keeps the stored bytes of a text shown that way.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 

@@ -1,5 +1,6 @@
 #pragma once
-// GDI objects and device contexts owned by the code that made them.
+// GDI objects and device contexts owned by the code that made them, for
+// every Windows part (the saver's drawing, the dialog).
 
 #include "platform/win32/windows_api.h"
 
@@ -14,6 +15,7 @@ struct GdiObjectDelete {
 template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete>;
 using FontHandle = GdiObject<HFONT>;
+using BrushHandle = GdiObject<HBRUSH>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 

@@ -1,6 +1,7 @@
 #pragma once
 // Frames sent to an X11 window as an image, in shared memory where the
-// server offers it, over a connection of our own.
+// server offers it, over a connection of our own. No Xlib header here, so
+// its macros (None, Bool, Status) stay out of every includer.
 //
 // The server must have read a shared image before it is written again.
 // Waiting for that after each present (XSync) is a round trip that wakes the
@@ -8,32 +9,41 @@
 // when the server is done, and that word waits unread on this connection,
 // which nothing polls, until the next present finds it there.
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
-
-#include <SDL.h>
-#include <X11/Xlib.h>
-
 #include <vector>
 
 #include "drivers/software/damage.h"
 #include "drivers/software/frame_buffer.h"
-#include "drivers/software/nearest_scale.h"
 
 namespace aerolark {
 
+// How an image of the window's visual holds a pixel.
+struct PixelLayout {
+  int bitsPerPixel = 0;
+  unsigned long red = 0;  // the channels' masks
+  unsigned long green = 0;
+  unsigned long blue = 0;
+};
+// Each of the 65536 RGB565 colours as `layout` holds it, bitsPerPixel / 8
+// bytes each in the machine's order; empty for a layout it does not know.
+// The pixel library's conversion, so the window shows what it would.
+using ColourTableMaker = std::function<std::vector<std::uint8_t>(const PixelLayout&)>;
+
 class XImagePresenter {
  public:
-  // Null when the display cannot be opened or the window's visual has no
-  // pixel format SDL knows. `displayName` empty: the DISPLAY variable's.
+  // Null when the display cannot be opened, the window is not there, or the
+  // maker knows no colours for its visual. `displayName` empty: the DISPLAY
+  // variable's.
   static std::unique_ptr<XImagePresenter> Open(const std::string& displayName,
-                                               unsigned long window);
+                                               unsigned long window,
+                                               const ColourTableMaker& colours);
   ~XImagePresenter();
   XImagePresenter(const XImagePresenter&) = delete;
   XImagePresenter& operator=(const XImagePresenter&) = delete;
 
-  // The window's pixel format.
-  Uint32 Format() const { return format_; }
   // Shows `frame` scaled onto the window's `width` x `height`, shape kept,
   // black bars around. Only the `changed` parts of the frame differ from the
   // frame shown last; null: send everything. A new size sends everything.
@@ -41,28 +51,10 @@ class XImagePresenter {
   // "shared memory" or "XPutImage", once an image has been made.
   std::string Describe() const;
 
- struct Image;  // the image and its pixels; in the .cpp
-
  private:
-  XImagePresenter() = default;
-  bool SizeImage(int width, int height);
-  void WaitUntilTaken();
-  void Put(const Box& area, bool last);
-
-  Display* display_ = nullptr;
-  Window window_ = 0;
-  GC gc_ = nullptr;
-  Visual* visual_ = nullptr;
-  int depth_ = 0;
-  Uint32 format_ = SDL_PIXELFORMAT_UNKNOWN;
-  int completionEvent_ = -1;  // the event type telling a shared put is done
-  bool putPending_ = false;
-  std::unique_ptr<Image> image_;
-  NearestScale scale_;
-  // Each RGB565 colour in Format(), as SDL converts it: converting and
-  // scaling in one pass gives SDL's pixels without a converted copy.
-  std::vector<Uint8> colours_;
-  std::vector<Box> areas_;  // of one present; kept for its room
+  struct State;  // the connection, the image and its pixels
+  explicit XImagePresenter(std::unique_ptr<State> state);
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace aerolark
