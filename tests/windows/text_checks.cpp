@@ -1,5 +1,6 @@
 // Text through GDI: the cell height asked for, solid and antialiased glyphs,
-// a style that changes the shape, and no failure for any face or text.
+// a style that changes the shape, every glyph inside its mask at every size
+// the saver draws, and no failure for any face or text.
 
 #include "drivers/win32/windows_api.h"
 
@@ -34,6 +35,29 @@ void CheckClock(Checks& checks, TextRasteriser& text) {
   checks.That(Draws(bold) && bold->width > clock->width, "bold is wider");
 }
 
+// Ink in the mask's last column means the text was cut there ("...one tim").
+void CheckInkInside(Checks& checks, TextRasteriser& text) {
+  const char* texts[] = {"1 of 2 Messages. These messages will only be displayed one time",
+                         "This graphic will disappear in: 29 seconds", "12:59:59 PM",
+                         "I'd Rather be Flying", "mmmmmmmmmmmmmmmmmmmmmmmmmmmmmmmm"};
+  int cut = 0;
+  for (int height = 8; height <= 100; ++height) {
+    for (const char* line : texts) {
+      for (const bool italic : {false, true}) {
+        const auto mask = text.Rasterise({"Arial", height, false, italic}, line);
+        if (!mask) continue;
+        for (int y = 0; y < mask->height; ++y) {
+          if (mask->coverage[static_cast<std::size_t>(y + 1) * mask->width - 1] != 0) {
+            if (++cut <= 3) Checks::Note("cut at " + std::to_string(height) + ": " + line);
+            break;
+          }
+        }
+      }
+    }
+  }
+  checks.That(cut == 0, std::to_string(cut) + " texts touch their mask's right edge");
+}
+
 void CheckAnyInput(Checks& checks, TextRasteriser& text) {
   checks.That(Draws(text.Rasterise({"No Such Face Anywhere", 20}, "Aerolark")),
               "a face that is not installed is stood in for");
@@ -58,6 +82,7 @@ void CheckAnyInput(Checks& checks, TextRasteriser& text) {
 void CheckText(Checks& checks) {
   const auto text = CreateGdiTextRasteriser();
   CheckClock(checks, *text);
+  CheckInkInside(checks, *text);
   CheckAnyInput(checks, *text);
 }
 
