@@ -35,6 +35,7 @@ class Setup final : public QDialog, public DialogView {
   void SetEnabled(Control control, bool enabled) override { controls_.SetEnabled(control, enabled); }
   void SetFontName(Control label, std::string_view family) override;
   void RunChooser(const ChooserKind& kind, DialogStore& store) override;
+  // A web address, or the path of a page on this machine.
   void OpenWebPage(const std::string& address) override { services_.openUrl(address); }
   // A message raised before the dialog is on screen (a store that cannot be
   // written while the opening sequence runs) waits until it is, so that it
@@ -49,6 +50,7 @@ class Setup final : public QDialog, public DialogView {
   void ShowWaitingMessages();
 
   SetupServices services_;
+  std::string installFolder_;  // ends with a separator
   WidgetControls controls_;
   SetupLogic logic_;
   std::vector<Message> waiting_;
