@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "setup/win32/fitted_captions.h"
 #include "setup/win32/wide_text.h"
 
 namespace aerolark {
@@ -58,6 +59,10 @@ std::vector<FileSystem> LogicalDrives() {
 }
 
 void ShowMessageBox(HWND owner, const Message& message) {
+  if (message.icon == MessageIcon::About) {
+    ShowAboutBox(owner, message);
+    return;
+  }
   MessageBoxW(owner, Wide(message.text).c_str(), Wide(message.caption).c_str(),
               MB_OK | BoxIcon(message.icon));
 }
