@@ -12,16 +12,39 @@ cmake=$1 build=$2
 wine "$helpers/registry_store_check.exe" >"$scratch/store.out" 2>&1 ||
   fail "registry store: $(cat "$scratch/store.out")"
 
+# The zip as a user unpacks it: the program, its help page and a Read me
+# that tells how to install, where the settings live and how to remove it;
+# the hints tell a Windows user where the settings are, every other
+# picture is the Linux build's.
+listing=$(unzip -Z1 "$windows_build/Aerolark.zip") || fail "no Aerolark.zip"
+for f in aerolark.scr support.htm "Read me.txt"; do
+  grep -qxF "Aerolark/$f" <<<"$listing" || fail "the zip holds no $f"
+done
+for words in "Install" "VB and VBA Program Settings" "delete the Aerolark folder"; do
+  unzip -p "$windows_build/Aerolark.zip" "Aerolark/Read me.txt" | grep -qiF "$words" ||
+    fail "the Read me does not say \"$words\""
+done
+for picture in "$windows_build"/Aerolark/*.bmp "$windows_build"/Aerolark/*.BMP; do
+  name=$(basename "$picture")
+  case $name in
+    TuneMsg.bmp | monitor.bmp) ! cmp -s "$picture" "$build/share/aerolark/$name" || fail "$name speaks Linux" ;;
+    *) cmp -s "$picture" "$build/share/aerolark/$name" || fail "$name differs from the Linux build's" ;;
+  esac
+done
+
 # What the desktop's list of screen savers reads from the file.
 described=$(wine "$helpers/stand_in_desktop.exe" describe "$(windows_path "$scr")" | tr -d '\r')
 [ "$described" = $'name Aerolark\nicon 1\nversion 1.0.0' ] || fail "the file describes itself as: $described"
 
-# Modes that end at once: no window, status 0, nothing stored.
+# Modes that end at once: no window, nothing stored; a switch the desktop
+# never gives ends with status 2, a preview without a window with 0.
 for arguments in /x /X:123 "/k 5" /p "/p ab" "/p 999999"; do
   # shellcheck disable=SC2086
   start_scr quiet $arguments
   wait_until 15 has_ended "$pid" || fail "$arguments: still running"
-  wait "$pid" || fail "$arguments: status $?"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq "$([[ $arguments == /p* ]] && echo 0 || echo 2)" ] || fail "$arguments: status $status"
   [ -z "$(wine_window Aerolark)" ] || fail "$arguments: left a window"
 done
 ! saver_key_exists || fail "a mode that ends at once wrote settings"
