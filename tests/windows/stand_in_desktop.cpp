@@ -10,12 +10,10 @@
 //   stand_in_desktop describe <saver.scr>        what the desktop's list of
 //       screen savers reads from the file: its name (string 1), whether it
 //       has an icon, its version
-//   stand_in_desktop controls <title>            every control of that window,
-//       one a line: "<id> <left> <top> <width> <height> <text>" on the screen
-//   stand_in_desktop record <file> <argument>    appends the argument to the
-//       file: a program the shell opens a document with
-//   stand_in_desktop ink <text>                  how many columns the text
-//       inks, drawn unclipped in the dialog font (8 points at the screen's DPI)
+//   stand_in_desktop controls <title>            "<id> <left> <top> <width>
+//       <height> <text>" of each control of that window, on the screen
+//   stand_in_desktop ink <text>                  the columns the text inks in
+//       the dialog font (8 points at the screen's DPI), unclipped
 
 #include <windows.h>
 
@@ -152,62 +150,34 @@ int Describe(const std::wstring& saver) {
   return 0;
 }
 
-std::string Utf8(const std::wstring& text) {
-  std::string out(static_cast<std::size_t>(text.size()) * 3, '\0');
-  out.resize(static_cast<std::size_t>(WideCharToMultiByte(
-      CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
-      static_cast<int>(out.size()), nullptr, nullptr)));
-  return out;
-}
-
 BOOL CALLBACK SayControl(HWND control, LPARAM) {
-  std::wstring text(512, L'\0');
-  text.resize(static_cast<std::size_t>(
-      SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  wchar_t text[512] = {};
+  SendMessageW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
   RECT r{};
   GetWindowRect(control, &r);
-  Say("%d %ld %ld %ld %ld %s\n", GetDlgCtrlID(control), r.left, r.top, r.right - r.left,
-      r.bottom - r.top, Utf8(text).c_str());
+  Say("%d %ld %ld %ld %ld %ls\n", GetDlgCtrlID(control), r.left, r.top, r.right - r.left,
+      r.bottom - r.top, text);
   return TRUE;
-}
-
-int Controls(const std::wstring& title) {
-  HWND window = FindWindowW(nullptr, title.c_str());
-  if (window == nullptr) return 1;
-  EnumChildWindows(window, SayControl, 0);
-  return 0;
-}
-
-int Record(const std::wstring& file, const std::wstring& argument) {
-  FILE* out = _wfopen(file.c_str(), L"ab");
-  if (out == nullptr) return 1;
-  std::fprintf(out, "%s\n", Utf8(argument).c_str());
-  return std::fclose(out) == 0 ? 0 : 1;
 }
 
 int Ink(const std::wstring& text) {
   HDC dc = CreateCompatibleDC(nullptr);
-  const int width = 2000, height = 100;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  constexpr int kWidth = 2000, kHeight = 100;
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  SelectObject(dc, bitmap);
-  LOGFONTW font{};
-  font.lfHeight = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpyW(font.lfFaceName, L"MS Shell Dlg");
-  SelectObject(dc, CreateFontIndirectW(&font));
+  SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  SelectObject(dc, CreateFontW(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                               DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
   SetTextColor(dc, RGB(255, 255, 255));
   SetBkMode(dc, TRANSPARENT);
-  RECT all{0, 0, width, height};
+  RECT all{0, 0, kWidth, kHeight};
   DrawTextW(dc, text.c_str(), -1, &all, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
   GdiFlush();
-  int first = width, last = -1;
-  for (int i = 0; i < width * height; ++i) {
+  int first = kWidth, last = -1;
+  for (int i = 0; i < kWidth * kHeight; ++i) {
     if ((static_cast<const DWORD*>(bits)[i] & 0xFFFFFF) == 0) continue;
-    first = std::min(first, i % width);
-    last = std::max(last, i % width);
+    first = std::min(first, i % kWidth);
+    last = std::max(last, i % kWidth);
   }
   Say("%d\n", last - first + 1);
   return 0;
@@ -220,10 +190,12 @@ int wmain(int argc, wchar_t** argv) {
   if (mode == L"preview" && argc == 4) return Preview(argv[2], std::wstring(argv[3]) == L"colon");
   if (mode == L"window" && argc == 3) return Window(argv[2]);
   if (mode == L"describe" && argc == 3) return Describe(argv[2]);
-  if (mode == L"controls" && argc == 3) return Controls(argv[2]);
-  if (mode == L"record" && argc == 4) return Record(argv[2], argv[3]);
+  if (mode == L"controls" && argc == 3) {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    return window != nullptr ? (EnumChildWindows(window, SayControl, 0), 0) : 1;
+  }
   if (mode == L"ink" && argc == 3) return Ink(argv[2]);
   Say("usage: stand_in_desktop preview <saver.scr> space|colon | window <title> | describe <saver.scr>"
-      " | controls <title> | record <file> <argument> | ink <text>\n");
+      " | controls <title> | ink <text>\n");
   return 2;
 }

@@ -14,22 +14,14 @@ wine "$helpers/registry_store_check.exe" >"$scratch/store.out" 2>&1 ||
 
 # The zip as a user unpacks it: the program, its help page and a Read me
 # that tells how to install, where the settings live and how to remove it;
-# the hints tell a Windows user where the settings are, every other
-# picture is the Linux build's.
-listing=$(unzip -Z1 "$windows_build/Aerolark.zip") || fail "no Aerolark.zip"
-for f in aerolark.scr support.htm "Read me.txt"; do
-  grep -qxF "Aerolark/$f" <<<"$listing" || fail "the zip holds no $f"
-done
+# the hints tell a Windows user where the settings are.
+unzip -Z1 "$windows_build/Aerolark.zip" | grep -cxE 'Aerolark/(aerolark\.scr|support\.htm|Read me\.txt)' |
+  grep -qx 3 || fail "the zip lacks aerolark.scr, support.htm or Read me.txt"
 for words in "Install" "VB and VBA Program Settings" "delete the Aerolark folder"; do
-  unzip -p "$windows_build/Aerolark.zip" "Aerolark/Read me.txt" | grep -qiF "$words" ||
-    fail "the Read me does not say \"$words\""
+  unzip -p "$windows_build/Aerolark.zip" "Aerolark/Read me.txt" | grep -qiF "$words" || fail "Read me lacks: $words"
 done
-for picture in "$windows_build"/Aerolark/*.bmp "$windows_build"/Aerolark/*.BMP; do
-  name=$(basename "$picture")
-  case $name in
-    TuneMsg.bmp | monitor.bmp) ! cmp -s "$picture" "$build/share/aerolark/$name" || fail "$name speaks Linux" ;;
-    *) cmp -s "$picture" "$build/share/aerolark/$name" || fail "$name differs from the Linux build's" ;;
-  esac
+for hint in TuneMsg.bmp monitor.bmp; do
+  ! cmp -s "$windows_build/Aerolark/$hint" "$build/share/aerolark/$hint" || fail "$hint speaks Linux"
 done
 
 # What the desktop's list of screen savers reads from the file.

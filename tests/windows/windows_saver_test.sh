@@ -62,16 +62,14 @@ colours=$(convert "$scratch/screen.png" -crop 960x720+160+0 -format %k info:)
 # their "Preview" starts one while their own preview runs.
 timeout 30 "$wine_loader" "$scr" /S >"$scratch/second.out" 2>&1 || fail "a second saver: status $?"
 [ "$(xdotool search --onlyvisible --name '^Aerolark$' | wc -l)" -eq 1 ] || fail "a second saver runs beside the first"
-properties_shown() { grep -q shown "$scratch/properties.out"; }
 for title in "Display Properties" "Screen Saver Settings"; do
-  "$wine_loader" "$helpers/stand_in_desktop.exe" window "$title" >"$scratch/properties.out" 2>&1 &
+  "$wine_loader" "$helpers/stand_in_desktop.exe" window "$title" >/dev/null 2>&1 &
   properties=$!
   on_exit "kill $properties 2>/dev/null"
-  wait_until 20 properties_shown || fail "no $title window"
+  wait_until 20 has_wine_window "$title" || fail "no $title window"
   start_saver "${title// /-}"
   end_by "${title// /-}" KeyEvent press_key
-  kill "$properties"
-  wait_until 20 eval '! has_wine_window "$title"' || fail "the $title window stayed"
+  kill "$properties" && wait_until 20 eval '! has_wine_window "$title"' || fail "the $title window stayed"
 done
 pid=$first
 end_by first KeyEvent press_key
