@@ -10,10 +10,8 @@
 //   stand_in_desktop describe <saver.scr>        what the desktop's list of
 //       screen savers reads from the file: its name (string 1), whether it
 //       has an icon, its version
-//   stand_in_desktop controls <title>            "<id> <left> <top> <width>
-//       <height> <text>" of each control of that window, on the screen
-//   stand_in_desktop ink <text>                  the columns the text inks in
-//       the dialog font (8 points at the screen's DPI), unclipped
+//   stand_in_desktop controls <title>            "<id> <left> <top> <width> <height> <text>" each
+//   stand_in_desktop ink <text>                  the columns the text inks, unclipped, in the dialog font
 
 #include <windows.h>
 
@@ -155,8 +153,7 @@ BOOL CALLBACK SayControl(HWND control, LPARAM) {
   SendMessageW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
   RECT r{};
   GetWindowRect(control, &r);
-  Say("%d %ld %ld %ld %ld %ls\n", GetDlgCtrlID(control), r.left, r.top, r.right - r.left,
-      r.bottom - r.top, text);
+  Say("%d %ld %ld %ld %ld %ls\n", GetDlgCtrlID(control), r.left, r.top, r.right - r.left, r.bottom - r.top, text);
   return TRUE;
 }
 

@@ -37,23 +37,15 @@ void CheckClock(Checks& checks, TextRasteriser& text) {
 
 // Ink in the mask's last column means the text was cut there ("...one tim").
 void CheckInkInside(Checks& checks, TextRasteriser& text) {
-  const char* texts[] = {"1 of 2 Messages. These messages will only be displayed one time",
-                         "This graphic will disappear in: 29 seconds", "12:59:59 PM",
-                         "I'd Rather be Flying"};
   int cut = 0;
   for (int height = 8; height <= 100; ++height) {
-    for (const char* line : texts) {
-      for (const bool italic : {false, true}) {
-        const auto mask = text.Rasterise({"Arial", height, false, italic}, line);
-        for (int y = 0; mask && y < mask->height; ++y) {
-          if (mask->coverage[static_cast<std::size_t>(y + 1) * mask->width - 1] == 0) continue;
-          if (++cut <= 3) Checks::Note("cut at " + std::to_string(height) + ": " + line);
-          break;
-        }
-      }
+    for (const char* line : {"1 of 2 Messages. These messages will only be displayed one time",
+                             "This graphic will disappear in: 29 seconds", "12:59:59 PM", "I'd Rather be Flying"}) {
+      const auto mask = text.Rasterise({"Arial", height}, line);
+      for (int y = 0; mask && y < mask->height; ++y) cut += mask->coverage[(y + 1) * mask->width - 1] != 0;
     }
   }
-  checks.That(cut == 0, std::to_string(cut) + " texts touch their mask's right edge");
+  checks.That(cut == 0, std::to_string(cut) + " rows of text touch their mask's right edge");
 }
 
 void CheckAnyInput(Checks& checks, TextRasteriser& text) {

@@ -21,15 +21,13 @@ for words in "Install" "VB and VBA Program Settings" "delete the Aerolark folder
   unzip -p "$windows_build/Aerolark.zip" "Aerolark/Read me.txt" | grep -qiF "$words" || fail "Read me lacks: $words"
 done
 for hint in TuneMsg.bmp monitor.bmp; do
-  ! cmp -s "$windows_build/Aerolark/$hint" "$build/share/aerolark/$hint" || fail "$hint speaks Linux"
-done
+  ! cmp -s "$windows_build/Aerolark/$hint" "$build/share/aerolark/$hint" || fail "$hint speaks Linux"; done
 
 # What the desktop's list of screen savers reads from the file.
 described=$(wine "$helpers/stand_in_desktop.exe" describe "$(windows_path "$scr")" | tr -d '\r')
 [ "$described" = $'name Aerolark\nicon 1\nversion 1.0.0' ] || fail "the file describes itself as: $described"
 
-# Modes that end at once: no window, nothing stored; a switch the desktop
-# never gives ends with status 2, a preview without a window with 0.
+# Modes that end at once, no window, nothing stored: status 2 for a switch the desktop never gives.
 for arguments in /x /X:123 "/k 5" /p "/p ab" "/p 999999"; do
   # shellcheck disable=SC2086
   start_scr quiet $arguments

@@ -64,8 +64,7 @@ timeout 30 "$wine_loader" "$scr" /S >"$scratch/second.out" 2>&1 || fail "a secon
 [ "$(xdotool search --onlyvisible --name '^Aerolark$' | wc -l)" -eq 1 ] || fail "a second saver runs beside the first"
 for title in "Display Properties" "Screen Saver Settings"; do
   "$wine_loader" "$helpers/stand_in_desktop.exe" window "$title" >/dev/null 2>&1 &
-  properties=$!
-  on_exit "kill $properties 2>/dev/null"
+  properties=$! && on_exit "kill $properties 2>/dev/null"
   wait_until 20 has_wine_window "$title" || fail "no $title window"
   start_saver "${title// /-}"
   end_by "${title// /-}" KeyEvent press_key
