@@ -34,6 +34,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E tar cf ${AEROLARK_ZIP} --format=zip ${AEROLARK_PACKAGE_NAME}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   DEPENDS aerolark aerolark_data $<TARGET_FILE:aerolark>
+          ${AEROLARK_SHARE_DIR}/support.htm "${AEROLARK_SHARE_DIR}/Read me.txt"
   COMMENT "Packing ${AEROLARK_PACKAGE_NAME}.zip"
   VERBATIM)
 add_custom_target(aerolark_zip ALL DEPENDS ${AEROLARK_ZIP})

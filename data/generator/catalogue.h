@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hint_art.h"
 #include "raster.h"
 
 namespace aerolark::art {
@@ -20,9 +21,10 @@ struct PictureEntry {
   std::function<Raster()> make;
 };
 
-std::vector<PictureEntry> PictureCatalogue();
+std::vector<PictureEntry> PictureCatalogue(TargetSystem system);
 
-// Writes every picture and the sound into `folder` (which must exist).
-void WriteInstallFolder(const std::string& folder);
+// Writes every picture and the sound into `folder` (which must exist), the
+// hints telling a user of `system` where the settings are.
+void WriteInstallFolder(const std::string& folder, TargetSystem system);
 
 }  // namespace aerolark::art

@@ -159,7 +159,7 @@ void WriteMockScene(const std::vector<Shown>& shown, const std::string& path) {
 
 void WriteContactSheet(const std::string& folder, const std::string& sheetPng) {
   std::vector<Shown> shown;
-  for (const PictureEntry& e : PictureCatalogue())
+  for (const PictureEntry& e : PictureCatalogue(TargetSystem::Linux))
     shown.push_back({e.file, ReadBmp24(folder + "/" + e.file), e.kind == PictureKind::Sprite});
   const double picturesEnd = Layout(nullptr, shown, 60);
   const int height = static_cast<int>(picturesEnd + 140);

@@ -133,23 +133,37 @@ Raster Render(const std::function<void(cairo_t*)>& draw) {
   return raster;
 }
 
-}  // namespace
-
-Raster MakeTuneHintPicture() {
-  return Render([](cairo_t* cr) {
-    Card(cr, "Planes flying too fast?");
-    SmallBiplane(cr, 372, 16, 0.44, 0);
+// A Windows user opens the settings from the desktop's Screen Saver
+// Settings, or from the .scr itself; there is no command to type.
+void TuneSteps(cairo_t* cr, TargetSystem system) {
+  if (system == TargetSystem::Linux) {
     Line(cr, 28, 90, {{"1.  Open the settings:  "}, {"aerolark /c", true}});
     Line(cr, 28, 118, {{"2.  Choose the page  "}, {"Tune the Screensaver", true}});
     Line(cr, 28, 146, {{"3.  Move the  "}, {"Tune Your PC", true}, {"  slider to the right."}});
     TuningSlider(cr, 60, 196, 380);
+    return;
+  }
+  Line(cr, 28, 88, {{"1.  Click  "}, {"Settings...", true}, {"  in Screen Saver Settings"}});
+  Line(cr, 50, 108, {{"(or right-click  "}, {"aerolark.scr", true}, {", then  "}, {"Configure", true}, {")"}}, 14);
+  Line(cr, 28, 136, {{"2.  Choose the page  "}, {"Tune the Screensaver", true}});
+  Line(cr, 28, 162, {{"3.  Move the  "}, {"Tune Your PC", true}, {"  slider to the right."}});
+  TuningSlider(cr, 60, 206, 380);
+}
+
+}  // namespace
+
+Raster MakeTuneHintPicture(TargetSystem system) {
+  return Render([system](cairo_t* cr) {
+    Card(cr, "Planes flying too fast?");
+    SmallBiplane(cr, 372, 16, 0.44, 0);
+    TuneSteps(cr, system);
     Line(cr, 28, 258, {{"Higher numbers draw the scene less often, so the planes"}}, 15);
     Line(cr, 28, 278, {{"slow down. Their cruising speed is on the  "}, {"Aircraft", true}, {"  page."}}, 15);
   });
 }
 
-Raster MakeMonitorHintPicture() {
-  return Render([](cairo_t* cr) {
+Raster MakeMonitorHintPicture(TargetSystem system) {
+  return Render([system](cairo_t* cr) {
     Card(cr, "About your display");
     Monitor(cr, 36, 84);
     const double x = 232;
@@ -159,7 +173,12 @@ Raster MakeMonitorHintPicture() {
     Line(cr, x, 168, {{"your screen, keeping its 4:3"}});
     Line(cr, x, 192, {{"shape. Any display showing"}});
     Line(cr, x, 216, {{"16-bit colour or more will do."}});
-    Line(cr, x, 258, {{"Settings:  "}, {"aerolark /c", true}});
+    if (system == TargetSystem::Linux) {
+      Line(cr, x, 258, {{"Settings:  "}, {"aerolark /c", true}});
+    } else {
+      Line(cr, x, 250, {{"Settings:  "}, {"Settings...", true}});
+      Line(cr, x, 272, {{"in Screen Saver Settings"}});
+    }
   });
 }
 

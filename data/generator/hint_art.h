@@ -7,9 +7,12 @@ namespace aerolark::art {
 inline constexpr int kHintWidth = 500;
 inline constexpr int kHintHeight = 300;
 
+// The system the pictures are drawn for: the hints say where its settings are.
+enum class TargetSystem { Linux, Windows };
+
 // TuneMsg.bmp: how to slow the planes down.
-Raster MakeTuneHintPicture();
+Raster MakeTuneHintPicture(TargetSystem system);
 // monitor.bmp: what the saver needs from the display, and where the settings are.
-Raster MakeMonitorHintPicture();
+Raster MakeMonitorHintPicture(TargetSystem system);
 
 }  // namespace aerolark::art

@@ -1,6 +1,7 @@
 // Draws the built-in pictures and synthesises the propeller sound.
 //
-//   aerolark-artgen build <folder>            write every install-folder file
+//   aerolark-artgen build <folder> [windows]  write every install-folder file
+//                                             (the hints for Windows users)
 //   aerolark-artgen sheet <folder> <out.png>  contact sheet of that folder's files,
 //                                             and a mock scene beside it
 //   aerolark-artgen icon <out.ico>            the program's icon (Windows)
@@ -16,8 +17,11 @@
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   try {
-    if (command == "build" && argc == 3) {
-      aerolark::art::WriteInstallFolder(argv[2]);
+    const std::string target = argc > 3 ? argv[3] : "";
+    if (command == "build" && (argc == 3 || (argc == 4 && target == "windows"))) {
+      aerolark::art::WriteInstallFolder(argv[2], target == "windows"
+                                                     ? aerolark::art::TargetSystem::Windows
+                                                     : aerolark::art::TargetSystem::Linux);
       return 0;
     }
     if (command == "icon" && argc == 3) {
@@ -32,6 +36,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "aerolark-artgen: %s\n", e.what());
     return 1;
   }
-  std::fprintf(stderr, "usage: %s build <folder> | sheet <folder> <out.png> | icon <out.ico>\n", argv[0]);
+  std::fprintf(stderr, "usage: %s build <folder> [windows] | sheet <folder> <out.png> | icon <out.ico>\n", argv[0]);
   return 2;
 }

@@ -5,11 +5,18 @@
 namespace aerolark {
 namespace {
 
-// A second saver start ends at once, unless the desktop's display settings
-// are open (they start the saver to show it while one may already run).
+// A second saver start ends at once, unless the desktop's screen saver
+// settings are open: their "Preview" starts the saver while their own /p
+// preview still runs. Older Windows title that window "Display Properties";
+// the 64-bit ones "Screen Saver Settings".
+bool SettingsWindowOpen(const StartupActions& actions) {
+  return actions.topLevelWindowExists("Display Properties") ||
+         actions.topLevelWindowExists("Screen Saver Settings");
+}
+
 bool SecondSaverMustEnd(std::string_view switchText, const StartupActions& actions) {
   return switchText == "/s" && !actions.hostWindowGiven && actions.anotherInstanceRunning() &&
-         !actions.topLevelWindowExists("Display Properties");
+         !SettingsWindowOpen(actions);
 }
 
 }  // namespace

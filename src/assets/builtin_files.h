@@ -25,6 +25,9 @@ inline constexpr std::string_view kSunset = "Sunset Red.BMP";
 inline constexpr std::string_view kLogo = "Logo1.BMP";
 inline constexpr std::string_view kPreview = "preview.bmp";
 inline constexpr std::string_view kPropellerSound = "biplane1.wav";
+// The help page the dialog opens where the build names no real web host.
+// Copied from data/, not drawn; no picture, so not in the lists below.
+inline constexpr std::string_view kSupportPage = "support.htm";
 
 // Every picture the saver flies (its top-left colour transparent).
 inline constexpr auto kFlyingPictures = [] {

@@ -74,7 +74,9 @@ bool CanRead(const std::string& folder) {
   const fs::path path = PathFromUtf8(folder);
   if (!fs::is_directory(path, error)) return false;
   fs::directory_iterator it(path, error);
-  return !error;
+  // A drive's root has no "." and ".." entries, so on Windows listing an
+  // empty one (a blank USB stick) finds nothing and says "not found".
+  return !error || error == std::errc::no_such_file_or_directory;
 }
 
 bool MatchesPattern(const std::string& name, const std::string& pattern) {

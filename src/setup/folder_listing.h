@@ -12,7 +12,8 @@ namespace aerolark {
 // `path` made absolute and tidied: no ".", "..", doubled or trailing separator.
 std::string AbsoluteFolder(const std::string& path);
 
-// True when the folder exists and its entries can be listed.
+// True when the folder exists and its entries can be listed, also when it
+// has none.
 bool CanRead(const std::string& folder);
 
 // Whether a file name matches a pattern "*<ending>", without regard to case;

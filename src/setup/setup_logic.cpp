@@ -1,12 +1,19 @@
 #include "setup/setup_logic.h"
 
+#include "assets/builtin_files.h"
 #include "setup/dialog_view.h"
 #include "setup/image_chooser_logic.h"
 
 namespace aerolark {
 
 std::string MakerAddress() { return "http://" AEROLARK_WEB_HOST; }
-std::string SupportAddress() { return MakerAddress() + "/support.htm"; }
+
+std::string SupportPage(const std::string& installFolder) {
+  constexpr bool kOnline = AEROLARK_ONLINE_HELP != 0;
+  if (kOnline) return MakerAddress() + "/" + std::string(builtin::kSupportPage);
+  return builtin::PathIn(installFolder, builtin::kSupportPage);
+}
+
 std::string DialogCaption() { return "Aerolark  " + MakerAddress(); }
 std::string ProgramVersion() { return AEROLARK_VERSION; }
 
@@ -67,7 +74,9 @@ void SetupLogic::SelectPicture(const ChooserKind& kind) {
   }
 }
 
-void SetupLogic::Help() { view_.OpenWebPage(SupportAddress()); }
+void SetupLogic::Help(const std::string& installFolder) {
+  view_.OpenWebPage(SupportPage(installFolder));
+}
 
 void SetupLogic::About() {
   view_.Show(Message{"About Aerolark",

@@ -18,12 +18,16 @@ namespace aerolark {
 
 struct ChooserKind;
 
-// "http://" and the maker's host; the support page's address; the window
-// caption; the version shown by "&About".
+// "http://" and the maker's host; the window caption; the version shown by
+// "&About".
 std::string MakerAddress();
-std::string SupportAddress();
 std::string DialogCaption();
 std::string ProgramVersion();
+
+// What "&Online HELP" opens: the maker's support page where the build names
+// a real web host; otherwise the page shipped in `installFolder` (which ends
+// with a separator), as a path.
+std::string SupportPage(const std::string& installFolder);
 
 // The install folder as the dialog shows it: without a trailing separator.
 std::string InstallFolderForDisplay(std::string installFolder);
@@ -46,8 +50,8 @@ class SetupLogic {
   // "Select Background" and "Select &Logo": runs the chooser, then shows
   // whatever the chooser's key now holds, changed or not.
   void SelectPicture(const ChooserKind& kind);
-  // "&Online HELP".
-  void Help();
+  // "&Online HELP"; `installFolder` as for SupportPage.
+  void Help(const std::string& installFolder);
   // "&About".
   void About();
 

@@ -24,11 +24,11 @@ struct Outcome {
 };
 
 Outcome Start(std::vector<std::string> arguments, bool anotherRunning = false,
-              bool hostWindow = false) {
+              bool hostWindow = false, const std::string& openWindow = "") {
   Outcome outcome;
   StartupActions actions;
   actions.anotherInstanceRunning = [=] { return anotherRunning; };
-  actions.topLevelWindowExists = [](const std::string&) { return false; };
+  actions.topLevelWindowExists = [&](const std::string& title) { return title == openWindow; };
   actions.hostWindowGiven = hostWindow;
   actions.runSaver = [&] { outcome.ran = "saver"; return 0; };
   actions.runPreview = [&](ForeignWindow parent) {
@@ -140,12 +140,16 @@ TEST(Startup, AHostWindowUnderAQuarterOfItsMonitorIsAPreview) {
   EXPECT_FALSE(IsSmallPreview({0, 0, 10, 10}, {}));  // no monitor known: not told apart
 }
 
-// A second saver ending, and the "Display Properties" exception:
-// tests/program/startup_modes_test.sh. Here the modes the rule leaves alone.
+// A second saver ending, and the "Display Properties" exception, for real:
+// tests/program/startup_modes_test.sh. Here the modes the rule leaves alone,
+// and the settings window under each title Windows gives it.
 TEST(Startup, OnlyASecondSaverStartedWithSlashSEnds) {
   EXPECT_EQ(Start({"/p", "5"}, true).ran, "preview");
   EXPECT_EQ(Start({}, true).ran, "saver");  // the rule names the switch "/s"
   EXPECT_EQ(Start({"/s"}, true, true).ran, "saver");  // a host runs one per monitor
+  EXPECT_EQ(Start({"/s"}, true, false, "Screen Saver").ran, "none");
+  EXPECT_EQ(Start({"/s"}, true, false, "Display Properties").ran, "saver");
+  EXPECT_EQ(Start({"/s"}, true, false, "Screen Saver Settings").ran, "saver");
 }
 
 }  // namespace

@@ -55,9 +55,11 @@ Bitmap Load(std::string_view file) {
 
 bool IsKey(const Bitmap& bmp, Pixel p) { return p == bmp.at(0, 0); }
 
-// The folder is installed as it stands, so it must hold the list and no more.
+// The folder is installed as it stands, so it must hold the list and the
+// help page, and no more.
 TEST(ArtworkFiles, TheInstallFolderHoldsEveryBuiltInFileAndNothingElse) {
   std::set<std::string> wanted(builtin::kAllFiles.begin(), builtin::kAllFiles.end());
+  wanted.insert(std::string(builtin::kSupportPage));
   std::set<std::string> found;
   for (const auto& entry : std::filesystem::directory_iterator(kShare)) {
     found.insert(entry.path().filename().string());

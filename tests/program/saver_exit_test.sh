@@ -31,7 +31,7 @@ centre_of_saver() {
 }
 
 install_to "$scratch/first" || fail "cmake --install failed"
-for f in bin/aerolark share/xscreensaver/config/aerolark.xml \
+for f in bin/aerolark share/aerolark/support.htm share/xscreensaver/config/aerolark.xml \
          share/applications/screensavers/aerolark.desktop \
          share/applications/aerolark-settings.desktop share/man/man6/aerolark.6; do
   [ -e "$scratch/first/$f" ] || fail "not installed: $f"

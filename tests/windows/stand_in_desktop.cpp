@@ -10,9 +10,12 @@
 //   stand_in_desktop describe <saver.scr>        what the desktop's list of
 //       screen savers reads from the file: its name (string 1), whether it
 //       has an icon, its version
+//   stand_in_desktop controls <title>            "<id> <left> <top> <width> <height> <text>" each
+//   stand_in_desktop ink <text>                  the columns the text inks, unclipped, in the dialog font
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -145,6 +148,38 @@ int Describe(const std::wstring& saver) {
   return 0;
 }
 
+BOOL CALLBACK SayControl(HWND control, LPARAM) {
+  wchar_t text[512] = {};
+  SendMessageW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  RECT r{};
+  GetWindowRect(control, &r);
+  Say("%d %ld %ld %ld %ld %ls\n", GetDlgCtrlID(control), r.left, r.top, r.right - r.left, r.bottom - r.top, text);
+  return TRUE;
+}
+
+int Ink(const std::wstring& text) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  constexpr int kWidth = 2000, kHeight = 100;
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  void* bits = nullptr;
+  SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  SelectObject(dc, CreateFontW(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                               DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
+  SetTextColor(dc, RGB(255, 255, 255));
+  SetBkMode(dc, TRANSPARENT);
+  RECT all{0, 0, kWidth, kHeight};
+  DrawTextW(dc, text.c_str(), -1, &all, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  GdiFlush();
+  int first = kWidth, last = -1;
+  for (int i = 0; i < kWidth * kHeight; ++i) {
+    if ((static_cast<const DWORD*>(bits)[i] & 0xFFFFFF) == 0) continue;
+    first = std::min(first, i % kWidth);
+    last = std::max(last, i % kWidth);
+  }
+  Say("%d\n", last - first + 1);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -152,6 +187,12 @@ int wmain(int argc, wchar_t** argv) {
   if (mode == L"preview" && argc == 4) return Preview(argv[2], std::wstring(argv[3]) == L"colon");
   if (mode == L"window" && argc == 3) return Window(argv[2]);
   if (mode == L"describe" && argc == 3) return Describe(argv[2]);
-  Say("usage: stand_in_desktop preview <saver.scr> space|colon | window <title> | describe <saver.scr>\n");
+  if (mode == L"controls" && argc == 3) {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    return window != nullptr ? (EnumChildWindows(window, SayControl, 0), 0) : 1;
+  }
+  if (mode == L"ink" && argc == 3) return Ink(argv[2]);
+  Say("usage: stand_in_desktop preview <saver.scr> space|colon | window <title> | describe <saver.scr>"
+      " | controls <title> | ink <text>\n");
   return 2;
 }

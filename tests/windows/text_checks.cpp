@@ -1,5 +1,6 @@
 // Text through GDI: the cell height asked for, solid and antialiased glyphs,
-// a style that changes the shape, and no failure for any face or text.
+// a style that changes the shape, every glyph inside its mask at every size
+// the saver draws, and no failure for any face or text.
 
 #include "platform/win32/windows_api.h"
 
@@ -34,6 +35,19 @@ void CheckClock(Checks& checks, TextRasteriser& text) {
   checks.That(Draws(bold) && bold->width > clock->width, "bold is wider");
 }
 
+// Ink in the mask's last column means the text was cut there ("...one tim").
+void CheckInkInside(Checks& checks, TextRasteriser& text) {
+  int cut = 0;
+  for (int height = 8; height <= 100; ++height) {
+    for (const char* line : {"1 of 2 Messages. These messages will only be displayed one time",
+                             "This graphic will disappear in: 29 seconds", "12:59:59 PM", "I'd Rather be Flying"}) {
+      const auto mask = text.Rasterise({"Arial", height}, line);
+      for (int y = 0; mask && y < mask->height; ++y) cut += mask->coverage[(y + 1) * mask->width - 1] != 0;
+    }
+  }
+  checks.That(cut == 0, std::to_string(cut) + " rows of text touch their mask's right edge");
+}
+
 void CheckAnyInput(Checks& checks, TextRasteriser& text) {
   checks.That(Draws(text.Rasterise({"No Such Face Anywhere", 20}, "Aerolark")),
               "a face that is not installed is stood in for");
@@ -58,6 +72,7 @@ void CheckAnyInput(Checks& checks, TextRasteriser& text) {
 void CheckText(Checks& checks) {
   const auto text = CreateGdiTextRasteriser();
   CheckClock(checks, *text);
+  CheckInkInside(checks, *text);
   CheckAnyInput(checks, *text);
 }
 

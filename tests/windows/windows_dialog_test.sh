@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The settings dialog of the Windows saver (/c) under Wine, as a user meets
-# it: on an empty registry its opening stores what the Linux dialog stores
-# in its file; Tab to a trackbar and an arrow key, a click on a check box
-# and a picture chosen in the logo chooser are stored at once; a drive that
-# cannot be read is reported; Alt+A shows the About box and Alt+O ends the
-# program; opening and closing it untouched changes nothing.
+# The settings dialog of the Windows saver (/c) under Wine, as a user meets it:
+# an empty registry's opening stores what the Linux dialog stores, the volume's
+# thumb and the captions show true; keys, clicks and the logo chooser store at
+# once; an empty drive lists nothing, an unreadable one is reported; the About
+# box shows whole, Online HELP opens the page beside the program, Alt+O ends
+# it; opening and closing it untouched changes nothing.
 set -u
 cmake=$1 build=$2
 . "$(dirname "$0")/../support/program.sh"
@@ -14,6 +14,14 @@ host=$(sed -n 's/^AEROLARK_WEB_HOST:STRING=//p' "$build/CMakeCache.txt")
 caption="Aerolark  http://$host"
 
 stores() { registry_values | grep -qxF "$1"; }
+standin() { wine "$helpers/stand_in_desktop.exe" "$@" | tr -d '\r'; }
+# control_rect TITLE ID: "left top width height" on the screen; ink_of LEFT
+# TOP WIDTH HEIGHT [LEVEL]: "width left" of what is darker there (text).
+control_rect() { standin controls "$1" | awk -v id="$2" '$1 == id { print $2, $3, $4, $5; exit }'; }
+ink_of() {
+  convert "$scratch/screen.png" -crop "$3x$4+$1+$2" +repage -colorspace gray -threshold "${5:-40%}" \
+    -negate -trim -format '%w %X' info:
+}
 # The Linux dialog's file in the same form.
 ini_values() {
   awk '/^\[/ { section = substr($0, 2, length($0) - 2); next } /=/ { print section "/" $0 }' "$1" |
@@ -52,9 +60,16 @@ mkdir -p "$pictures"
 printf 'BM' >"$pictures/Ñandú.bmp"
 printf 'GIF8' >"$pictures/clouds.gif"
 cd "$pictures" || fail "no picture folder"
-# A drive letter whose folder is gone; Wine takes in its drives when it starts.
+# A drive letter whose folder is gone, and an empty one (a blank USB stick);
+# Wine takes in its drives when it starts.
 ln -s "$scratch/no such drive" "$WINEPREFIX/dosdevices/x:"
+mkdir "$scratch/empty stick" && ln -s "$scratch/empty stick" "$WINEPREFIX/dosdevices/f:"
 /usr/lib/wine/wineserver -k
+# The shell "opens" pages by noting what it was given.
+opened="$scratch/opened.txt"
+wine reg.exe add 'HKLM\Software\Classes\.htm' /ve /d AerolarkTestPage /f >/dev/null 2>&1
+wine reg.exe add 'HKLM\Software\Classes\AerolarkTestPage\shell\open\command' /ve /f \
+  /d "cmd.exe /c echo %1>>\"$(windows_path "$opened")\"" >/dev/null 2>&1 || fail "no stand-in for the browser"
 
 # An empty registry: the opening stores what the Linux dialog stores, but
 # for the font, which comes from each system's own list.
@@ -65,6 +80,14 @@ registry_values >"$scratch/opening.values"
 diff <(without_font_name <"$scratch/linux.values") <(without_font_name <"$scratch/opening.values") \
   >"$scratch/opening.diff" || fail "the opening stores otherwise than on Linux: $(cat "$scratch/opening.diff")"
 grep -q '^Startup/FontName=.' "$scratch/opening.values" || fail "no font stored"
+# The volume's 0 has its thumb at High; a caption inks as much as its text drawn unclipped.
+import -window root "$scratch/screen.png"
+read -r left top width _ <<<"$(control_rect "$caption" 1012)"
+read -r thumb at <<<"$(ink_of "$left" "$top" "$width" 8 80%)"
+[ "$((at + thumb / 2))" -gt "$((width * 3 / 4))" ] || fail "the volume's thumb is at $at of $width, not at High"
+read -r left top width _ <<<"$(standin controls "$caption" | awk '/ Aircraft Speed$/ { print $2, $3, $4; exit }')"
+read -r shown _ <<<"$(ink_of "$left" "$top" "$width" 12)"
+[ "$shown" = "$(standin ink "Aircraft Speed")" ] || fail "the caption \"Aircraft Speed\" is cut: $shown columns"
 
 # Tab from the page tabs to the mouse sensitivity, one step right.
 xdotool key Tab Right
@@ -86,7 +109,10 @@ wait_until 10 eval '! has_wine_window "Select Your Logo"' || fail "the chooser s
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+l
 wait_until 20 has_wine_window "Select Your Logo" || fail "Alt+L opened no chooser the second time"
 xdotool mousemove $((CHOOSER_X + CHOOSER_WIDTH / 2)) $((CHOOSER_Y + CHOOSER_HEIGHT - 4))
-xdotool key Tab Tab Tab Tab Up  # from the name box to the drives, then X: above Z:
+xdotool key Tab Tab Tab Tab f  # from the name box to the drives, then F:
+shows_empty_drive() { standin controls "Select Your Logo" | grep -qx '1030 .* F:\\'; }
+wait_until 20 shows_empty_drive && ! has_wine_window Error || fail "the empty drive F: was not opened quietly"
+xdotool key x
 wait_until 20 has_wine_window Error || fail "an unreadable drive showed no \"Drive error!\""
 eval "$(xdotool getwindowgeometry --shell --prefix ERROR_ "$(wine_window Error)")"
 xdotool mousemove $((ERROR_X + ERROR_WIDTH / 2)) $((ERROR_Y + ERROR_HEIGHT / 2)) key Return
@@ -99,9 +125,18 @@ stores "$chosen" || fail "a cancelled chooser changed the logo: $(registry_value
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) key alt+a
 wait_until 20 has_wine_window "About Aerolark" || fail "Alt+A showed no About box"
 eval "$(xdotool getwindowgeometry --shell --prefix ABOUT_ "$(wine_window "About Aerolark")")"
+import -window root "$scratch/screen.png"
+read -r left top width height <<<"$(control_rect "About Aerolark" 1095)"
+read -r inked at <<<"$(ink_of "$left" "$top" "$width" "$height")"
+[ "$((at + ${inked:-999}))" -lt "$width" ] || fail "the About text reaches its edge: $at+$inked of $width"
 xdotool mousemove $((ABOUT_X + ABOUT_WIDTH / 2)) $((ABOUT_Y + ABOUT_HEIGHT / 2)) key Return
 wait_until 10 eval '! has_wine_window "About Aerolark"' || fail "the About box stayed"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8))
+# "Online HELP": the page shipped beside the program.
+read -r left top width height <<<"$(control_rect "$caption" 1062)"
+xdotool mousemove $((left + width / 2)) $((top + height / 2)) click 1
+page="$(windows_path "$windows_build/Aerolark")\\support.htm"
+wait_until 20 eval 'tr -d "\r" <"$opened" 2>/dev/null | grep -qxF "$page"' || fail "Online HELP opened no $page"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 8)) click 1  # the dialog active again after the shell
 end_with_alt_o opening
 
 # Untouched: every value stays as it is (the font follows its list entry).

@@ -12,6 +12,17 @@ cmake=$1 build=$2
 wine "$helpers/registry_store_check.exe" >"$scratch/store.out" 2>&1 ||
   fail "registry store: $(cat "$scratch/store.out")"
 
+# The zip as a user unpacks it: the program, its help page and a Read me
+# that tells how to install, where the settings live and how to remove it;
+# the hints tell a Windows user where the settings are.
+unzip -Z1 "$windows_build/Aerolark.zip" | grep -cxE 'Aerolark/(aerolark\.scr|support\.htm|Read me\.txt)' |
+  grep -qx 3 || fail "the zip lacks aerolark.scr, support.htm or Read me.txt"
+for words in "Install" "VB and VBA Program Settings" "delete the Aerolark folder"; do
+  unzip -p "$windows_build/Aerolark.zip" "Aerolark/Read me.txt" | grep -qiF "$words" || fail "Read me lacks: $words"
+done
+for hint in TuneMsg.bmp monitor.bmp; do
+  ! cmp -s "$windows_build/Aerolark/$hint" "$build/share/aerolark/$hint" || fail "$hint speaks Linux"; done
+
 # What the desktop's list of screen savers reads from the file.
 described=$(wine "$helpers/stand_in_desktop.exe" describe "$(windows_path "$scr")" | tr -d '\r')
 [ "$described" = $'name Aerolark\nicon 1\nversion 1.0.0' ] || fail "the file describes itself as: $described"

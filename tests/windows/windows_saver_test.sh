@@ -2,7 +2,8 @@
 # The Windows saver under Wine as a user meets it: a first start on an empty
 # registry writes the defaults and shows the scene letterboxed on a 16:9
 # screen, its trace passing the Linux build's checks; a second start ends at
-# once unless a "Display Properties" window is open; a key, a click and the
+# once unless the desktop's screen saver settings are open (titled "Display
+# Properties" or "Screen Saver Settings"); a key, a click and the
 # fourth real pointer movement each end it in order; hand-edited registry
 # values never crash it and are left as they were.
 set -u
@@ -57,17 +58,18 @@ done
 colours=$(convert "$scratch/screen.png" -crop 960x720+160+0 -format %k info:)
 [ "$colours" -gt 1000 ] || fail "the frame shows $colours colours, not the scene"
 
-# One saver at a time, unless the desktop's display settings are open.
+# One saver at a time, unless the desktop's screen saver settings are open:
+# their "Preview" starts one while their own preview runs.
 timeout 30 "$wine_loader" "$scr" /S >"$scratch/second.out" 2>&1 || fail "a second saver: status $?"
 [ "$(xdotool search --onlyvisible --name '^Aerolark$' | wc -l)" -eq 1 ] || fail "a second saver runs beside the first"
-wine "$helpers/stand_in_desktop.exe" window "Display Properties" >"$scratch/properties.out" 2>&1 &
-properties=$!
-on_exit "kill $properties 2>/dev/null"
-properties_shown() { grep -q shown "$scratch/properties.out"; }
-wait_until 20 properties_shown || fail "no Display Properties window"
-start_saver third
-end_by third KeyEvent press_key
-kill "$properties"
+for title in "Display Properties" "Screen Saver Settings"; do
+  "$wine_loader" "$helpers/stand_in_desktop.exe" window "$title" >/dev/null 2>&1 &
+  properties=$! && on_exit "kill $properties 2>/dev/null"
+  wait_until 20 has_wine_window "$title" || fail "no $title window"
+  start_saver "${title// /-}"
+  end_by "${title// /-}" KeyEvent press_key
+  kill "$properties" && wait_until 20 eval '! has_wine_window "$title"' || fail "the $title window stayed"
+done
 pid=$first
 end_by first KeyEvent press_key
 

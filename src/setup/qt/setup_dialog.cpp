@@ -38,7 +38,10 @@ class NoMnemonicUnderline final : public QProxyStyle {
 
 Setup::Setup(Settings& settings, const QString& installFolder, SetupServices services,
              QWidget* parent)
-    : QDialog(parent), services_(std::move(services)), logic_(settings, *this) {
+    : QDialog(parent),
+      services_(std::move(services)),
+      installFolder_(FromQt(installFolder)),
+      logic_(settings, *this) {
   setWindowTitle(ToQt(DialogCaption()));
 
   Wiring wiring{controls_, logic_};
@@ -49,7 +52,7 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
   tabs->setElideMode(Qt::ElideNone);
   tabs->addTab(new AircraftPage(wiring, tabs), ToQt(kPageTitles[0]));
   tabs->addTab(new BackgroundPage(wiring,
-                                  ToQt(InstallFolderForDisplay(FromQt(installFolder))), tabs),
+                                  ToQt(InstallFolderForDisplay(installFolder_)), tabs),
                ToQt(kPageTitles[1]));
   tabs->addTab(new LogoMessagePage(wiring, tabs), ToQt(kPageTitles[2]));
   tabs->addTab(new HelpPage(tabs), ToQt(kPageTitles[3]));
@@ -93,7 +96,7 @@ QWidget* Setup::MakeBottomBar() {
   row->addStretch();
   row->addWidget(ok);
   connect(about, &QPushButton::clicked, this, [this] { logic_.About(); });
-  connect(help, &QPushButton::clicked, this, [this] { logic_.Help(); });
+  connect(help, &QPushButton::clicked, this, [this] { logic_.Help(installFolder_); });
   connect(ok, &QPushButton::clicked, this, [this] { accept(); });
   return bar;
 }

@@ -29,6 +29,7 @@ class Setup final : public QDialog, public ForwardingView<DialogView, WidgetCont
   // DialogView
   void SetFontName(Control label, std::string_view family) override;
   void RunChooser(const ChooserKind& kind, DialogStore& store) override;
+  // A web address, or the path of a page on this machine.
   void OpenWebPage(const std::string& address) override { services_.openUrl(address); }
   // A message raised before the dialog is on screen (a store that cannot be
   // written while the opening sequence runs) waits until it is, so that it
@@ -42,6 +43,7 @@ class Setup final : public QDialog, public ForwardingView<DialogView, WidgetCont
   QWidget* MakeBottomBar();
 
   SetupServices services_;
+  std::string installFolder_;  // ends with a separator
   SetupLogic logic_;
   WaitingMessages waiting_;
 };

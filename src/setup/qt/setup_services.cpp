@@ -22,9 +22,11 @@ SetupServices DesktopSetupServices() {
     return families;
   };
   services.fileSystems = [] { return MountedFileSystems(); };
-  // A missing browser changes nothing and reports nothing.
+  // A missing browser changes nothing and reports nothing. A page shipped
+  // with the program comes as a path, which a browser takes as a file URL.
   services.openUrl = [](const std::string& address) {
-    QDesktopServices::openUrl(QUrl(ToQt(address)));
+    const QString text = ToQt(address);
+    QDesktopServices::openUrl(text.startsWith('/') ? QUrl::fromLocalFile(text) : QUrl(text));
   };
   services.runModal = [](QDialog& dialog) { dialog.exec(); };
   return services;

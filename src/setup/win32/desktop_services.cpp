@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide_text.h"
+#include "setup/win32/fitted_captions.h"
 
 namespace aerolark {
 namespace {
@@ -58,6 +59,10 @@ std::vector<FileSystem> LogicalDrives() {
 }
 
 void ShowMessageBox(HWND owner, const Message& message) {
+  if (message.icon == MessageIcon::About) {
+    ShowAboutBox(owner, message);
+    return;
+  }
   MessageBoxW(owner, Wide(message.text).c_str(), Wide(message.caption).c_str(),
               MB_OK | BoxIcon(message.icon));
 }

@@ -11,6 +11,7 @@
 #define IDD_PAGE_HELP 104
 #define IDD_PAGE_TUNE 105
 #define IDD_CHOOSER 106
+#define IDD_ABOUT 107
 
 #define IDC_hsbMouseS 1000
 #define IDC_txtMouseS 1001
@@ -62,3 +63,5 @@
 #define IDC_lblFileType 1091
 #define IDC_lblDirectories 1092
 #define IDC_lblDrive 1093
+#define IDC_aboutIcon 1094
+#define IDC_aboutText 1095

@@ -10,6 +10,7 @@
 #include "setup/page_texts.h"
 #include "setup/win32/desktop_services.h"
 #include "setup/win32/dialog_geometry.h"
+#include "setup/win32/fitted_captions.h"
 #include "setup/win32/image_chooser_window.h"
 #include "setup/win32/setup_resources.h"
 #include "platform/win32/wide_text.h"
@@ -144,6 +145,7 @@ void SetupWindow::CreatePages() {
     SetWindowPos(page, i == 0 ? tabs_ : pages_[i - 1], 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     controls_.AddFrom(page);
+    FitGroupCaptions(page);
   }
   std::string folder = " ";
   folder += InstallFolderForDisplay(installFolder_);

@@ -63,7 +63,7 @@ void SetupWindow::OnButton(int id) {
   switch (id) {
     case IDC_cmdSelectLogo: logic_.SelectPicture(LogoChooser()); break;
     case IDC_cmdAbout: logic_.About(); break;
-    case IDC_cmdHelp: logic_.Help(); break;
+    case IDC_cmdHelp: logic_.Help(installFolder_); break;
     // "&OK", the close box and Esc: every change is stored already.
     case IDOK:
     case IDCANCEL: DestroyWindow(dialog_); break;

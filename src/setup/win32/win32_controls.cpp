@@ -103,6 +103,11 @@ void Win32Controls::SetUpSlider(HWND slider, Control control) {
   Setting setting(*this);
   SendMessageW(slider, TBM_SETRANGEMIN, FALSE, binding->first);
   SendMessageW(slider, TBM_SETRANGEMAX, TRUE, binding->last);
+  // The position after the range: a new range that keeps the position (the
+  // volume's 0 in -2500 to 0) leaves the thumb where the default range 0 to
+  // 100 drew it, at "Low", and setting that same position again would not
+  // move it. A position that differs places it anew, for every later one.
+  SendMessageW(slider, TBM_SETPOS, TRUE, binding->first);
   SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
   SendMessageW(slider, TBM_SETPAGESIZE, 0, 1);
 }
