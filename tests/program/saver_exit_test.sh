@@ -37,7 +37,7 @@ centre_of_saver() {
 install_to "$scratch/first" || fail "cmake --install failed"
 for f in bin/aerolark share/xscreensaver/config/aerolark.xml \
          share/applications/screensavers/aerolark.desktop \
-         share/applications/aerolark-settings.desktop share/man/man6/aerolark.6; do
+         share/applications/aerolark-settings.desktop share/man/man6/aerolark.6.gz; do
   [ -e "$scratch/first/$f" ] || fail "not installed: $f"
 done
 diff -r "$build/share/aerolark" "$scratch/first/share/aerolark" >/dev/null ||
