@@ -13,9 +13,9 @@ install_to "$scratch/prefix" || fail "cmake --install failed"
 start_xscreensaver "$scratch/prefix/bin/aerolark /s"
 
 as_user xscreensaver-command -activate >/dev/null || fail "activate refused"
-wait_until 15 host_started "$scratch/prefix/bin/aerolark /s" ||
+wait_until 15 host_started -f "$scratch/prefix/bin/aerolark /s" ||
   { cat "$scratch/daemon.log"; fail "the daemon did not start aerolark"; }
-pid=$(saver_of_host "$scratch/prefix/bin/aerolark /s")
+pid=$(saver_of_host -f "$scratch/prefix/bin/aerolark /s")
 wait_until 15 shows_picture "$scratch/prefix/share/aerolark/Sunset Red.BMP" ||
   fail "the screen does not show the scene"
 

@@ -23,13 +23,14 @@ host_session=(HOME="$host_home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$scratch/run
 [ -n "${ASAN_OPTIONS:-}" ] && host_session+=(ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0")
 
 # as_user NAME=VALUE... COMMAND...: runs COMMAND as the host's user, in the
-# host's session and the given environment.
+# host's session and the given environment. In a subshell (`&`, `$(...)`)
+# the command replaces it, so `$!` is the daemon itself and a kill reaches it.
 as_user() {
-  if [ "$host_user" = "$(id -un)" ]; then
-    env "${host_session[@]}" "$@"
-  else
-    su "$host_user" -s /bin/sh -c "$(printf '%q ' env "${host_session[@]}" "$@")"
-  fi
+  local run=(env "${host_session[@]}")
+  [ "$host_user" = "$(id -un)" ] ||
+    run=(setpriv --reuid="$host_user" --regid="$(id -g "$host_user")" --init-groups "${run[@]}")
+  [ "$BASHPID" = "$$" ] || exec "${run[@]}" "$@"
+  "${run[@]}" "$@"
 }
 
 # start_xscreensaver COMMAND: XScreenSaver's daemon with COMMAND as its only
@@ -56,10 +57,10 @@ CONFIG
     { cat "$scratch/daemon.log"; echo "SKIP: the XScreenSaver daemon does not start here"; exit 77; }
 }
 
-# The host's saver: the newest process of its user whose command line
-# matches the pattern.
-saver_of_host() { pgrep -n -u "$host_user" -f "$1"; }
-host_started() { [ -n "$(saver_of_host "$1")" ]; }
+# saver_of_host PGREP-MATCH...: the newest process of the host's user that
+# matches (-f PATTERN: its command line; -x NAME: its name).
+saver_of_host() { pgrep -n -u "$host_user" "$@"; }
+host_started() { [ -n "$(saver_of_host "$@")" ]; }
 
 # shows_picture PICTURE: the screen (4:3, as the tests' servers are) shows
 # PICTURE, the scene's background, scaled to fill it: the mean colours of the
