@@ -103,3 +103,10 @@ for placement in windowed full; do
   sent=$(date +%s%N); kill -TERM "$pid"
   expect_ended "$placement-sigterm" KeyEvent "$sent"
 done
+
+# `make uninstall` takes away every installed file and our folders, nothing else.
+touch "$scratch/moved/share/applications/other.desktop"
+find "$scratch/moved" ! -type d ! -name other.desktop >"$scratch/installed.txt"
+"$(dirname "$0")/../../tools/uninstall" "$scratch/installed.txt" >/dev/null || fail "uninstall failed"
+left=$(find "$scratch/moved" ! -type d -o -name aerolark)
+[ "$left" = "$scratch/moved/share/applications/other.desktop" ] || fail "uninstall left $left"
