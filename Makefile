@@ -5,18 +5,21 @@ JOBS ?= $(shell nproc)
 # so ctest runs twice as many at once as there are build jobs.
 TEST_JOBS ?= $(shell echo $$(( 2 * $(JOBS) )))
 
-.PHONY: all deps deps-program deps-windows program build windows run test test-sanitized fuzz bench install screenshot clean
+.PHONY: all deps deps-program deps-windows deps-package program build windows package run test test-sanitized fuzz bench install uninstall screenshot clean
 
 all: build
 
 # Debian packages, by purpose (tools/packages/): `make run` needs only the
-# build's; the tests, the benchmarks and the Windows build need the rest.
+# build's; the tests, the benchmarks, the Windows build and the Debian
+# package need the rest.
 deps:
-	@tools/install-deps build test windows
+	@tools/install-deps build test windows package
 deps-program:
 	@tools/install-deps build
 deps-windows:
 	@tools/install-deps build windows
+deps-package:
+	@tools/install-deps build package
 
 # A fresh build folder is configured without the tests and the benchmarks,
 # whose packages only `make test` installs; a folder it configured keeps them.
@@ -45,6 +48,12 @@ windows: deps-windows
 		-DCMAKE_BUILD_TYPE=Release -DAEROLARK_ARTGEN=$(abspath $(BUILD))/data/aerolark-artgen >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
+# The Debian package, $(BUILD)/aerolark_<version>_amd64.deb, made by CPack from
+# the install rules (cmake/package.cmake).
+package: program deps-package
+	@cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/aerolark_*.deb
+
 run: program
 	$(BUILD)/bin/aerolark /s
 
@@ -58,8 +67,16 @@ test: build
 screenshot: build
 	$(BUILD)/tools/render-scene docs/aerolark.png 2 $(BUILD)/share/aerolark/
 
+# Installed stripped, as the package is. Every install's list of files is
+# kept, so `make uninstall` removes exactly those files (cmake's own list is
+# rewritten by every install, the tests' and the package's too).
+INSTALLED = $(BUILD)/installed-files.txt
 install: program
-	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+	cmake --install $(BUILD) --strip $(if $(PREFIX),--prefix $(PREFIX))
+	@cat $(BUILD)/install_manifest.txt >>$(INSTALLED) && echo >>$(INSTALLED)
+
+uninstall:
+	@tools/uninstall $(INSTALLED)
 
 # The whole program and its tests with AddressSanitizer and UBSan; any report fails.
 SANITIZE_BUILD ?= build-sanitize

@@ -5,6 +5,8 @@
 //   aerolark-artgen sheet <folder> <out.png>  contact sheet of that folder's files,
 //                                             and a mock scene beside it
 //   aerolark-artgen icon <out.ico>            the program's icon (Windows)
+//   aerolark-artgen icons <folder>            the program's icon in a desktop
+//                                             icon theme's layout (Linux)
 
 #include <cstdio>
 #include <exception>
@@ -28,6 +30,10 @@ int main(int argc, char** argv) {
       aerolark::art::WriteProgramIcon(argv[2]);
       return 0;
     }
+    if (command == "icons" && argc == 3) {
+      aerolark::art::WriteDesktopIcons(argv[2]);
+      return 0;
+    }
     if (command == "sheet" && argc == 4) {
       aerolark::art::WriteContactSheet(argv[2], argv[3]);
       return 0;
@@ -36,6 +42,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "aerolark-artgen: %s\n", e.what());
     return 1;
   }
-  std::fprintf(stderr, "usage: %s build <folder> [windows] | sheet <folder> <out.png> | icon <out.ico>\n", argv[0]);
+  std::fprintf(stderr, "usage: %s build <folder> [windows] | sheet <folder> <out.png> | icon <out.ico> | icons <folder>\n", argv[0]);
   return 2;
 }

@@ -33,7 +33,7 @@ centre_of_saver() {
 install_to "$scratch/first" || fail "cmake --install failed"
 for f in bin/aerolark share/aerolark/support.htm share/xscreensaver/config/aerolark.xml \
          share/applications/screensavers/aerolark.desktop \
-         share/applications/aerolark-settings.desktop share/man/man6/aerolark.6; do
+         share/applications/aerolark-settings.desktop share/man/man6/aerolark.6.gz; do
   [ -e "$scratch/first/$f" ] || fail "not installed: $f"
 done
 diff -r "$build/share/aerolark" "$scratch/first/share/aerolark" >/dev/null ||
@@ -115,3 +115,10 @@ for placement in windowed full; do
   kill -TERM "$pid"
   expect_ended "$placement-sigterm" KeyEvent
 done
+
+# `make uninstall` takes away every installed file and our folders, nothing else.
+touch "$scratch/moved/share/applications/other.desktop"
+find "$scratch/moved" ! -type d ! -name other.desktop >"$scratch/installed.txt"
+"$(dirname "$0")/../../tools/uninstall" "$scratch/installed.txt" >/dev/null || fail "uninstall failed"
+left=$(find "$scratch/moved" ! -type d -o -name aerolark)
+[ "$left" = "$scratch/moved/share/applications/other.desktop" ] || fail "uninstall left $left"

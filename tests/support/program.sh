@@ -17,6 +17,7 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 settings="$scratch/config/aerolark/aerolark.ini"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+skip() { echo "SKIP: $*"; exit 77; }
 
 # install_to PREFIX: installs the build into PREFIX, readable by everyone.
 install_to() {

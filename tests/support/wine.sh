@@ -6,10 +6,7 @@ windows_build=${AEROLARK_WINDOWS_BUILD:-}
 scr="$windows_build/Aerolark/aerolark.scr"
 helpers="$windows_build/tests/windows"
 wine_loader=/usr/lib/wine/wine64
-if [ ! -f "$scr" ]; then
-  echo "SKIP: no Windows build at '${windows_build}' (make windows makes it)"
-  exit 77
-fi
+[ -f "$scr" ] || skip "no Windows build at '${windows_build}' (make windows makes it)"
 [ -x "$wine_loader" ] || fail "no Wine at $wine_loader (tools/packages/windows.txt installs wine64)"
 
 export WINEPREFIX="$scratch/wine" WINEDEBUG=-all
