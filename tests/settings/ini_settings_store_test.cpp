@@ -32,6 +32,16 @@ TEST(IniSettingsStore, AFileChangedByAnotherWriterIsReadAgain) {
   IniSettingsStore dialog(store.path());
   dialog.WriteSetting("Startup", "Message", "changed");
   EXPECT_EQ(store.ReadSetting("Startup", "Message", "1"), "changed");
+
+  // A store that looks at the file only now and then (the saver's, once a
+  // second) keeps what it read until then, but sees its own writes at once.
+  IniSettingsStore saver(store.path(), std::chrono::hours(1));
+  EXPECT_EQ(saver.ReadSetting("Startup", "Message", "1"), "changed");
+  dialog.WriteSetting("Startup", "Message", "later");
+  EXPECT_EQ(saver.ReadSetting("Startup", "Message", "1"), "changed");
+  saver.WriteSetting("System", "TuneScrSvr", "True");
+  EXPECT_EQ(saver.ReadSetting("System", "TuneScrSvr", ""), "True");
+  EXPECT_EQ(saver.ReadSetting("Startup", "Message", "1"), "later");
 }
 
 TEST(IniSettingsStore, AFolderWhereTheFileShouldBeReadsDefaultsAndRefusesWrites) {

@@ -1,5 +1,6 @@
 // aerolark: chooses the mode from the command line and runs it.
 
+#include <chrono>
 #include <clocale>
 #include <cstdlib>
 #include <functional>
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
   const SaverPlacement placement = PlacementFrom(arguments, environment);
   const std::string installFolder = InstallFolderFor(OwnProgramPath());
   InstanceRegistry instances(InstanceRegistry::DefaultFolder(), environment.display);
-  IniSettingsStore settings(IniSettingsStore::DefaultPath());
+  IniSettingsStore settings(IniSettingsStore::DefaultPath(), std::chrono::seconds(1));
 
   StartupActions actions =
       SharedModeActions(SaverLaunch{settings, installFolder, placement, environment},

@@ -93,13 +93,21 @@ bool WriteAll(int fd, const std::string& text) {
 }  // namespace
 
 struct IniSettingsStore::Impl {
+  using Clock = std::chrono::steady_clock;
+
   std::filesystem::path file;
+  std::chrono::milliseconds recheck{0};
+  std::optional<Clock::time_point> lastLook;  // none: look at the next read
   std::optional<FileIdentity> cachedIdentity;
   IniDocument cached;
   int parses = 0;
 
-  // The document as the file holds it now; parsed again only when the file changed.
+  // The document as the file holds it now, looked at no more often than
+  // `recheck` allows; parsed again only when the file changed.
   const IniDocument& Current() {
+    const Clock::time_point now = Clock::now();
+    if (cachedIdentity && lastLook && now - *lastLook < recheck) return cached;
+    lastLook = now;
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
       cachedIdentity.reset();
@@ -122,8 +130,10 @@ struct IniSettingsStore::Impl {
   bool ReplaceFile(const std::string& text, std::string* error);
 };
 
-IniSettingsStore::IniSettingsStore(std::filesystem::path file) : impl_(std::make_unique<Impl>()) {
+IniSettingsStore::IniSettingsStore(std::filesystem::path file, std::chrono::milliseconds recheck)
+    : impl_(std::make_unique<Impl>()) {
   impl_->file = std::move(file);
+  impl_->recheck = recheck;
 }
 
 IniSettingsStore::~IniSettingsStore() = default;
@@ -195,6 +205,7 @@ bool IniSettingsStore::Impl::ReplaceFile(const std::string& text, std::string* e
 WriteStatus IniSettingsStore::Impl::Write(std::string_view section, std::string_view key,
                                           std::string_view value) {
   WriteStatus status;
+  lastLook.reset();  // the next read sees this write
   std::error_code ignored;
   std::filesystem::create_directories(file.parent_path(), ignored);
 

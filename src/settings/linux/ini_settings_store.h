@@ -3,6 +3,7 @@
 // Writes are read-modify-write under an exclusive lock and replace the file
 // atomically; reads of an unchanged file do not parse it again.
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -12,7 +13,12 @@ namespace aerolark {
 
 class IniSettingsStore final : public Settings {
  public:
-  explicit IniSettingsStore(std::filesystem::path file);
+  // Reads look at the file again at most once per `recheck` (0: on every
+  // read): the running saver reads three settings for every scene, and a
+  // change another program makes need only reach it within a second. The
+  // store's own writes are seen at once.
+  explicit IniSettingsStore(std::filesystem::path file,
+                            std::chrono::milliseconds recheck = std::chrono::milliseconds(0));
   ~IniSettingsStore() override;
 
   // $XDG_CONFIG_HOME/aerolark/aerolark.ini, or ~/.config/aerolark/aerolark.ini.
