@@ -2,7 +2,7 @@
 // The one place that chooses the backends of every mode: the platform's
 // services, drawing and its events, pictures and text, sound, and where the
 // loop's figures go. Nothing else picks an implementation. Each system has
-// its own choices (backends_linux.cpp, win32/backends_win32.cpp); this
+// its own choices (linux/backends_linux.cpp, win32/backends_win32.cpp); this
 // header names no library or system type.
 
 #include <memory>
