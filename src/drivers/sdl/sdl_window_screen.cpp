@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "drivers/sdl/x11_bridge.h"
 #include "drivers/software/letterbox.h"
+#include "drivers/x11/connection_watch.h"
 
 namespace aerolark {
 namespace {
@@ -98,6 +100,7 @@ bool SdlWindowScreen::Create(int frameWidth, int frameHeight, bool windowed,
   if (!windowed) SDL_ShowCursor(SDL_DISABLE);
   const double refresh = outputs_.front()->RefreshRate();
   presentRate_ = refresh > 0 ? std::clamp(refresh, 24.0, 240.0) : kRateWithoutVsync;
+  if (const auto x11 = X11WindowOf(Window())) x11Connection_ = x11->display;
   return true;
 }
 
@@ -245,14 +248,27 @@ void SdlWindowScreen::Deliver(const SDL_Event& event, DrawingEvents& sink) {
   }
 }
 
+// SDL's pump reads the X connection several times even when nothing came,
+// sixty times a second; under X11 it runs only once something did.
 void SdlWindowScreen::DeliverInput(DrawingEvents& sink) {
+  if (x11Connection_ && !inputArrived_ && !HasQueuedEvents(x11Connection_) &&
+      !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+    return;
+  }
+  inputArrived_ = false;
+  pumped_ = true;
   SDL_Event event;
   while (!sink.Ended() && SDL_PollEvent(&event)) Deliver(event, sink);
 }
 
 void SdlWindowScreen::WaitForInput(double seconds) {
-  const int milliseconds = static_cast<int>(std::ceil(seconds * 1000.0));
-  SDL_WaitEventTimeout(nullptr, std::max(milliseconds, 1));
+  const int milliseconds = std::max(static_cast<int>(std::ceil(seconds * 1000.0)), 1);
+  if (x11Connection_) {
+    inputArrived_ = WaitForBytes(x11Connection_, milliseconds, pumped_) || inputArrived_;
+    pumped_ = false;
+  } else {
+    SDL_WaitEventTimeout(nullptr, milliseconds);
+  }
 }
 
 }  // namespace aerolark

@@ -12,6 +12,7 @@
 #include "drivers/sdl/sdl_handles.h"
 #include "drivers/software/screen.h"
 #include "drivers/sdl/window_output.h"
+#include "drivers/x11/connection_watch.h"
 
 #include "render/contract_types.h"
 
@@ -58,6 +59,10 @@ class SdlWindowScreen : public Screen {
   PointerFilter pointer_;
   // The next present shows the whole frame: a window lost its picture.
   bool repaintAll_ = true;
+  // Under X11, SDL's connection, watched for input between SDL's pumps.
+  _XDisplay* x11Connection_ = nullptr;
+  bool inputArrived_ = true;  // since SDL last pumped
+  bool pumped_ = true;        // since the last wait: SDL may have requests unsent
 };
 
 // Starts SDL's video; false when only a stand-in without a display exists.

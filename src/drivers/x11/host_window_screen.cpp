@@ -1,13 +1,12 @@
 #include "drivers/x11/host_window_screen.h"
 
-#include <poll.h>
-
 #include <algorithm>
 #include <cmath>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "drivers/x11/connection_watch.h"
 #include "platform/x11/x11_error_trap.h"
 
 namespace aerolark {
@@ -23,6 +22,7 @@ struct HostWindowScreen::State {
   int height = 0;
   // The next present shows the whole frame: the window lost its picture.
   bool repaintAll = true;
+  bool inputArrived = true;  // since the events were last taken
 
   ~State() {
     presenter.reset();
@@ -82,6 +82,12 @@ void HostWindowScreen::Present(const FrameBuffer& frame, const DamageList& chang
 }
 
 void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
+  if (state_->inputArrived || HasQueuedEvents(state_->display)) TakeEvents();
+  if (Gone()) sink.KeyEvent();
+}
+
+void HostWindowScreen::TakeEvents() {
+  state_->inputArrived = false;
   while (XPending(state_->display) > 0) {
     XEvent event;
     XNextEvent(state_->display, &event);
@@ -94,13 +100,13 @@ void HostWindowScreen::DeliverInput(DrawingEvents& sink) {
       state_->repaintAll = true;
     }
   }
-  if (Gone()) sink.KeyEvent();
 }
 
+// Nothing is asked of this connection after the start, so there is nothing
+// to send before sleeping.
 void HostWindowScreen::WaitForInput(double seconds) {
-  if (XPending(state_->display) > 0) return;
-  pollfd descriptor{ConnectionNumber(state_->display), POLLIN, 0};
-  poll(&descriptor, 1, std::max(1, static_cast<int>(std::ceil(seconds * 1000.0))));
+  const int milliseconds = std::max(1, static_cast<int>(std::ceil(seconds * 1000.0)));
+  state_->inputArrived = WaitForBytes(state_->display, milliseconds, false) || state_->inputArrived;
 }
 
 }  // namespace aerolark

@@ -30,6 +30,8 @@ class HostWindowScreen : public Screen {
  private:
   struct State;
   explicit HostWindowScreen(std::unique_ptr<State> state);
+  // The window's size changes, exposes and end, from the events read.
+  void TakeEvents();
   std::unique_ptr<State> state_;
 };
 
