@@ -39,6 +39,7 @@ TEST(IniSettingsStore, AFileChangedByAnotherWriterIsReadAgain) {
   EXPECT_EQ(saver.ReadSetting("Startup", "Message", "1"), "changed");
   dialog.WriteSetting("Startup", "Message", "later");
   EXPECT_EQ(saver.ReadSetting("Startup", "Message", "1"), "changed");
+  EXPECT_EQ(saver.ReadSetting("System", "TuneScrSvr", "unset"), "unset");
   saver.WriteSetting("System", "TuneScrSvr", "True");
   EXPECT_EQ(saver.ReadSetting("System", "TuneScrSvr", ""), "True");
   EXPECT_EQ(saver.ReadSetting("Startup", "Message", "1"), "later");

@@ -135,7 +135,10 @@ void SoftwareCompositor::DrawBackdrop(Backdrop backdrop) {
 void SoftwareCompositor::SetFont(const std::string& name, std::int32_t size, std::int32_t,
                                  bool bold, bool italic, bool underline) {
   const bool drawable = size >= kMinTextHeight && size <= kMaxTextHeight;
-  font_ = FontRequest{name, drawable ? size : 0, bold, italic, underline};
+  FontRequest font{name, drawable ? size : 0, bold, italic, underline};
+  // The clock sets its font again hundreds of times a second.
+  if (font == font_ && !fontKey_.empty()) return;
+  font_ = std::move(font);
   fontKey_ = FontKey(font_);
 }
 

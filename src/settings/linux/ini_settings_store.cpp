@@ -11,6 +11,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "settings/linux/file_lock.h"
 #include "settings/ini_document.h"
@@ -101,6 +102,9 @@ struct IniSettingsStore::Impl {
   std::optional<FileIdentity> cachedIdentity;
   IniDocument cached;
   int parses = 0;
+  // Values already found in `cached`, by section and key as asked: the saver
+  // asks the same few at every scene.
+  std::unordered_map<std::string, std::optional<std::string>> found;
 
   // The document as the file holds it now, looked at no more often than
   // `recheck` allows; parsed again only when the file changed.
@@ -112,6 +116,7 @@ struct IniSettingsStore::Impl {
     if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
       cachedIdentity.reset();
       cached = IniDocument();
+      found.clear();
       return cached;
     }
     FileIdentity identity = IdentityOf(st);
@@ -119,10 +124,21 @@ struct IniSettingsStore::Impl {
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     std::optional<std::string> text = fd.valid() ? ReadAll(fd.get()) : std::nullopt;
     cached = IniDocument::Parse(text.value_or(std::string()));
+    found.clear();
     ++parses;
     // Remember the identity only when the read succeeded, so a failed read is retried.
     if (text) cachedIdentity = identity; else cachedIdentity.reset();
     return cached;
+  }
+
+  std::optional<std::string> Find(std::string_view section, std::string_view key) {
+    const IniDocument& document = Current();
+    std::string asked;
+    asked.append(section).push_back('\n');
+    asked.append(key);
+    const auto known = found.find(asked);
+    if (known != found.end()) return known->second;
+    return found.emplace(std::move(asked), document.Find(section, key)).first->second;
   }
 
   WriteStatus Write(std::string_view section, std::string_view key, std::string_view value);
@@ -152,7 +168,7 @@ std::filesystem::path IniSettingsStore::DefaultPath() {
 
 std::string IniSettingsStore::ReadSetting(std::string_view section, std::string_view key,
                                           std::string_view fallback) {
-  std::optional<std::string> value = impl_->Current().Find(section, key);
+  std::optional<std::string> value = impl_->Find(section, key);
   return value ? *value : std::string(fallback);
 }
 
