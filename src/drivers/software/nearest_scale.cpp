@@ -28,6 +28,16 @@ std::pair<int, int> Sampling(const std::vector<int>& samples, int from, int to) 
   return {static_cast<int>(first - samples.begin()), static_cast<int>(last - samples.begin())};
 }
 
+// Scaling up, a row of the target often samples the same frame row as the
+// row above it: a copy of that row is the same pixels for less work.
+bool RepeatsRowAbove(const std::vector<int>& rows, const Box& area, const Box& target, int y) {
+  return y > area.top && rows[y - target.top] == rows[y - 1 - target.top];
+}
+
+void CopyRowAbove(std::uint8_t* out, int screenPitch, std::size_t bytes) {
+  std::memcpy(out, out - screenPitch, bytes);
+}
+
 template <int Bytes>
 void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, int screenPitch,
                const Box& area, const Box& target, const std::vector<int>& columns,
@@ -35,6 +45,10 @@ void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, 
   for (int y = area.top; y < area.bottom; ++y) {
     const std::uint8_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * framePitch;
     std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    if (RepeatsRowAbove(rows, area, target, y)) {
+      CopyRowAbove(out, screenPitch, static_cast<std::size_t>(area.Width()) * Bytes);
+      continue;
+    }
     if (sameWidth) {  // each column samples itself
       std::memcpy(out, source + (area.left - target.left) * Bytes,
                   static_cast<std::size_t>(area.Width()) * Bytes);
@@ -55,6 +69,10 @@ void ScaleColourRows(const std::uint16_t* frame, int frameWidth, const std::uint
   for (int y = area.top; y < area.bottom; ++y) {
     const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
     std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
+    if (RepeatsRowAbove(rows, area, target, y)) {
+      CopyRowAbove(out, screenPitch, static_cast<std::size_t>(area.Width()) * Bytes);
+      continue;
+    }
     if (sameWidth) {  // each column samples itself
       const std::uint16_t* from = source + (area.left - target.left);
       for (int x = 0; x < area.Width(); ++x, out += Bytes) {
