@@ -83,7 +83,7 @@ for placement in windowed full; do
     [ "$colours" -gt 1000 ] || fail "the frame shows $colours colours, not the scene"
   fi
   # The first start's trace, once the timers have ticked twice.
-  wait_until 10 ticked_twice "$scratch/$placement-key.trace" || fail "$placement: the timers do not tick"
+  wait_until 60 ticked_twice "$scratch/$placement-key.trace" || fail "$placement: the timers do not tick"
   check_first_start_trace "$scratch/$placement-key.trace" "$share"
   check_frames_trace "$scratch/$placement-key.trace" 6
   # Without a window manager keys go to the window under the pointer.

@@ -11,7 +11,7 @@ cmake=$1 build=$2
 # end_saver: SIGTERM, then the saver must end with status 0.
 end_saver() {
   kill -TERM "$pid"
-  wait_until 5 has_ended "$pid" || fail "the saver did not end on SIGTERM"
+  wait_until 60 has_ended "$pid" || fail "the saver did not end on SIGTERM"
   wait "$pid" || fail "the saver ended with status $?"
 }
 
@@ -21,7 +21,7 @@ open_window() {  # NAME TITLE GEOMETRY
   local owner=$!
   on_exit "kill $owner 2>/dev/null"
   has_named() { xdotool search --classname "$1" >/dev/null 2>&1; }
-  wait_until 10 has_named "$1" || fail "no $1 window"
+  wait_until 60 has_named "$1" || fail "no $1 window"
   window=$(xdotool search --classname "$1" | head -n 1) window_owner=$owner
 }
 
@@ -98,16 +98,16 @@ caption="Aerolark  http://www.aerolark.example"
 "$program" /c:4242 >"$scratch/dialog.out" 2>&1 &
 dialog=$!
 dialog_shown() { [ "$(windows_titled "$caption")" -eq 1 ]; }
-wait_until 20 dialog_shown || fail "no dialog beside the saver: $(cat "$scratch/dialog.out")"
+wait_until 60 dialog_shown || fail "no dialog beside the saver: $(cat "$scratch/dialog.out")"
 has_focus() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$(($(window_titled "$caption")))" ]; }
-wait_until 5 has_focus || fail "the dialog did not take the keyboard"
+wait_until 60 has_focus || fail "the dialog did not take the keyboard"
 xdotool key alt+o
-wait_until 5 has_ended "$dialog" || fail "the dialog did not close on Alt+O"
+wait_until 60 has_ended "$dialog" || fail "the dialog did not close on Alt+O"
 is_running "$first" || fail "closing the dialog ended the saver"
 
 # A saver killed outright leaves its registration behind; the next still runs.
 kill -KILL "$first"
-wait_until 5 has_ended "$first"
+wait_until 60 has_ended "$first"
 start_saver fourth
 end_saver
 
@@ -123,11 +123,11 @@ shows_preview() {
   [ "$(colour_at "$scratch/preview.png" 190 140)" = "0,0,0" ] &&
     [ "$(convert "$scratch/preview.png" -crop 153x115+0+0 -format %k info:)" -gt 100 ]
 }
-wait_until 10 shows_preview || fail "the preview picture did not appear in its parent"
+wait_until 60 shows_preview || fail "the preview picture did not appear in its parent"
 mkdir -p "$build/program-shots" && cp "$scratch/preview.png" "$build/program-shots/preview.png"
 is_running "$pid" || fail "the preview ended while its parent is there"
 kill "$window_owner"
-wait_until 5 has_ended "$pid" || fail "the preview outlived its parent"
+wait_until 60 has_ended "$pid" || fail "the preview outlived its parent"
 wait "$pid" || fail "the preview ended with status $?"
 [ ! -s "$scratch/preview.out" ] || fail "the preview printed: $(cat "$scratch/preview.out")"
 [ ! -e "$settings" ] || fail "the preview wrote settings"
@@ -144,7 +144,7 @@ done
 # The aircraft's first pass starts its sound within the first second.
 nonzero_bytes() { tr -d '\000' < "$scratch/sound$1.raw" 2>/dev/null | wc -c; }
 one_is_loud() { [ "$(nonzero_bytes 1)" -gt 10000 ] || [ "$(nonzero_bytes 2)" -gt 10000 ]; }
-wait_until 10 one_is_loud || fail "no saver played the propeller"
+wait_until 60 one_is_loud || fail "no saver played the propeller"
 sleep 1  # the other must stay silent: a while to show it does
 for pid in "${savers[@]}"; do
   is_running "$pid" || fail "a saver in a host window ended by itself"

@@ -34,7 +34,8 @@ is_running() {
 }
 has_ended() { ! is_running "$1"; }
 
-# wait_until SECONDS COMMAND...: polls COMMAND every 20 ms.
+# wait_until SECONDS COMMAND...: polls COMMAND every 20 ms. The seconds only
+# stop a hang: a busy machine may take long to show what is awaited.
 wait_until() {
   local limit=$1; shift
   local deadline=$(( $(date +%s%N) + limit * 1000000000 ))
@@ -62,9 +63,9 @@ start_saver() {
   pid=$!
   on_exit "kill -KILL $pid 2>/dev/null"
   [ "$argument" != /s ] && return 0
-  wait_until 20 draws_frames "$scratch/$name.trace" || fail "$name: no frame drawn"
+  wait_until 60 draws_frames "$scratch/$name.trace" || fail "$name: no frame drawn"
   # Looked for only now: SDL may replace its first window while it sets up.
-  [ -n "${XSCREENSAVER_WINDOW:-}" ] || wait_until 10 shows_window Aerolark || fail "$name: no window"
+  [ -n "${XSCREENSAVER_WINDOW:-}" ] || wait_until 60 shows_window Aerolark || fail "$name: no window"
 }
 
 # expect_quiet_end NAME ARGUMENT...: the program ends by itself at once,
