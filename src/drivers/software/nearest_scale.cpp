@@ -4,6 +4,8 @@
 #include <cstring>
 #include <type_traits>
 
+#include "drivers/software/rgb565_widening.h"
+
 namespace aerolark {
 namespace {
 
@@ -86,6 +88,34 @@ void ScaleColourRows(const std::uint16_t* frame, int frameWidth, const std::uint
   }
 }
 
+// Scaling, the frame's span under a row is widened once and its pixels then
+// copied to the columns that sample them.
+void ScaleWidenedRows(const std::uint16_t* frame, int frameWidth, std::uint32_t fill,
+                      std::uint8_t* screen, int screenPitch, const Box& area, const Box& target,
+                      const std::vector<int>& columns, const std::vector<int>& rows,
+                      bool sameWidth, std::vector<std::uint8_t>& widened) {
+  constexpr int kBytes = 4;
+  const int* column = columns.data() + (area.left - target.left);
+  const int first = column[0], span = column[area.Width() - 1] - first + 1;
+  if (!sameWidth) widened.resize(static_cast<std::size_t>(span) * kBytes);
+  for (int y = area.top; y < area.bottom; ++y) {
+    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
+    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * kBytes;
+    if (RepeatsRowAbove(rows, area, target, y)) {
+      CopyRowAbove(out, screenPitch, static_cast<std::size_t>(area.Width()) * kBytes);
+      continue;
+    }
+    if (sameWidth) {  // each column samples itself
+      WidenRgb565Row(source + (area.left - target.left), out, area.Width(), fill);
+      continue;
+    }
+    WidenRgb565Row(source + first, widened.data(), span, fill);
+    for (int x = 0; x < area.Width(); ++x, out += kBytes) {
+      std::memcpy(out, widened.data() + static_cast<std::size_t>(column[x] - first) * kBytes, kBytes);
+    }
+  }
+}
+
 }  // namespace
 
 NearestScale::NearestScale(int frameWidth, int frameHeight, const Box& target)
@@ -134,6 +164,14 @@ void NearestScale::ScaleColours(const std::uint16_t* frame, int frameWidth,
     ScaleColourRows<bytes>(frame, frameWidth, colours, screen, screenPitch, inside, target_,
                            columns_, rows_, SameWidth());
   });
+}
+
+void NearestScale::ScaleWidened(const std::uint16_t* frame, int frameWidth, std::uint32_t fill,
+                                std::uint8_t* screen, int screenPitch, const Box& area) {
+  const Box inside = area.Intersection(target_);
+  if (inside.Empty()) return;
+  ScaleWidenedRows(frame, frameWidth, fill, screen, screenPitch, inside, target_, columns_, rows_,
+                   SameWidth(), widened_);
 }
 
 }  // namespace aerolark

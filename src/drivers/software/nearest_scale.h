@@ -36,6 +36,9 @@ class NearestScale {
   void ScaleColours(const std::uint16_t* frame, int frameWidth, const std::uint8_t* colours,
                     std::uint8_t* screen, int screenPitch, int bytesPerPixel,
                     const Box& area) const;
+  // The same into 32-bit pixels, each widened as WidenRgb565Row widens it.
+  void ScaleWidened(const std::uint16_t* frame, int frameWidth, std::uint32_t fill,
+                    std::uint8_t* screen, int screenPitch, const Box& area);
 
  private:
   // Each column of the target samples the frame's column of the same index.
@@ -46,6 +49,7 @@ class NearestScale {
   Box target_;
   std::vector<int> columns_;  // for each column of the target, the frame's column
   std::vector<int> rows_;     // for each row of the target, the frame's row
+  std::vector<std::uint8_t> widened_;  // a row's span of the frame, widened once
 };
 
 }  // namespace aerolark

@@ -14,6 +14,7 @@
 
 #include "drivers/software/letterbox.h"
 #include "drivers/software/nearest_scale.h"
+#include "drivers/software/rgb565_widening.h"
 #include "platform/x11/x11_error_trap.h"
 
 namespace aerolark {
@@ -107,6 +108,8 @@ struct XImagePresenter::State {
   // Each RGB565 colour as the image holds it: converting and scaling in one
   // pass gives the library's pixels without a converted copy.
   std::vector<std::uint8_t> colours;
+  // Set where widening by arithmetic gives exactly the table's pixels.
+  std::optional<std::uint32_t> wideningFill;
   std::vector<Box> areas;  // of one present; kept for its room
 
   ~State() {
@@ -137,6 +140,7 @@ bool XImagePresenter::State::Start(unsigned long id, const ColourTableMaker& mak
   bytes = layout->bitsPerPixel / 8;
   colours = maker(*layout);
   if (bytes < 1 || bytes > 4 || colours.size() != kColours * bytes) return false;
+  if (bytes == 4) wideningFill = WideningFillOf(colours.data());
   gc = XCreateGC(display, window, 0, nullptr);
   if (XShmQueryExtension(display)) completionEvent = XShmGetEventBase(display) + ShmCompletion;
   return true;
@@ -208,10 +212,15 @@ void XImagePresenter::State::Put(const Box& area, bool last) {
 void XImagePresenter::State::Send(const FrameBuffer& frame, const DamageList* changed,
                                   bool fresh) {
   XImage* target = image->image;
+  auto* pixels = reinterpret_cast<std::uint8_t*>(target->data);
   const auto scaled = [&](const Box& area) {
-    scale.ScaleColours(frame.Data(), frame.Width(), colours.data(),
-                       reinterpret_cast<std::uint8_t*>(target->data), target->bytes_per_line,
-                       bytes, area);
+    if (wideningFill) {
+      scale.ScaleWidened(frame.Data(), frame.Width(), *wideningFill, pixels,
+                         target->bytes_per_line, area);
+    } else {
+      scale.ScaleColours(frame.Data(), frame.Width(), colours.data(), pixels,
+                         target->bytes_per_line, bytes, area);
+    }
   };
   if (fresh || !changed) {
     // Black bars: every layout holds black as nothing but zero bits.
