@@ -33,17 +33,28 @@ class FrameBuffer {
   // What was written since the last CopyChangedFrom took it.
   const DamageList& Changed() const { return changed_; }
 
-  // Makes this frame equal to `source`, copying only what `source` changed
-  // since its last CopyChangedFrom. Both frames must have been equal
-  // everywhere else.
-  void CopyChangedFrom(FrameBuffer& source) {
-    for (const Box& area : source.changed_.Boxes()) {
-      for (int y = area.top; y < area.bottom; ++y) {
-        std::copy(source.Row(y) + area.left, source.Row(y) + area.right, Row(y) + area.left);
-      }
+  // Makes `area` of this frame equal to `source`, writing only the pixels
+  // that differ, and returns the smallest box holding all of them (empty
+  // when none did): a sprite redrawn where it stood, or the part of a box
+  // beside a moved sprite's outline, needs showing no more than it needs copying.
+  Box CopyDifferingFrom(const FrameBuffer& source, const Box& area) {
+    Box differing;
+    for (int y = area.top; y < area.bottom; ++y) {
+      const Pixel565* from = source.Row(y) + area.left;
+      Pixel565* to = Row(y) + area.left;
+      const int width = area.Width();
+      if (std::equal(from, from + width, to)) continue;
+      int left = 0, right = width;
+      while (from[left] == to[left]) ++left;
+      while (from[right - 1] == to[right - 1]) --right;
+      std::copy(from + left, from + right, to + left);
+      const Box row{area.left + left, y, area.left + right, y + 1};
+      differing = differing.Empty() ? row : differing.Union(row);
     }
-    source.changed_.Clear();
+    return differing;
   }
+  // Forgets what was written: it has been taken.
+  void ClearChanged() { changed_.Clear(); }
 
  private:
   int width_ = 0;

@@ -143,10 +143,11 @@ void SoftwareCompositor::SetFont(const std::string& name, std::int32_t size, std
 }
 
 std::shared_ptr<const TextMask> SoftwareCompositor::TextFor(const std::string& text) {
-  const std::string key = fontKey_ + text;
-  if (const auto* cached = texts_.Find(key)) return *cached;
+  // The key's room is kept: the clock asks for its text hundreds of times a second.
+  textKey_.assign(fontKey_).append(text);
+  if (const auto* cached = texts_.Find(textKey_)) return *cached;
   std::shared_ptr<const TextMask> mask = rasteriser_.Rasterise(font_, text);
-  if (mask && mask->coverage.size() <= kMaxCachedMaskBytes) texts_.Put(key, mask);
+  if (mask && mask->coverage.size() <= kMaxCachedMaskBytes) texts_.Put(textKey_, mask);
   return mask;
 }
 
@@ -159,8 +160,10 @@ void SoftwareCompositor::DrawText(const std::string& text, std::int32_t x, std::
 }
 
 void SoftwareCompositor::FlipScreen() {
-  for (const Box& area : back_.Changed().Boxes()) unshown_.Add(area);
-  front_.CopyChangedFrom(back_);
+  for (const Box& area : back_.Changed().Boxes()) {
+    unshown_.Add(front_.CopyDifferingFrom(back_, area));
+  }
+  back_.ClearChanged();
   ++flips_;
 }
 
