@@ -109,6 +109,7 @@ class SoftwareCompositor final : public DrawingControl {
   std::unordered_map<SpriteId, Sprite> sprites_;
   FontRequest font_;
   std::string fontKey_;  // of font_, the start of its texts' cache keys
+  std::string textKey_;  // a text's cache key, built in the same room every time
   // The clock draws the same text hundreds of times a second.
   LruCache<std::string, std::shared_ptr<const TextMask>> texts_;
 };

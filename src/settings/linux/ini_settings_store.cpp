@@ -105,6 +105,7 @@ struct IniSettingsStore::Impl {
   // Values already found in `cached`, by section and key as asked: the saver
   // asks the same few at every scene.
   std::unordered_map<std::string, std::optional<std::string>> found;
+  std::string asked;  // section and key of a read; its room kept from read to read
 
   // The document as the file holds it now, looked at no more often than
   // `recheck` allows; parsed again only when the file changed.
@@ -133,12 +134,11 @@ struct IniSettingsStore::Impl {
 
   std::optional<std::string> Find(std::string_view section, std::string_view key) {
     const IniDocument& document = Current();
-    std::string asked;
-    asked.append(section).push_back('\n');
+    asked.assign(section).push_back('\n');
     asked.append(key);
     const auto known = found.find(asked);
     if (known != found.end()) return known->second;
-    return found.emplace(std::move(asked), document.Find(section, key)).first->second;
+    return found.emplace(asked, document.Find(section, key)).first->second;
   }
 
   WriteStatus Write(std::string_view section, std::string_view key, std::string_view value);
