@@ -115,5 +115,24 @@ TEST_F(Composition, OnlyAWholeOpaquePictureCoversTheScreen) {
   EXPECT_FALSE(driver.SpriteCoversScreen(12345));
 }
 
+// A flip marks for showing the smallest box holding every changed pixel:
+// any row width, changes at either end of a step of four pixels or between.
+TEST(FrameBuffer, CopyingWhatDiffersFindsTheSmallestBoxHoldingIt) {
+  for (int width = 1; width <= 13; ++width) {
+    for (int first = 0; first < width; ++first) {
+      for (int last = first; last < width; last += 3) {
+        FrameBuffer front(16, 4), back(16, 4);
+        back.Row(1)[1 + first] = 7;
+        back.Row(2)[1 + last] = 9;
+        const Box area{1, 0, 1 + width, 4};
+        const Box expected{1 + first, 1, 2 + last, 3};
+        EXPECT_EQ(front.CopyDifferingFrom(back, area), expected) << width << " " << first;
+        EXPECT_TRUE(std::equal(back.Data(), back.Data() + 64, front.Data()));
+        EXPECT_TRUE(front.CopyDifferingFrom(back, area).Empty());
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace aerolark

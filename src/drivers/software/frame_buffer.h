@@ -3,6 +3,8 @@
 // time they were taken, so that publishing copies only what changed.
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <vector>
 
@@ -44,9 +46,8 @@ class FrameBuffer {
       Pixel565* to = Row(y) + area.left;
       const int width = area.Width();
       if (std::equal(from, from + width, to)) continue;
-      int left = 0, right = width;
-      while (from[left] == to[left]) ++left;
-      while (from[right - 1] == to[right - 1]) --right;
+      const int left = FirstDifference(from, to, width);
+      const int right = EndOfDifference(from, to, width);
       std::copy(from + left, from + right, to + left);
       const Box row{area.left + left, y, area.left + right, y + 1};
       differing = differing.Empty() ? row : differing.Union(row);
@@ -57,6 +58,36 @@ class FrameBuffer {
   void ClearChanged() { changed_.Clear(); }
 
  private:
+  // Where two rows of `count` pixels first differ (count when nowhere), and
+  // one past where they last differ (0 when nowhere): four pixels a step.
+  static int FirstDifference(const Pixel565* a, const Pixel565* b, int count) {
+    int i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+      for (; i + 4 <= count; i += 4) {
+        const std::uint64_t bits = FourPixels(a + i) ^ FourPixels(b + i);
+        if (bits != 0) return i + std::countr_zero(bits) / 16;
+      }
+    }
+    while (i < count && a[i] == b[i]) ++i;
+    return i;
+  }
+  static int EndOfDifference(const Pixel565* a, const Pixel565* b, int count) {
+    int end = count;
+    if constexpr (std::endian::native == std::endian::little) {
+      for (; end >= 4; end -= 4) {
+        const std::uint64_t bits = FourPixels(a + end - 4) ^ FourPixels(b + end - 4);
+        if (bits != 0) return end - 4 + (63 - std::countl_zero(bits)) / 16 + 1;
+      }
+    }
+    while (end > 0 && a[end - 1] == b[end - 1]) --end;
+    return end;
+  }
+  static std::uint64_t FourPixels(const Pixel565* at) {
+    std::uint64_t bits;
+    std::memcpy(&bits, at, sizeof bits);
+    return bits;
+  }
+
   int width_ = 0;
   int height_ = 0;
   std::vector<Pixel565> pixels_;

@@ -132,7 +132,8 @@ struct IniSettingsStore::Impl {
     return cached;
   }
 
-  std::optional<std::string> Find(std::string_view section, std::string_view key) {
+  // Valid until the next read or write.
+  const std::optional<std::string>& Find(std::string_view section, std::string_view key) {
     const IniDocument& document = Current();
     asked.assign(section).push_back('\n');
     asked.append(key);
@@ -168,7 +169,7 @@ std::filesystem::path IniSettingsStore::DefaultPath() {
 
 std::string IniSettingsStore::ReadSetting(std::string_view section, std::string_view key,
                                           std::string_view fallback) {
-  std::optional<std::string> value = impl_->Find(section, key);
+  const std::optional<std::string>& value = impl_->Find(section, key);
   return value ? *value : std::string(fallback);
 }
 
