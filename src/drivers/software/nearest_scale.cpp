@@ -109,9 +109,10 @@ void ScaleWidenedRows(const std::uint16_t* frame, int frameWidth, std::uint32_t 
       WidenRgb565Row(source + (area.left - target.left), out, area.Width(), fill);
       continue;
     }
-    WidenRgb565Row(source + first, widened.data(), span, fill);
+    std::uint8_t* spanPixels = widened.data();  // held here, not read again after each store
+    WidenRgb565Row(source + first, spanPixels, span, fill);
     for (int x = 0; x < area.Width(); ++x, out += kBytes) {
-      std::memcpy(out, widened.data() + static_cast<std::size_t>(column[x] - first) * kBytes, kBytes);
+      std::memcpy(out, spanPixels + static_cast<std::size_t>(column[x] - first) * kBytes, kBytes);
     }
   }
 }
