@@ -12,7 +12,9 @@
 #              presents a second, the longest gap between two presents
 # The saver runs at its defaults with both one-time hints shown, and again
 # with the aircraft and its propeller sound off (Prop 0): the wake-ups of a
-# saver while no sound plays. The hacks run at their defaults on the root
+# saver while no sound plays. Beside them, the floor of any X client showing
+# 60 frames a second: a program that sends one pixel each frame the saver's
+# way (bench/drivers/x_put_floor.cpp). The hacks run at their defaults on the root
 # window. Targets: CPU at most 0.6 times the hacks' median at 800x600 and
 # 0.5 times at 1920x1080; <= 65 wake-ups a second with no sound.
 # Usage: saver-vs-hacks.sh BUILD_DIR [OTHER_BUILD_DIR]
@@ -22,6 +24,7 @@ set -u
 build=$(cd "${1:-build}" && pwd)
 other=${2:+$(cd "$2" && pwd)}
 bin=$build/bin/aerolark
+floor=$build/bench/programs/aerolark-x-put-floor
 seconds=${AEROLARK_BENCH_SECONDS:-20}
 settle=2
 hacks=(popsquares swirl galaxy deco scooter ripples shadebobs abstractile fuzzyflakes binaryring)
@@ -65,6 +68,7 @@ run_all() {
     launch other "$screen" env XDG_CONFIG_HOME="$work/defaults" "$other/bin/aerolark" /s
     launch other-silent "$screen" env XDG_CONFIG_HOME="$work/silent" "$other/bin/aerolark" /s
   fi
+  [ -x "$floor" ] && launch floor "$screen" "$floor"
   for hack in "${hacks[@]}"; do launch "$hack" "$screen" "$hackdir/$hack" -root; done
   sleep "$settle"
   local measures=()
@@ -108,6 +112,7 @@ report() {
     row "other build /s" "$work/other.$screen.cost"
     row "other build, no aircraft or sound" "$work/other-silent.$screen.cost"
   fi
+  [ -f "$work/floor.$screen.cost" ] && row "X client floor, 1 pixel a frame" "$work/floor.$screen.cost"
   for hack in "${hacks[@]}"; do row "$hack" "$work/$hack.$screen.cost"; done
   local cpu wakes saver saverWakes silentWakes
   cpu=$(for hack in "${hacks[@]}"; do awk '{ print ($1 + $2) * 100 }' "$work/$hack.$screen.cost"; done | median)
@@ -124,6 +129,10 @@ report() {
     before=$(awk '{ print ($1 + $2) * 100 }' "$work/other.$screen.cost")
     printf '  other build / hacks median: CPU %.2f; saver / other build: CPU %.2f\n' \
       "$(calc %.3f "$before / $cpu")" "$(calc %.3f "$saver / $before")"
+  fi
+  if [ -f "$work/floor.$screen.cost" ]; then
+    printf '  X client floor / hacks median: CPU %.2f\n' \
+      "$(calc %.3f "$(awk '{ print ($1 + $2) * 100 }' "$work/floor.$screen.cost") / $cpu")"
   fi
   pacing "aerolark /s pacing:" "$work/saver.$screen.stats"
   [ -n "$other" ] && pacing "other build pacing:" "$work/other.$screen.stats"
