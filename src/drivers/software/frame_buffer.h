@@ -32,13 +32,13 @@ class FrameBuffer {
 
   // `area` was written; it is clipped to the frame.
   void MarkChanged(const Box& area) { changed_.Add(area.Intersection(Bounds())); }
-  // What was written since the last CopyChangedFrom took it.
+  // What was written since ClearChanged.
   const DamageList& Changed() const { return changed_; }
 
   // Makes `area` of this frame equal to `source`, writing only the pixels
   // that differ, and returns the smallest box holding all of them (empty
-  // when none did): a sprite redrawn where it stood, or the part of a box
-  // beside a moved sprite's outline, needs showing no more than it needs copying.
+  // when none did): a sprite redrawn where it stood, or the untouched corners
+  // of the box around a moved sprite, need neither copying nor showing.
   Box CopyDifferingFrom(const FrameBuffer& source, const Box& area) {
     Box differing;
     for (int y = area.top; y < area.bottom; ++y) {

@@ -108,7 +108,8 @@ struct XImagePresenter::State {
   // Each RGB565 colour as the image holds it: converting and scaling in one
   // pass gives the library's pixels without a converted copy.
   std::vector<std::uint8_t> colours;
-  // Set where widening by arithmetic gives exactly the table's pixels.
+  // Set where widening by arithmetic gives exactly the table's pixels; the
+  // table is then let go.
   std::optional<std::uint32_t> wideningFill;
   std::vector<Box> areas;  // of one present; kept for its room
 
@@ -141,6 +142,7 @@ bool XImagePresenter::State::Start(unsigned long id, const ColourTableMaker& mak
   colours = maker(*layout);
   if (bytes < 1 || bytes > 4 || colours.size() != kColours * bytes) return false;
   if (bytes == 4) wideningFill = WideningFillOf(colours.data());
+  if (wideningFill) std::vector<std::uint8_t>().swap(colours);
   gc = XCreateGC(display, window, 0, nullptr);
   if (XShmQueryExtension(display)) completionEvent = XShmGetEventBase(display) + ShmCompletion;
   return true;
