@@ -1,7 +1,6 @@
-// Frames go to an X server's 32-bit images by arithmetic instead of SDL's
-// colour table only where that gives the table's bytes for every colour;
-// and scaling by widening a row's span once must sample as the table's
-// scaling does.
+// Frames go to 32-bit X images by arithmetic instead of SDL's colour table
+// only where that gives the table's bytes for every colour, and scaling by
+// widening a row's span once must sample as scaling through the table does.
 
 #include <gtest/gtest.h>
 
@@ -16,55 +15,45 @@
 namespace aerolark {
 namespace {
 
-std::vector<std::uint16_t> EveryColour() {
-  std::vector<std::uint16_t> colours(65536);
-  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<std::uint16_t>(i);
-  return colours;
-}
+const std::vector<std::uint8_t> kSdlTable = SdlColourTable({32, 0xFF0000, 0xFF00, 0xFF});
 
 TEST(ColourWidening, GivesSdlsPixelsOnlyWhereItsTableHoldsThem) {
-  const std::vector<std::uint8_t> table = SdlColourTable({32, 0xFF0000, 0xFF00, 0xFF});
-  ASSERT_EQ(table.size(), 65536u * 4);
-  const auto fill = WideningFillOf(table.data());
+  const auto fill = WideningFillOf(kSdlTable.data());
   ASSERT_TRUE(fill.has_value());
-
   // Any row length and any start of the row in memory, vector steps or not.
-  const std::vector<std::uint16_t> colours = EveryColour();
+  std::vector<std::uint16_t> colours(65536);
+  for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<std::uint16_t>(i);
   std::vector<std::uint8_t> row(65536 * 4 + 3);
   WidenRgb565Row(colours.data(), row.data() + 3, 65536, *fill);
-  EXPECT_EQ(0, std::memcmp(row.data() + 3, table.data(), table.size()));
+  EXPECT_EQ(0, std::memcmp(row.data() + 3, kSdlTable.data(), kSdlTable.size()));
   for (int length = 1; length <= 19; ++length) {
     const int first = 40000 + length * 37;
     WidenRgb565Row(colours.data() + first, row.data() + 1, length, *fill);
-    EXPECT_EQ(0, std::memcmp(row.data() + 1, table.data() + first * 4, length * 4)) << length;
+    EXPECT_EQ(0, std::memcmp(row.data() + 1, kSdlTable.data() + first * 4, length * 4)) << length;
   }
-
   // Channels swapped, or one colour off by one: the table stays in use.
   EXPECT_FALSE(WideningFillOf(SdlColourTable({32, 0xFF, 0xFF00, 0xFF0000}).data()));
-  std::vector<std::uint8_t> changed = table;
+  std::vector<std::uint8_t> changed = kSdlTable;
   changed[0x7BEF * 4] ^= 1;
   EXPECT_FALSE(WideningFillOf(changed.data()));
 }
 
 TEST(ColourWidening, ScalesEveryPartAsTheTableDoes) {
-  const std::vector<std::uint8_t> table = SdlColourTable({32, 0xFF0000, 0xFF00, 0xFF});
-  const std::uint32_t fill = WideningFillOf(table.data()).value();
-  constexpr int kWidth = 800, kHeight = 600;
-  std::vector<std::uint16_t> frame(kWidth * kHeight);
+  const std::uint32_t fill = WideningFillOf(kSdlTable.data()).value();
+  std::vector<std::uint16_t> frame(800 * 600);
   std::mt19937 random(7);
   for (auto& pixel : frame) pixel = static_cast<std::uint16_t>(random());
-
   // Up, down, the same width; parts at the edges and inside.
   for (const Box target : {Box{240, 0, 1680, 1080}, Box{0, 0, 400, 300}, Box{0, 0, 800, 600},
                            Box{3, 5, 1027, 773}}) {
-    NearestScale scale(kWidth, kHeight, target);
+    NearestScale scale(800, 600, target);
     const int pitch = target.right * 4 + 12;
     std::vector<std::uint8_t> byTable(pitch * target.bottom), widened(byTable.size());
     for (const Box part : {Box{0, 0, 800, 600}, Box{1, 2, 9, 3}, Box{797, 590, 800, 600},
                            Box{100, 200, 183, 241}}) {
       const Box area = scale.Covering(part);
-      scale.ScaleColours(frame.data(), kWidth, table.data(), byTable.data(), pitch, 4, area);
-      scale.ScaleWidened(frame.data(), kWidth, fill, widened.data(), pitch, area);
+      scale.ScaleColours(frame.data(), 800, kSdlTable.data(), byTable.data(), pitch, 4, area);
+      scale.ScaleWidened(frame.data(), 800, fill, widened.data(), pitch, area);
       EXPECT_EQ(byTable, widened) << target.right << " x " << target.bottom << ", part at "
                                   << part.left << ", " << part.top;
     }
