@@ -40,26 +40,38 @@ void CopyRowAbove(std::uint8_t* out, int screenPitch, std::size_t bytes) {
   std::memcpy(out, out - screenPitch, bytes);
 }
 
+// Calls fillRow(frameRow, out) for each row of `area` that samples another
+// frame row than the row above it; the others are copies of the row above.
+template <typename FillRow>
+void ForEachRow(std::uint8_t* screen, int screenPitch, int bytesPerPixel, const Box& area,
+                const Box& target, const std::vector<int>& rows, FillRow fillRow) {
+  const auto rowBytes = static_cast<std::size_t>(area.Width()) * bytesPerPixel;
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * bytesPerPixel;
+    if (RepeatsRowAbove(rows, area, target, y)) {
+      CopyRowAbove(out, screenPitch, rowBytes);
+    } else {
+      fillRow(rows[y - target.top], out);
+    }
+  }
+}
+
 template <int Bytes>
 void ScaleRows(const std::uint8_t* frame, int framePitch, std::uint8_t* screen, int screenPitch,
                const Box& area, const Box& target, const std::vector<int>& columns,
                const std::vector<int>& rows, bool sameWidth) {
-  for (int y = area.top; y < area.bottom; ++y) {
-    const std::uint8_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * framePitch;
-    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
-    if (RepeatsRowAbove(rows, area, target, y)) {
-      CopyRowAbove(out, screenPitch, static_cast<std::size_t>(area.Width()) * Bytes);
-      continue;
-    }
+  const int* column = columns.data() + (area.left - target.left);
+  ForEachRow(screen, screenPitch, Bytes, area, target, rows, [&](int frameRow, std::uint8_t* out) {
+    const std::uint8_t* source = frame + static_cast<std::ptrdiff_t>(frameRow) * framePitch;
     if (sameWidth) {  // each column samples itself
       std::memcpy(out, source + (area.left - target.left) * Bytes,
                   static_cast<std::size_t>(area.Width()) * Bytes);
-      continue;
+      return;
     }
-    for (int x = area.left; x < area.right; ++x, out += Bytes) {
-      std::memcpy(out, source + columns[x - target.left] * Bytes, Bytes);
+    for (int x = 0; x < area.Width(); ++x, out += Bytes) {
+      std::memcpy(out, source + column[x] * Bytes, Bytes);
     }
-  }
+  });
 }
 
 template <int Bytes>
@@ -68,24 +80,19 @@ void ScaleColourRows(const std::uint16_t* frame, int frameWidth, const std::uint
                      const std::vector<int>& columns, const std::vector<int>& rows,
                      bool sameWidth) {
   const int* column = columns.data() + (area.left - target.left);
-  for (int y = area.top; y < area.bottom; ++y) {
-    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
-    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * Bytes;
-    if (RepeatsRowAbove(rows, area, target, y)) {
-      CopyRowAbove(out, screenPitch, static_cast<std::size_t>(area.Width()) * Bytes);
-      continue;
-    }
+  ForEachRow(screen, screenPitch, Bytes, area, target, rows, [&](int frameRow, std::uint8_t* out) {
+    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(frameRow) * frameWidth;
     if (sameWidth) {  // each column samples itself
       const std::uint16_t* from = source + (area.left - target.left);
       for (int x = 0; x < area.Width(); ++x, out += Bytes) {
         std::memcpy(out, colours + static_cast<std::size_t>(from[x]) * Bytes, Bytes);
       }
-      continue;
+      return;
     }
     for (int x = 0; x < area.Width(); ++x, out += Bytes) {
       std::memcpy(out, colours + static_cast<std::size_t>(source[column[x]]) * Bytes, Bytes);
     }
-  }
+  });
 }
 
 // Scaling, the frame's span under a row is widened once and its pixels then
@@ -98,23 +105,18 @@ void ScaleWidenedRows(const std::uint16_t* frame, int frameWidth, std::uint32_t 
   const int* column = columns.data() + (area.left - target.left);
   const int first = column[0], span = column[area.Width() - 1] - first + 1;
   if (!sameWidth) widened.resize(static_cast<std::size_t>(span) * kBytes);
-  for (int y = area.top; y < area.bottom; ++y) {
-    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(rows[y - target.top]) * frameWidth;
-    std::uint8_t* out = screen + static_cast<std::ptrdiff_t>(y) * screenPitch + area.left * kBytes;
-    if (RepeatsRowAbove(rows, area, target, y)) {
-      CopyRowAbove(out, screenPitch, static_cast<std::size_t>(area.Width()) * kBytes);
-      continue;
-    }
+  std::uint8_t* spanPixels = widened.data();  // held here, not read again after each store
+  ForEachRow(screen, screenPitch, kBytes, area, target, rows, [&](int frameRow, std::uint8_t* out) {
+    const std::uint16_t* source = frame + static_cast<std::ptrdiff_t>(frameRow) * frameWidth;
     if (sameWidth) {  // each column samples itself
       WidenRgb565Row(source + (area.left - target.left), out, area.Width(), fill);
-      continue;
+      return;
     }
-    std::uint8_t* spanPixels = widened.data();  // held here, not read again after each store
     WidenRgb565Row(source + first, spanPixels, span, fill);
     for (int x = 0; x < area.Width(); ++x, out += kBytes) {
       std::memcpy(out, spanPixels + static_cast<std::size_t>(column[x] - first) * kBytes, kBytes);
     }
-  }
+  });
 }
 
 }  // namespace
