@@ -14,8 +14,8 @@
 # with the aircraft and its propeller sound off (Prop 0): the wake-ups of a
 # saver while no sound plays. Beside them, the floor of any X client showing
 # 60 frames a second: a program that sends one pixel each frame the saver's
-# way (bench/drivers/x_put_floor.cpp). The hacks run at their defaults on the root
-# window. Targets: CPU at most 0.6 times the hacks' median at 800x600 and
+# way (bench/drivers/x_put_floor.cpp). The hacks run at their defaults on the
+# root window. Targets: CPU at most 0.6 times the hacks' median at 800x600 and
 # 0.5 times at 1920x1080; <= 65 wake-ups a second with no sound.
 # Usage: saver-vs-hacks.sh BUILD_DIR [OTHER_BUILD_DIR]
 #   OTHER_BUILD_DIR: another build's saver runs beside, in the same run (a
