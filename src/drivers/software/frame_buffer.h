@@ -45,8 +45,8 @@ class FrameBuffer {
       const Pixel565* from = source.Row(y) + area.left;
       Pixel565* to = Row(y) + area.left;
       const int width = area.Width();
-      if (std::equal(from, from + width, to)) continue;
       const int left = FirstDifference(from, to, width);
+      if (left == width) continue;
       const int right = EndOfDifference(from, to, width);
       std::copy(from + left, from + right, to + left);
       const Box row{area.left + left, y, area.left + right, y + 1};
