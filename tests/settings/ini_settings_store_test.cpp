@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <thread>
 
 #include "settings/ini_document.h"
+#include "settings/linux/file_lock.h"
 #include "support/files.h"
 
 namespace aerolark {
@@ -67,7 +69,9 @@ TEST(IniSettingsStore, TwoProcessesWritingAtOnceLoseNothing) {
       IniSettingsStore store(file);
       for (int i = 0; i < kKeys; ++i) {
         std::string n = std::to_string(i);
-        if (!store.WriteSetting("Startup", prefix + n, n).ok) ::_exit(1);
+        WriteStatus status = store.WriteSetting("Startup", prefix + n, n);
+        if (!status.ok) std::fprintf(stderr, "%s\n", status.error.c_str());
+        if (!status.ok) ::_exit(1);
       }
       ::_exit(0);
     }
@@ -113,13 +117,33 @@ TEST(IniSettingsStore, AWriterKilledMidWriteLeavesAWholeFile) {
   EXPECT_TRUE(setup.WriteSetting("Startup", "After", "yes").ok);
 }
 
-TEST(IniSettingsStore, AWriterThatNeverLetsGoDoesNotHangTheNextOne) {
+// Another writer holding the lock: one that takes it back the moment it lets
+// go (a program storing setting after setting) still lets each write in at
+// its next release; one that never lets go (a stopped process) makes the
+// write fail after a while, without hanging it or losing the file.
+TEST(IniSettingsStore, AnotherWriterHoldingTheLockDelaysAWriteButNeverHangsIt) {
   TempFolder folder;
   fs::path file = folder.path() / "aerolark.ini";
+  const std::string lockPath = file.string() + ".lock";
   IniSettingsStore store(file);
   ASSERT_TRUE(store.WriteSetting("Startup", "Speed", "3").ok);
-  // As a stopped process holding the lock would.
-  int held = ::open((file.string() + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+  pid_t busy = ::fork();
+  if (busy == 0) {
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+    for (;;) {
+      if (!LockInTurnWithin(fd, std::chrono::seconds(60))) continue;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      ::flock(fd, LOCK_UN);
+    }
+  }
+  int held = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
+  while (LockWithin(held, std::chrono::milliseconds(0))) ::flock(held, LOCK_UN);  // until it holds
+  int written = 0;
+  while (written < 5 && store.WriteSetting("Startup", "Count", std::to_string(written)).ok) ++written;
+  ::kill(busy, SIGKILL);
+  ::waitpid(busy, nullptr, 0);
+  EXPECT_EQ(written, 5);
+
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   WriteStatus status = store.WriteSetting("Startup", "Speed", "9");
   EXPECT_FALSE(status.ok);
