@@ -6,6 +6,7 @@
 
 #include "render/frame_composer.h"
 #include "settings/conversions.h"
+#include "settings/setting_keys.h"
 
 namespace aerolark {
 namespace {

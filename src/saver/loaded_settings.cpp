@@ -8,8 +8,6 @@
 namespace aerolark {
 namespace {
 
-constexpr std::int16_t kDefaultsInPlace = 2;
-
 double ReadNumber(Settings& settings, Key key) { return NumericRead(ReadSetting(settings, key)); }
 
 std::int16_t ReadVolume(Settings& settings) {
@@ -19,11 +17,6 @@ std::int16_t ReadVolume(Settings& settings) {
 }
 
 }  // namespace
-
-void EnsureDefaults(Settings& settings, const std::string& installFolder) {
-  std::optional<std::int16_t> setReg = StrictIntegerRead(ReadSetting(settings, Key::SetReg));
-  if (setReg != kDefaultsInPlace) WriteDefaults(settings, installFolder);
-}
 
 LoadedSettings ReadLoadedSettings(Settings& settings) {
   LoadedSettings s;

@@ -26,10 +26,6 @@ struct LoadedSettings {
   std::int16_t volume = 0;
 };
 
-// Writes every default unless the store says they are in place (SetReg 2).
-// A SetReg that is no number counts as "not in place".
-void EnsureDefaults(Settings& settings, const std::string& installFolder);
-
 // Reads the fourteen settings in order. A Volume that is no number reads as
 // the stored default.
 LoadedSettings ReadLoadedSettings(Settings& settings);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "settings/conversions.h"
+
 namespace aerolark {
 namespace {
 
@@ -75,6 +77,12 @@ WriteStatus WriteDefaults(Settings& settings, std::string_view installFolder) {
     if (!status.ok && firstFailure.ok) firstFailure = status;
   }
   return firstFailure;
+}
+
+WriteStatus EnsureDefaults(Settings& settings, std::string_view installFolder) {
+  constexpr std::int16_t kDefaultsInPlace = 2;
+  if (StrictIntegerRead(ReadSetting(settings, Key::SetReg)) == kDefaultsInPlace) return WriteStatus{};
+  return WriteDefaults(settings, installFolder);
 }
 
 }  // namespace aerolark

@@ -45,4 +45,10 @@ WriteStatus WriteSetting(Settings& settings, Key key, std::string_view value);
 // `installFolder` ends with a separator. Reports the first failed write.
 WriteStatus WriteDefaults(Settings& settings, std::string_view installFolder);
 
+// Writes every default unless the store says they are in place (SetReg 2).
+// A SetReg that is no number counts as "not in place". Whichever program
+// opens a store first fills it: the saver at its start, the dialog before it
+// shows anything, so what the user chooses there is not reset later.
+WriteStatus EnsureDefaults(Settings& settings, std::string_view installFolder);
+
 }  // namespace aerolark

@@ -10,7 +10,14 @@ DialogStore::DialogStore(Settings& settings, MessageSink& messages)
 std::string DialogStore::Read(Key key) { return ReadSetting(settings_, key); }
 
 bool DialogStore::Write(Key key, std::string_view value) {
-  WriteStatus status = WriteSetting(settings_, key, value);
+  return Reported(WriteSetting(settings_, key, value));
+}
+
+void DialogStore::EnsureDefaults(std::string_view installFolder) {
+  Reported(aerolark::EnsureDefaults(settings_, installFolder));
+}
+
+bool DialogStore::Reported(const WriteStatus& status) {
   if (status.ok) return true;
   if (failureReported_) return false;
   failureReported_ = true;

@@ -20,6 +20,9 @@ class DialogStore {
   std::string Read(Key key);
   // True when the value was stored.
   bool Write(Key key, std::string_view value);
+  // Fills a store that has never been filled with the defaults, as the
+  // saver's first start would. `installFolder` ends with a separator.
+  void EnsureDefaults(std::string_view installFolder);
 
   bool writeFailureReported() const { return failureReported_; }
 
@@ -27,6 +30,9 @@ class DialogStore {
   Settings& settings_;
   MessageSink& messages_;
   bool failureReported_ = false;
+
+  // Tells the user of the first failed write; true when `status` is ok.
+  bool Reported(const WriteStatus& status);
 };
 
 }  // namespace aerolark

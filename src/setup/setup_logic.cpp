@@ -34,8 +34,9 @@ SetupLogic::SetupLogic(Settings& settings, DialogView& view)
 
 // The order matters: later steps read what earlier handlers stored (the
 // font chosen by index is then found again by name).
-void SetupLogic::Load(const std::vector<std::string>& fontFamilies) {
+void SetupLogic::Load(const std::vector<std::string>& fontFamilies, const std::string& installFolder) {
   using C = Control;
+  store_.EnsureDefaults(installFolder);
   aircraft.FillSoundOff();
   logoMessage.FillSizes();
   logoMessage.FillFonts(fontFamilies);

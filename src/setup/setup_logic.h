@@ -43,9 +43,10 @@ class SetupLogic {
   SetupLogic(const SetupLogic&) = delete;
   SetupLogic& operator=(const SetupLogic&) = delete;
 
-  // The opening sequence: every control shows its stored value, and the
-  // handlers that run store it back. `fontFamilies` is the system's list.
-  void Load(const std::vector<std::string>& fontFamilies);
+  // The opening sequence: a store never filled gets the defaults, every
+  // control shows its stored value, and the handlers that run store it back.
+  // `fontFamilies` is the system's list; `installFolder` as for SupportPage.
+  void Load(const std::vector<std::string>& fontFamilies, const std::string& installFolder);
 
   // "Select Background" and "Select &Logo": runs the chooser, then shows
   // whatever the chooser's key now holds, changed or not.

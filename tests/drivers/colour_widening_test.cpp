@@ -1,6 +1,5 @@
-// Frames go to 32-bit X images by arithmetic instead of SDL's colour table
-// only where that gives the table's bytes for every colour, and scaling by
-// widening a row's span once must sample as scaling through the table does.
+// Widening by arithmetic serves only where it gives SDL's table for every colour,
+// and scaling through it (a row's span widened once) samples as the table does.
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,12 @@ namespace {
 
 using C = Control;
 
-TEST(SetupOpening, EmptyStoreShowsOneOrItsClampAndStoresItBackInOrder) {
+// Filled once then emptied by hand, every control shows "1" or its clamp and
+// stores it back; a store never filled gets the defaults first, so that the
+// saver's first start keeps what the user then chooses.
+TEST(SetupOpening, AnEmptiedStoreShowsOneOrItsClampAndANeverFilledOneTheDefaults) {
   DialogRig rig;
+  rig.settings.Put(Key::SetReg, "2");
   rig.Open();
   RecordingDialogView& view = rig.view;
   // The handlers store what the controls were set to (below); the displays
@@ -37,6 +41,18 @@ TEST(SetupOpening, EmptyStoreShowsOneOrItsClampAndStoresItBackInOrder) {
                        "SelectedFontSize=1", "FontSize=10", "FontSize=10", "TunePC=1",
                        "MouseSens=2", "Clock=1", "FontClock=1", "Volume=0", "PwrSave=1"}));
   EXPECT_TRUE(view.messages.empty());
+
+  DialogRig fresh;
+  fresh.Open();
+  RecordingSettings defaults;
+  WriteDefaults(defaults, DialogRig::kFolder);
+  fresh.settings.writes.resize(defaults.writes.size());
+  EXPECT_EQ(fresh.settings.writes, defaults.writes);
+  fresh.view.numbers[C::hsbSpeed] = 6;
+  fresh.logic.bindings.OnSlider(C::hsbSpeed, SliderMove::Dragged);
+  fresh.settings.writes.clear();
+  EnsureDefaults(fresh.settings, DialogRig::kFolder);  // the saver's first start
+  EXPECT_TRUE(fresh.settings.writes.empty());
 }
 
 TEST(SetupOpening, StoredValuesComeBackUnchangedButForTheIndexedFontAndSizeAndCanonicalNumbers) {
@@ -74,7 +90,8 @@ TEST(SetupOpening, HandEditedValuesAreClampedOrFallBackToTheFirstPosition) {
       {Key::SelectedFont, "-3", "0"},  // no position of the list: the first
       {Key::SelectedFontSize, "11", "0"},  // one past the last of the 11 sizes
       {Key::BackGround, "9", "1"},
-      {Key::SoundOff, "7", "7"}};  // no list item: shown, left alone
+      {Key::SoundOff, "7", "7"},  // no list item: shown, left alone
+      {Key::SetReg, "2", "2"}};  // filled once: no defaults over these
   DialogRig rig;
   for (const Case& c : cases) rig.settings.Put(c.key, c.edited);
   rig.Open();
@@ -100,12 +117,12 @@ TEST(SetupOpening, FontListHoldsTheFirstFortyFamiliesSorted) {
   EXPECT_EQ(fonts[39], "zeta Mono");
 
   DialogRig few;
-  few.settings.Put(Key::SelectedFont, "4");
   few.Open(TestFamilies(3));
   EXPECT_EQ(few.view.items[C::cboFontsScreen].size(), 3u);
   EXPECT_EQ(few.settings.Stored(Key::FontName), "Family 00");
 
   DialogRig none;
+  none.settings.Put(Key::SetReg, "2");
   none.Open({});  // no fonts at all: nothing to select, nothing stops
   EXPECT_FALSE(none.settings.Stored(Key::FontName).has_value());
 }

@@ -68,7 +68,9 @@ inline std::vector<std::string> TestFamilies(int count = 60) {
 // The dialog's logic on a recording store and view.
 struct DialogRig {
   // Runs the opening sequence with `families`.
-  void Open(const std::vector<std::string>& families = TestFamilies()) { logic.Load(families); }
+  void Open(const std::vector<std::string>& families = TestFamilies()) { logic.Load(families, kFolder); }
+
+  static constexpr const char* kFolder = "/opt/aerolark/share/aerolark/";
 
   RecordingSettings settings;
   RecordingDialogView view;

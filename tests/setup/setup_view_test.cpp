@@ -123,6 +123,8 @@ T* Find(QObject* parent, const char* name) {
 
 class SetupView : public ::testing::Test {
  protected:
+  SetupView() { settings.Put(Key::SetReg, "2"); }  // filled once, then emptied by hand
+
   void Open() { Open(settings); }
   // Opens the dialog on `store` with recording services, shown and active.
   void Open(Settings& store);
@@ -269,7 +271,7 @@ TEST_F(SetupView, AWriteFailureOnOpeningIsShownOverTheDialog) {
 }
 
 TEST_F(SetupView, TabReachesEachPageControlInReadingOrder) {
-  Open();  // from an empty store: "Solid Black", so "Select Background" is disabled
+  Open();  // from an emptied store: "Solid Black", so "Select Background" is disabled
   const Values bar = {"cmdAbout", "cmdHelp", "cmdOK"};
   auto chain = [&bar](Values controls) {
     controls.insert(controls.begin(), "tabs");

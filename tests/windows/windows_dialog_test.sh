@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The settings dialog of the Windows saver (/c) under Wine, as a user meets it:
-# an empty registry's opening stores what the Linux dialog stores, the volume's
+# an empty registry's opening fills in what the Linux dialog does, the volume's
 # thumb and the captions show true; keys, clicks and the logo chooser store at
 # once; an empty drive lists nothing, an unreadable one is reported; the About
 # box shows whole, Online HELP opens the page beside the program, Alt+O ends
@@ -27,14 +27,14 @@ ini_values() {
   awk '/^\[/ { section = substr($0, 2, length($0) - 2); next } /=/ { print section "/" $0 }' "$1" |
     LC_ALL=C sort
 }
-without_font_name() { grep -v '^Startup/FontName='; }
+comparable() { grep -v '^Startup/FontName=' | sed -E 's#^(Startup/(BMP|Logo)FileName=).*[/\\]#\1#'; }
 
-# The Linux dialog on an empty store, for comparison: it stores the System
-# section's PwrSave last.
+# The Linux dialog on an empty store, for comparison: it is on screen once
+# its opening has stored everything.
 "$program" /c >"$scratch/linux.out" 2>&1 &
 linux=$!
 on_exit "kill -KILL $linux 2>/dev/null"
-wait_until 60 grep -q '^PwrSave=' "$settings" 2>/dev/null || fail "the Linux dialog stored nothing"
+wait_until 60 shows_window "$caption" || fail "the Linux dialog did not open"
 kill "$linux"
 ini_values "$settings" >"$scratch/linux.values"
 
@@ -71,27 +71,28 @@ wine reg.exe add 'HKLM\Software\Classes\.htm' /ve /d AerolarkTestPage /f >/dev/n
 wine reg.exe add 'HKLM\Software\Classes\AerolarkTestPage\shell\open\command' /ve /f \
   /d "cmd.exe /c echo %1>>\"$(windows_path "$opened")\"" >/dev/null 2>&1 || fail "no stand-in for the browser"
 
-# An empty registry: the opening stores what the Linux dialog stores, but
-# for the font, which comes from each system's own list.
+# An empty registry: the opening stores what the Linux dialog stores, but for the
+# font (each system's own list) and the built-in pictures' folder.
 start_dialog opening
 [ "$WIDTH" -ge 550 ] && [ "$HEIGHT" -ge 369 ] && [ "$WIDTH" -le 600 ] && [ "$HEIGHT" -le 420 ] ||
   fail "client area ${WIDTH}x${HEIGHT}, not about 550x369"
 registry_values >"$scratch/opening.values"
-diff <(without_font_name <"$scratch/linux.values") <(without_font_name <"$scratch/opening.values") \
+diff <(comparable <"$scratch/linux.values") <(comparable <"$scratch/opening.values") \
   >"$scratch/opening.diff" || fail "the opening stores otherwise than on Linux: $(cat "$scratch/opening.diff")"
 grep -q '^Startup/FontName=.' "$scratch/opening.values" || fail "no font stored"
-# The volume's 0 has its thumb at High; a caption inks as much as its text drawn unclipped.
+# The volume's -784 sits two thirds of the way to High; a caption inks as much as its text unclipped.
 import -window root "$scratch/screen.png"
 read -r left top width _ <<<"$(control_rect "$caption" 1012)"
 read -r thumb at <<<"$(ink_of "$left" "$top" "$width" 8 80%)"
-[ "$((at + thumb / 2))" -gt "$((width * 3 / 4))" ] || fail "the volume's thumb is at $at of $width, not at High"
+[ "$((at + thumb / 2))" -gt "$((width * 3 / 5))" ] && [ "$((at + thumb / 2))" -lt "$((width * 4 / 5))" ] ||
+  fail "the volume's thumb is at $at of $width, not two thirds of the way to High"
 read -r left top width _ <<<"$(standin controls "$caption" | awk '/ Aircraft Speed$/ { print $2, $3, $4; exit }')"
 read -r shown _ <<<"$(ink_of "$left" "$top" "$width" 12)"
 [ "$shown" = "$(standin ink "Aircraft Speed")" ] || fail "the caption \"Aircraft Speed\" is cut: $shown columns"
 
 # Tab from the page tabs to the mouse sensitivity, one step right.
 xdotool key Tab Right
-wait_until 20 stores "Startup/MouseSens=3" || fail "Tab, Right: MouseSens not 3: $(registry_values | grep MouseSens)"
+wait_until 20 stores "Startup/MouseSens=5" || fail "Tab, Right: MouseSens not 5: $(registry_values | grep MouseSens)"
 # A click on "Show Clock" clears it.
 xdotool mousemove $((X + 36)) $((Y + 126)) click 1
 wait_until 20 stores "Startup/Clock=0" || fail "the click on Show Clock stored no 0: $(registry_values | grep Clock)"
@@ -144,5 +145,5 @@ registry_values >"$scratch/before.values"
 start_dialog untouched
 end_with_alt_o untouched
 registry_values >"$scratch/after.values"
-diff <(without_font_name <"$scratch/before.values") <(without_font_name <"$scratch/after.values") \
+diff <(comparable <"$scratch/before.values") <(comparable <"$scratch/after.values") \
   >"$scratch/untouched.diff" || fail "an untouched session changed: $(cat "$scratch/untouched.diff")"

@@ -65,7 +65,7 @@ Setup::Setup(Settings& settings, const QString& installFolder, SetupServices ser
   column->addWidget(tabs, 1);
   column->addWidget(MakeBottomBar());
 
-  logic_.Load(services_.fontFamilies());
+  logic_.Load(services_.fontFamilies(), installFolder_);
   FixDesignedSize(this, QSize(kClientWidth, kClientHeight));
 }
 

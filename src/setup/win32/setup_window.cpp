@@ -132,7 +132,7 @@ void SetupWindow::OnInit(HWND dialog) {
   GrowToDesignedSize();
   Layout();
   ShowPage(0);
-  logic_.Load(ScreenFontFamilies());
+  logic_.Load(ScreenFontFamilies(), installFolder_);
 }
 
 // Each page is a child dialog of the frame, right after the tab control in
