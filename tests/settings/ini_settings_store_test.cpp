@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -74,9 +75,7 @@ TEST(IniSettingsStore, TwoProcessesWritingAtOnceLoseNothing) {
     }
     return child;
   };
-  pid_t dialog = writer("Dialog");
-  pid_t saver = writer("Saver");
-  for (pid_t child : {dialog, saver}) {
+  for (pid_t child : {writer("Dialog"), writer("Saver")}) {  // both started before either is waited for
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -107,38 +106,36 @@ TEST(IniSettingsStore, AWriterKilledMidWriteLeavesAWholeFile) {
     for (int i = 0; i < 50; ++i) {
       ASSERT_EQ(reader.ReadSetting("Startup", "Base" + std::to_string(i), "lost"), "kept");
     }
-    std::string message = reader.ReadSetting("Startup", "Message", "");
-    ASSERT_EQ(message.find_first_not_of('m'), std::string::npos);
+    ASSERT_EQ(reader.ReadSetting("Startup", "Message", "").find_first_not_of('m'), std::string::npos);
   }
 }
 
-// A writer taking the lock back the moment it lets go still lets each write in
-// at its next release; one that never lets go (stopped) makes it fail, not hang.
+// A writer coming back for the lock the moment it let go queues behind a write
+// already waiting; one that never lets go (stopped) makes a write fail, not hang.
 TEST(IniSettingsStore, AnotherWriterHoldingTheLockDelaysAWriteButNeverHangsIt) {
   TempFolder folder;
   IniSettingsStore store(folder.path() / "aerolark.ini");
   const std::string lockPath = store.path().string() + ".lock";
   ASSERT_TRUE(store.WriteSetting("Startup", "Speed", "3").ok);
-  pid_t busy = ::fork();
-  if (busy == 0) {
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
-    for (;; ::flock(fd, LOCK_UN)) {
-      if (LockInTurnWithin(fd, std::chrono::seconds(60))) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  }
   int held = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC);
-  while (LockWithin(held, std::chrono::milliseconds(0))) ::flock(held, LOCK_UN);  // until it holds
-  int written = 0;
-  while (written < 5 && store.WriteSetting("Startup", "Count", std::to_string(written)).ok) ++written;
-  ::kill(busy, SIGKILL);
-  ::waitpid(busy, nullptr, 0);
-  EXPECT_EQ(written, 5);
+  ASSERT_TRUE(LockWithin(held, std::chrono::milliseconds(0)));
+  std::atomic<bool> ended = false;
+  std::thread waiting([&] { store.WriteSetting("Startup", "Speed", "4"); ended = true; });
+  struct flock turn {.l_type = F_UNLCK, .l_whence = SEEK_SET, .l_start = 0, .l_len = 1, .l_pid = 0};
+  for (int probe = ::open(lockPath.c_str(), O_RDWR); turn.l_type != F_WRLCK && !ended; std::this_thread::yield()) {
+    turn.l_type = F_WRLCK;  // until the waiting write has taken its turn
+    ASSERT_EQ(::fcntl(probe, F_OFD_GETLK, &turn), 0);
+  }
+  ::flock(held, LOCK_UN);
+  EXPECT_FALSE(LockWithin(held, std::chrono::milliseconds(0)));
+  waiting.join();
+  EXPECT_EQ(store.ReadSetting("Startup", "Speed", ""), "4");
 
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   WriteStatus status = store.WriteSetting("Startup", "Speed", "9");
   EXPECT_FALSE(status.ok);
   EXPECT_NE(status.error.find("locked"), std::string::npos) << status.error;
-  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "3");
+  EXPECT_EQ(store.ReadSetting("Startup", "Speed", "1"), "4");
   ::close(held);
   EXPECT_TRUE(store.WriteSetting("Startup", "Speed", "9").ok);
 }

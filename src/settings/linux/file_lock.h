@@ -30,8 +30,6 @@ bool RetryUntil(Deadline deadline, Attempt attempt) {
   return true;
 }
 
-inline bool TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
-
 // A record lock on the file's first byte: independent of flock(), so it can
 // serve as a queue in front of the flock() on the same file.
 inline bool SetTurn(int fd, short type) {
@@ -48,17 +46,11 @@ inline bool SetTurn(int fd, short type) {
 // Takes an exclusive lock on `fd`, waiting at most `patience` for another
 // holder: a process stuck while holding it must not hang this one. False
 // when the lock could not be had; errno then tells why (EWOULDBLOCK: still
-// held by another).
+// held by another). Taken in turn: a waiter that only polled could miss
+// every short moment a busy writer lets go, and fail although nothing hangs;
+// here it first takes the turn, so that writer queues behind it instead of
+// taking the lock straight back.
 inline bool LockWithin(int fd, std::chrono::milliseconds patience) {
-  const auto deadline = std::chrono::steady_clock::now() + patience;
-  return file_lock_detail::RetryUntil(deadline, [fd] { return file_lock_detail::TryLock(fd); });
-}
-
-// LockWithin, but taken in turn. A waiter that only polls can miss every
-// short moment a busy writer lets go, and fail although nothing hangs; here
-// a waiter first takes the turn, so the writer's next write queues behind it
-// instead of taking the lock straight back.
-inline bool LockInTurnWithin(int fd, std::chrono::milliseconds patience) {
   using namespace file_lock_detail;
   const auto deadline = std::chrono::steady_clock::now() + patience;
   if (!RetryUntil(deadline, [fd] { return SetTurn(fd, F_WRLCK); }) && errno == EWOULDBLOCK) {
@@ -66,7 +58,7 @@ inline bool LockInTurnWithin(int fd, std::chrono::milliseconds patience) {
   }
   // Any other failure (a file system without record locks) only costs the
   // courtesy: the lock itself is still taken below.
-  const bool locked = RetryUntil(deadline, [fd] { return TryLock(fd); });
+  const bool locked = RetryUntil(deadline, [fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; });
   const int reason = errno;
   SetTurn(fd, F_UNLCK);
   errno = reason;

@@ -233,7 +233,7 @@ WriteStatus IniSettingsStore::Impl::Write(std::string_view section, std::string_
   if (!lock.valid()) {
     return WriteStatus{false, SystemError("Cannot lock", file)};
   }
-  if (!LockInTurnWithin(lock.get(), kLockPatience)) {
+  if (!LockWithin(lock.get(), kLockPatience)) {
     if (errno != EWOULDBLOCK) return WriteStatus{false, SystemError("Cannot lock", file)};
     return WriteStatus{false, "Cannot write " + file.string() +
                                   ": another program keeps it locked"};
