@@ -108,6 +108,7 @@ TEST(IniSettingsStore, AWriterKilledMidWriteLeavesAWholeFile) {
     }
     ASSERT_EQ(reader.ReadSetting("Startup", "Message", "").find_first_not_of('m'), std::string::npos);
   }
+  EXPECT_TRUE(setup.WriteSetting("Startup", "After", "yes").ok);  // a killed writer's lock went with it
 }
 
 // A writer coming back for the lock the moment it let go queues behind a write

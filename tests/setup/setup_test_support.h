@@ -69,7 +69,6 @@ inline std::vector<std::string> TestFamilies(int count = 60) {
 struct DialogRig {
   // Runs the opening sequence with `families`.
   void Open(const std::vector<std::string>& families = TestFamilies()) { logic.Load(families, kFolder); }
-
   static constexpr const char* kFolder = "/opt/aerolark/share/aerolark/";
 
   RecordingSettings settings;
